@@ -1,0 +1,16 @@
+#include <exception>
+
+#include "app/Startup.h"
+#include "platform/Application.h"
+
+int main(int argc, char* argv[]) {
+  try {
+    platform::Runtime runtime(argc, argv);
+    Main();
+    return runtime.ExitStatus();
+  } catch (...) {
+    // The runtime could not start (no display, for one): there is nothing to show a dialog on.
+    platform::ReportUnhandledException(std::current_exception());
+    return 1;
+  }
+}

@@ -1,0 +1,28 @@
+#include "calc/Conductor.h"
+#include "platform/Numbers.h"
+#include "window/Window1.h"
+
+using platform::Str;
+using platform::TextField;
+using platform::Val;
+
+void Window1::current_TextChange(TextField&) { calculate(); }
+
+void Window1::lenght_TextChange(TextField&) { calculate(); }
+
+// The diameter and the cross-section rewrite each other on KeyUp, which the program's own
+// writes never raise; their text changes do nothing, so a write cannot start an exchange.
+void Window1::diameter_TextChange(TextField&) {}
+
+void Window1::areafld_TextChange(TextField&) {}
+
+void Window1::diameter_KeyUp(TextField&, const std::string&) {
+  areafld().SetText(Str(conductor::CrossSection(Val(diameter().Text()))));
+  calculate();
+}
+
+// calculate reads the diameter back from the text written here.
+void Window1::areafld_KeyUp(TextField& field, const std::string&) {
+  diameter().SetText(Str(conductor::Diameter(Val(field.Text()))));
+  calculate();
+}

@@ -1,0 +1,68 @@
+#include "menus/MainMenuBar.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/Exceptions.h"
+
+using platform::MenuItem;
+using platform::QuitMenuItem;
+
+namespace {
+
+// A menu node as every node of this bar is made: enabled automatically and visible. A node
+// without a shortcut leaves it unset (the separators).
+template <class Item>
+std::unique_ptr<MenuItem> Node(const char* name, const char* text,
+                               std::optional<const char*> shortcut) {
+  auto item = std::make_unique<Item>();
+  item->SetName(name);
+  item->SetAutoEnable(true);
+  item->SetText(text);
+  item->SetVisible(true);
+  if (shortcut) item->SetKeyboardShortcut(*shortcut);
+  return item;
+}
+
+constexpr std::nullopt_t kSeparator = std::nullopt;
+
+// Appends `item` to the bar's menu named `menuName`.
+void AttachTo(MainMenuBar& bar, const char* menuName, std::unique_ptr<MenuItem> item) {
+  MenuItem* menu = bar.Child(menuName);
+  if (menu == nullptr) {
+    throw platform::NilObjectException(std::string("the menu bar has no menu ") + menuName);
+  }
+  menu->Append(std::move(item));
+}
+
+}  // namespace
+
+MainMenuBar::MainMenuBar() {
+  Untitled0();
+  Untitled1();
+}
+
+void MainMenuBar::Untitled0() {
+  Append(Node<MenuItem>("FileMenu", "&File", ""));
+  AttachTo(*this, "FileMenu", Node<QuitMenuItem>("FileQuit", "&Quit", "Cmd+Q"));
+}
+
+void MainMenuBar::Untitled1() {
+  Append(Node<MenuItem>("EditMenu", "&Edit", ""));
+  AttachTo(*this, "EditMenu", Node<MenuItem>("EditUndo", "&Undo", "Cmd+Z"));
+  AttachTo(*this, "EditMenu", Node<MenuItem>("EditSeparator1", "-", kSeparator));
+  AttachTo(*this, "EditMenu", Node<MenuItem>("EditCut", "Cu&t", "Cmd+X"));
+  AttachTo(*this, "EditMenu", Node<MenuItem>("EditCopy", "&Copy", "Cmd+C"));
+  AttachTo(*this, "EditMenu", Node<MenuItem>("EditPaste", "&Paste", "Cmd+V"));
+  AttachTo(*this, "EditMenu", Node<MenuItem>("EditClear", "&Delete", ""));
+  AttachTo(*this, "EditMenu", Node<MenuItem>("EditSeparator2", "-", kSeparator));
+  AttachTo(*this, "EditMenu", Node<MenuItem>("EditSelectAll", "Select &All", "Cmd+A"));
+}
+
+MainMenuBar& mainMenuBar() {
+  // Filled by the first call; if building fails it stays empty and the next call tries again.
+  static std::unique_ptr<MainMenuBar> instance;
+  if (instance == nullptr) instance = std::make_unique<MainMenuBar>();
+  return *instance;
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <exception>
+#include <functional>
+#include <memory>
+
+namespace platform {
+
+class MenuBar;
+
+// The application object: one per process, held by the platform once registered.
+class Application {
+ public:
+  Application() = default;
+  Application(const Application&) = delete;
+  Application& operator=(const Application&) = delete;
+  virtual ~Application() = default;
+
+  void SetMenuBar(MenuBar& menuBar) { menuBar_ = &menuBar; }
+  MenuBar* GetMenuBar() const { return menuBar_; }
+
+ private:
+  MenuBar* menuBar_ = nullptr;
+};
+
+// The runtime: Qt's application object for the life of the process. Raises
+// NoDisplayException, before Qt is touched, when there is no display to show a window on.
+// Destroying it closes every window and shuts Qt down.
+class Runtime {
+ public:
+  Runtime(int& argc, char** argv);
+  Runtime(const Runtime&) = delete;
+  Runtime& operator=(const Runtime&) = delete;
+  ~Runtime();
+
+  // The quit code, or 1 if an error was reported.
+  int ExitStatus() const;
+
+ private:
+  struct State;
+  std::unique_ptr<State> state_;
+};
+
+// Makes `application` the application object for the rest of the process.
+void RegisterApplication(std::unique_ptr<Application> application);
+Application* CurrentApplication();
+
+// Calls `lateStartup` once, then runs the event loop until Quit. An exception that escaped an
+// event handler ends the loop and is rethrown here.
+void Run(const std::function<void()>& lateStartup);
+
+// Ends the event loop; Run returns and the process exits with `code`.
+void Quit(int code);
+
+// Reports an error that nothing caught: its class and message on standard error and, in a
+// desktop session, in an error dialog. The process then exits with a non-zero status.
+void ReportUnhandledException(std::exception_ptr error);
+
+// The exception a handler raised while Qt was delivering an event, if any, taken away.
+std::exception_ptr TakePendingException();
+
+}  // namespace platform

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Conversions between numbers and text. These are the only ones the calculator uses, so every
+// place that reads or writes a number agrees on one rendering. They do no arithmetic of their
+// own beyond reading and writing, and they never depend on the process locale: '.' is always
+// the decimal point.
+namespace platform {
+
+// Reads the number at the start of `text`: leading blanks are skipped, then the longest
+// decimal number (sign, digits, one '.', exponent) is read, correctly rounded, and whatever
+// follows is ignored. No number gives 0; a number too large gives an infinity, one too small
+// a zero. Also reads what Str and Format write for the non-finite values ("∞", "-∞", "NaN"),
+// and "inf", "infinity" and "nan" in any case.
+double Val(std::string_view text);
+
+// The plain rendering of `value`: the shortest text that Val reads back to exactly `value`
+// (fixed or scientific, whichever is shorter); "∞", "-∞" or "NaN" when it is not finite.
+std::string Str(double value);
+
+// `value` rounded to the number of '#' after the '.' in `pattern` (none when there is no
+// '.'), trailing zeros and a bare trailing point dropped, "0" for a zero integer part and
+// never "-0". From 1e15 on the number is written in scientific form with the same decimals.
+// The pattern may hold only '#' and one '.'; anything else raises UnsupportedFormatException.
+std::string Format(double value, std::string_view pattern);
+
+double Sqrt(double value);
+
+// A boxed value, as held by a popup row's tag: empty, or a double.
+class Variant {
+ public:
+  Variant() = default;
+  explicit Variant(double value) : value_(value) {}
+  bool IsEmpty() const { return !value_.has_value(); }
+  friend double VariantToDouble(const Variant& variant);
+  friend bool operator==(const Variant&, const Variant&) = default;
+
+ private:
+  std::optional<double> value_;
+};
+
+Variant DoubleToVariant(double value);
+// The double held; an empty variant gives 0.
+double VariantToDouble(const Variant& variant);
+// The Str form of the double held, so that Val reads it back exactly; empty text when empty.
+std::string VariantToString(const Variant& variant);
+
+}  // namespace platform

@@ -1,0 +1,16 @@
+#pragma once
+
+// For tests only: the Qt widgets behind a window and its controls, to check what a person
+// would see. The calculator's own code never needs them.
+
+class QWidget;
+
+namespace platform {
+
+class Control;
+class Window;
+
+QWidget* WidgetOf(const Control& control);
+QWidget* WidgetOf(const Window& window);
+
+}  // namespace platform

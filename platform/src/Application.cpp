@@ -1,0 +1,98 @@
+#include "platform/Application.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <iostream>
+
+#include "Dispatch.h"
+#include "Display.h"
+#include "platform/Exceptions.h"
+#include "platform/Window.h"
+
+namespace platform {
+namespace {
+
+std::unique_ptr<Application>& TheApplication() {
+  static std::unique_ptr<Application> application;
+  return application;
+}
+
+int quitCode = 0;
+bool quitRequested = false;
+bool errorReported = false;
+
+std::string Describe(std::exception_ptr error) {
+  try {
+    std::rethrow_exception(error);
+  } catch (const RuntimeException& exception) {
+    return std::string(exception.ClassName()) + ": " + exception.what();
+  } catch (const std::exception& exception) {
+    return std::string("std::exception: ") + exception.what();
+  } catch (...) {
+    return "an exception of unknown type";
+  }
+}
+
+bool HasDesktop() {
+  const QString platform = QGuiApplication::platformName();
+  return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr &&
+         platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+}
+
+}  // namespace
+
+struct Runtime::State {
+  std::unique_ptr<QApplication> qt;
+};
+
+Runtime::Runtime(int& argc, char** argv) : state_(std::make_unique<State>()) {
+  if (const std::string problem = detail::DisplayProblem(argc, argv); !problem.empty()) {
+    throw NoDisplayException(problem);
+  }
+  state_->qt = std::make_unique<QApplication>(argc, argv);
+  // The window's Close handler decides whether closing it ends the program.
+  QApplication::setQuitOnLastWindowClosed(false);
+}
+
+Runtime::~Runtime() {
+  DestroyAllWindows();
+  TheApplication().reset();
+  state_->qt.reset();
+}
+
+int Runtime::ExitStatus() const { return errorReported ? 1 : quitCode; }
+
+void RegisterApplication(std::unique_ptr<Application> application) {
+  detail::RequireMainThread();
+  TheApplication() = std::move(application);
+}
+
+Application* CurrentApplication() { return TheApplication().get(); }
+
+void Run(const std::function<void()>& lateStartup) {
+  detail::RequireMainThread();
+  lateStartup();
+  if (!quitRequested) quitCode = QApplication::exec();
+  if (detail::HasPendingException()) std::rethrow_exception(detail::TakePendingException());
+}
+
+void Quit(int code) {
+  detail::RequireMainThread();
+  quitRequested = true;
+  quitCode = code;
+  QCoreApplication::exit(code);
+}
+
+void ReportUnhandledException(std::exception_ptr error) {
+  errorReported = true;
+  const std::string description = "Unhandled " + Describe(error);
+  std::cerr << description << std::endl;
+  if (HasDesktop()) {
+    QMessageBox::critical(nullptr, QCoreApplication::applicationName(),
+                          QString::fromStdString(description));
+  }
+}
+
+std::exception_ptr TakePendingException() { return detail::TakePendingException(); }
+
+}  // namespace platform

@@ -1,0 +1,82 @@
+#include "EditCommands.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <array>
+#include <utility>
+
+#include "Dispatch.h"
+
+namespace platform::detail {
+namespace {
+
+QLineEdit* FocusedField() { return qobject_cast<QLineEdit*>(QApplication::focusWidget()); }
+
+}  // namespace
+
+std::optional<EditCommand> EditCommandNamed(std::string_view itemName) {
+  static constexpr std::array<std::pair<std::string_view, EditCommand>, 6> kNames{{
+      {"EditUndo", EditCommand::Undo},
+      {"EditCut", EditCommand::Cut},
+      {"EditCopy", EditCommand::Copy},
+      {"EditPaste", EditCommand::Paste},
+      {"EditClear", EditCommand::Clear},
+      {"EditSelectAll", EditCommand::SelectAll},
+  }};
+  for (const auto& [name, command] : kNames) {
+    if (name == itemName) return command;
+  }
+  return std::nullopt;
+}
+
+bool CanRun(EditCommand command) {
+  const QLineEdit* field = FocusedField();
+  if (field == nullptr) return false;
+  const bool editable = !field->isReadOnly();
+  const bool clear = field->echoMode() == QLineEdit::Normal;
+  switch (command) {
+    case EditCommand::Undo:
+      return editable && field->isUndoAvailable();
+    case EditCommand::Cut:
+      return editable && clear && field->hasSelectedText();
+    case EditCommand::Copy:
+      return clear && field->hasSelectedText();
+    case EditCommand::Paste:
+      return editable && !QGuiApplication::clipboard()->text().isEmpty();
+    case EditCommand::Clear:
+      return editable && field->hasSelectedText();
+    case EditCommand::SelectAll:
+      return !field->text().isEmpty();
+  }
+  return false;
+}
+
+void Run(EditCommand command) {
+  if (!CanRun(command)) return;
+  QLineEdit* field = FocusedField();
+  CallQt([&] {
+    switch (command) {
+      case EditCommand::Undo:
+        field->undo();
+        break;
+      case EditCommand::Cut:
+        field->cut();
+        break;
+      case EditCommand::Copy:
+        field->copy();
+        break;
+      case EditCommand::Paste:
+        field->paste();
+        break;
+      case EditCommand::Clear:
+        field->del();
+        break;
+      case EditCommand::SelectAll:
+        field->selectAll();
+        break;
+    }
+  });
+}
+
+}  // namespace platform::detail

@@ -1,0 +1,77 @@
+#include "platform/Menu.h"
+
+#include <functional>
+
+#include "Dispatch.h"
+#include "EditCommands.h"
+#include "platform/Application.h"
+#include "platform/Exceptions.h"
+
+namespace platform {
+
+void MenuItem::SetName(const std::string& name) {
+  detail::RequireMainThread();
+  name_ = name;
+}
+
+void MenuItem::SetText(const std::string& text) {
+  detail::RequireMainThread();
+  text_ = text;
+}
+
+void MenuItem::SetKeyboardShortcut(const std::string& shortcut) {
+  detail::RequireMainThread();
+  shortcut_ = shortcut;
+}
+
+void MenuItem::SetAutoEnable(bool autoEnable) {
+  detail::RequireMainThread();
+  autoEnable_ = autoEnable;
+}
+
+void MenuItem::SetVisible(bool visible) {
+  detail::RequireMainThread();
+  visible_ = visible;
+}
+
+void MenuItem::Append(std::unique_ptr<MenuItem> child) {
+  detail::RequireMainThread();
+  if (child == nullptr) throw NilObjectException("no menu item to append to " + name_);
+  children_.push_back(std::move(child));
+}
+
+MenuItem* MenuItem::Child(std::string_view name) const {
+  detail::RequireMainThread();
+  for (const auto& child : children_) {
+    if (child->Name() == name) return child.get();
+  }
+  return nullptr;
+}
+
+bool MenuItem::Action() {
+  const auto command = detail::EditCommandNamed(name_);
+  if (!command) return false;
+  detail::Run(*command);
+  return true;
+}
+
+MenuItem* MenuBar::Lookup(std::string_view name) const {
+  detail::RequireMainThread();
+  const std::function<MenuItem*(const MenuItem&)> search = [&](const MenuItem& parent) {
+    for (const auto& child : parent.Children()) {
+      if (child->Name() == name) return child.get();
+      if (MenuItem* found = search(*child)) return found;
+    }
+    return static_cast<MenuItem*>(nullptr);
+  };
+  return search(*this);
+}
+
+bool QuitMenuItem::Action() { return QuitMenuAction(*this); }
+
+bool QuitMenuAction(MenuItem&) {
+  Quit(0);
+  return true;
+}
+
+}  // namespace platform

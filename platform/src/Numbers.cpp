@@ -1,0 +1,139 @@
+#include "platform/Numbers.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "platform/Exceptions.h"
+
+namespace platform {
+namespace {
+
+constexpr std::string_view kInfinity = "\u221E";  // ∞
+constexpr std::string_view kNaN = "NaN";
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The decimal exponent of the first significant digit of a number that from_chars found out
+// of range, so that it can be told apart as an overflow (positive) or an underflow. The
+// exponent part saturates, so absurd exponents cannot overflow the arithmetic.
+long long LeadingDecimalExponent(std::string_view number) {
+  long long digitsBeforePoint = 0;
+  long long digitIndex = 0;
+  long long firstSignificant = -1;
+  bool afterPoint = false;
+  std::size_t i = 0;
+  for (; i < number.size(); ++i) {
+    const char c = number[i];
+    if (c == '.') {
+      afterPoint = true;
+      continue;
+    }
+    if (!IsDigit(c)) break;
+    if (firstSignificant < 0 && c != '0') firstSignificant = digitIndex;
+    if (!afterPoint) ++digitsBeforePoint;
+    ++digitIndex;
+  }
+  long long exponent = 0;
+  if (i < number.size() && (number[i] == 'e' || number[i] == 'E')) {
+    ++i;
+    const bool negative = i < number.size() && number[i] == '-';
+    if (i < number.size() && (number[i] == '-' || number[i] == '+')) ++i;
+    constexpr long long kSaturation = 1'000'000'000;
+    for (; i < number.size() && IsDigit(number[i]); ++i) {
+      exponent = std::min(kSaturation, exponent * 10 + (number[i] - '0'));
+    }
+    if (negative) exponent = -exponent;
+  }
+  return digitsBeforePoint - 1 - firstSignificant + exponent;
+}
+
+// Reads an unsigned number (the sign has already been taken).
+double ReadMagnitude(std::string_view text) {
+  if (text.starts_with(kInfinity)) return std::numeric_limits<double>::infinity();
+  // from_chars would take a second sign; a number has only one.
+  if (text.empty() || text.front() == '+' || text.front() == '-') return 0.0;
+  double value = 0.0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error == std::errc::result_out_of_range) {
+    const auto number = text.substr(0, static_cast<std::size_t>(end - text.data()));
+    return LeadingDecimalExponent(number) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+  }
+  return error == std::errc() ? value : 0.0;
+}
+
+std::string NonFinite(double value) {
+  if (std::isnan(value)) return std::string(kNaN);
+  return value < 0 ? "-" + std::string(kInfinity) : std::string(kInfinity);
+}
+
+// The number of decimals a pattern of '#' and at most one '.' asks for.
+int PatternDecimals(std::string_view pattern) {
+  const auto point = pattern.find('.');
+  if (pattern.find_first_not_of("#.") != std::string_view::npos ||
+      (point != std::string_view::npos && pattern.find('.', point + 1) != std::string_view::npos)) {
+    throw UnsupportedFormatException("number pattern \"" + std::string(pattern) +
+                                     "\" may hold only '#' and one '.'");
+  }
+  return point == std::string_view::npos ? 0 : static_cast<int>(pattern.size() - point - 1);
+}
+
+// Drops the zeros that end the fraction of `digits`, then the point if nothing follows it.
+void TrimFraction(std::string& digits) {
+  if (digits.find('.') == std::string::npos) return;
+  digits.erase(digits.find_last_not_of('0') + 1);
+  if (digits.back() == '.') digits.pop_back();
+}
+
+}  // namespace
+
+double Val(std::string_view text) {
+  std::size_t start = 0;
+  while (start < text.size() && IsBlank(text[start])) ++start;
+  text.remove_prefix(start);
+  const bool negative = !text.empty() && text.front() == '-';
+  if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
+  const double magnitude = ReadMagnitude(text);
+  return negative ? -magnitude : magnitude;
+}
+
+std::string Str(double value) {
+  if (!std::isfinite(value)) return NonFinite(value);
+  char buffer[32];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return std::string(buffer, result.ptr);
+}
+
+std::string Format(double value, std::string_view pattern) {
+  const int decimals = PatternDecimals(pattern);
+  if (!std::isfinite(value)) return NonFinite(value);
+  const bool scientific = std::fabs(value) >= 1e15;
+  std::string text(40 + static_cast<std::size_t>(decimals), '\0');
+  const auto result =
+      std::to_chars(text.data(), text.data() + text.size(), value,
+                    scientific ? std::chars_format::scientific : std::chars_format::fixed, decimals);
+  text.resize(static_cast<std::size_t>(result.ptr - text.data()));
+  if (scientific) {
+    const auto e = text.find('e');
+    std::string mantissa = text.substr(0, e);
+    TrimFraction(mantissa);
+    return mantissa + text.substr(e);
+  }
+  TrimFraction(text);
+  if (text == "-0") text = "0";
+  return text;
+}
+
+double Sqrt(double value) { return std::sqrt(value); }
+
+Variant DoubleToVariant(double value) { return Variant(value); }
+
+double VariantToDouble(const Variant& variant) { return variant.value_.value_or(0.0); }
+
+std::string VariantToString(const Variant& variant) {
+  return variant.IsEmpty() ? std::string() : Str(VariantToDouble(variant));
+}
+
+}  // namespace platform

@@ -1,0 +1,81 @@
+#include "platform/PopupMenu.h"
+
+#include <QComboBox>
+
+#include "Dispatch.h"
+#include "PropertyValues.h"
+#include "WindowContent.h"
+
+namespace platform {
+
+PopupMenu::PopupMenu(Window& window)
+    : Control(window, new QComboBox(detail::ContentOf(window))),
+      combo_(static_cast<QComboBox*>(widget_)) {
+  // An empty combo box selects the first row added to it and says so; with a placeholder it
+  // leaves the selection at -1, so that only the program or the user selects a row.
+  combo_->setPlaceholderText(QStringLiteral(" "));
+  QObject::connect(combo_, &QComboBox::currentIndexChanged, combo_,
+                   [this] { detail::Deliver([&] { Change.Raise(*this); }); });
+}
+
+void PopupMenu::AddRow(const std::string& text) {
+  detail::CallQt([&] { combo_->addItem(QString::fromStdString(text)); });
+}
+
+std::int64_t PopupMenu::RowCount() const {
+  detail::RequireMainThread();
+  return combo_->count();
+}
+
+std::string PopupMenu::RowText(std::int64_t row) const {
+  CheckRow(row);
+  return combo_->itemText(static_cast<int>(row)).toStdString();
+}
+
+Variant PopupMenu::RowTag(std::int64_t row) const {
+  CheckRow(row);
+  const QVariant tag = combo_->itemData(static_cast<int>(row));
+  return tag.isValid() ? DoubleToVariant(tag.toDouble()) : Variant();
+}
+
+void PopupMenu::SetRowTag(std::int64_t row, const Variant& tag) {
+  CheckRow(row);
+  const QVariant data = tag.IsEmpty() ? QVariant() : QVariant(VariantToDouble(tag));
+  detail::CallQt([&] { combo_->setItemData(static_cast<int>(row), data); });
+}
+
+std::int64_t PopupMenu::ListIndex() const {
+  detail::RequireMainThread();
+  return combo_->currentIndex();
+}
+
+void PopupMenu::SetListIndex(std::int64_t row) {
+  if (row != -1) CheckRow(row);
+  // Qt would announce a change to -1 even when nothing was selected before.
+  if (row == ListIndex()) return;
+  detail::CallQt([&] { combo_->setCurrentIndex(static_cast<int>(row)); });
+}
+
+void PopupMenu::CheckRow(std::int64_t row) const {
+  detail::RequireMainThread();
+  if (row < 0 || row >= combo_->count()) {
+    throw OutOfBoundsException("popup " + Name() + " has no row " + std::to_string(row) +
+                               " (it has " + std::to_string(combo_->count()) + ")");
+  }
+}
+
+bool PopupMenu::ApplyProperty(const Property& property) {
+  const std::string& name = property.name;
+  if (name == "InitialValue") {
+    // Rows are added by the program; the design may not bring any.
+    detail::Require<std::string>(property, "");
+  } else if (name == "ListIndex") {
+    // With no rows yet, the design's selection can only take effect as "none".
+    detail::ValueOf<std::int64_t>(property);
+  } else {
+    return Control::ApplyProperty(property);
+  }
+  return true;
+}
+
+}  // namespace platform

@@ -1,0 +1,81 @@
+#include "platform/TextField.h"
+
+#include <limits>
+
+#include "Dispatch.h"
+#include "LineEdit.h"
+#include "PropertyValues.h"
+#include "WindowContent.h"
+
+namespace platform {
+
+TextField::TextField(Window& window)
+    : Control(window, new LineEdit(detail::ContentOf(window), [this](const std::string& key) {
+                detail::Deliver([&] { KeyUp.Raise(*this, key); });
+              })),
+      edit_(static_cast<LineEdit*>(widget_)) {
+  // A text field has no length limit unless its design sets one.
+  edit_->setMaxLength(std::numeric_limits<int>::max());
+  QObject::connect(edit_, &QLineEdit::textChanged, edit_, [this] {
+    detail::Deliver([&] { TextChange.Raise(*this); });
+    edit_->AfterTextChange();
+  });
+}
+
+std::string TextField::Text() const {
+  detail::RequireMainThread();
+  return edit_->text().toStdString();
+}
+
+void TextField::SetText(const std::string& text) {
+  detail::CallQt([&] {
+    edit_->setText(QString::fromStdString(text));
+    edit_->setCursorPosition(0);
+  });
+}
+
+bool TextField::ApplyProperty(const Property& property) {
+  using detail::Require;
+  using detail::ValueOf;
+  const std::string& name = property.name;
+  if (name == "Text") {
+    SetText(ValueOf<std::string>(property));
+  } else if (name == "Border") {
+    edit_->setFrame(ValueOf<bool>(property));
+  } else if (name == "Password") {
+    edit_->setEchoMode(ValueOf<bool>(property) ? QLineEdit::Password : QLineEdit::Normal);
+  } else if (name == "ReadOnly") {
+    edit_->setReadOnly(ValueOf<bool>(property));
+  } else if (name == "CueText") {
+    edit_->setPlaceholderText(detail::TextOf(property));
+  } else if (name == "LimitText") {
+    const auto limit = ValueOf<std::int64_t>(property);
+    edit_->setMaxLength(limit > 0 && limit < std::numeric_limits<int>::max()
+                            ? static_cast<int>(limit)
+                            : std::numeric_limits<int>::max());
+  } else if (name == "Alignment") {
+    const auto alignment = ValueOf<std::int64_t>(property);
+    edit_->setAlignment((alignment == 3   ? Qt::AlignRight
+                         : alignment == 2 ? Qt::AlignHCenter
+                                          : Qt::AlignLeft) |
+                        Qt::AlignVCenter);
+  } else if (name == "TextColor" || name == "BackColor") {
+    QPalette palette = edit_->palette();
+    palette.setColor(name == "TextColor" ? QPalette::Text : QPalette::Base,
+                     detail::ColorOf(property));
+    edit_->setPalette(palette);
+  } else if (name == "Format" || name == "Mask") {
+    // Display formats and input masks are not supported: any text can be typed.
+    Require<std::string>(property, "");
+  } else if (name == "AcceptTabs") {
+    Require<bool>(property, false);
+  } else if (name == "UseFocusRing" || name == "AutomaticallyCheckSpelling") {
+    // Qt draws the focus frame itself and has no spell checking in line edits.
+    ValueOf<bool>(property);
+  } else {
+    return Control::ApplyProperty(property);
+  }
+  return true;
+}
+
+}  // namespace platform
