@@ -50,18 +50,19 @@ long long LeadingDecimalExponent(std::string_view number) {
   return digitsBeforePoint - 1 - firstSignificant + exponent;
 }
 
-// Reads an unsigned number (the sign has already been taken).
-double ReadMagnitude(std::string_view text) {
+// Reads an unsigned number (the sign has already been taken); nothing if there is none.
+std::optional<double> ReadMagnitude(std::string_view text) {
   if (text.starts_with(kInfinity)) return std::numeric_limits<double>::infinity();
   // from_chars would take a second sign; a number has only one.
-  if (text.empty() || text.front() == '+' || text.front() == '-') return 0.0;
+  if (text.empty() || text.front() == '+' || text.front() == '-') return std::nullopt;
   double value = 0.0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (error == std::errc::result_out_of_range) {
     const auto number = text.substr(0, static_cast<std::size_t>(end - text.data()));
     return LeadingDecimalExponent(number) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
   }
-  return error == std::errc() ? value : 0.0;
+  if (error != std::errc()) return std::nullopt;
+  return value;
 }
 
 std::string NonFinite(double value) {
@@ -95,8 +96,9 @@ double Val(std::string_view text) {
   text.remove_prefix(start);
   const bool negative = !text.empty() && text.front() == '-';
   if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
-  const double magnitude = ReadMagnitude(text);
-  return negative ? -magnitude : magnitude;
+  const auto magnitude = ReadMagnitude(text);
+  if (!magnitude) return 0.0;
+  return negative ? -*magnitude : *magnitude;
 }
 
 std::string Str(double value) {

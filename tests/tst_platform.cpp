@@ -1,0 +1,270 @@
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QtTest>
+#include <thread>
+
+#include "TestWindow.h"
+#include "platform/Application.h"
+#include "platform/Exceptions.h"
+#include "platform/Menu.h"
+
+using platform::TextField;
+
+namespace {
+
+struct HandlerFailure : std::runtime_error {
+  HandlerFailure() : std::runtime_error("handler failed") {}
+};
+
+void SendKey(QWidget* widget, QEvent::Type type, Qt::Key key, const QString& text,
+             bool autoRepeat) {
+  QKeyEvent event(type, key, Qt::NoModifier, text, autoRepeat);
+  QApplication::sendEvent(widget, &event);
+}
+
+}  // namespace
+
+class PlatformTest : public QObject {
+  Q_OBJECT
+
+  TestWindow* window = nullptr;
+
+ private slots:
+  void init() {
+    window = &TestWindow::OpenNew();
+    QVERIFY(QTest::qWaitForWindowActive(platform::WidgetOf(*window)));
+    LineEditOf(window->first())->setFocus();
+    window->events.clear();
+  }
+
+  void cleanup() {
+    platform::TakePendingException();
+    platform::DestroyAllWindows();
+  }
+
+  void openIsRaisedOnceAfterConstruction() {
+    auto& fresh = TestWindow::OpenNew();
+    QCOMPARE(fresh.events, QStringList{"popup:Open"});
+  }
+
+  void addingRowsSelectsNothing() {
+    auto& popup = window->popup();
+    for (const char* row : {"a", "b", "c", "d", "e", "f"}) popup.AddRow(row);
+    QCOMPARE(popup.ListIndex(), -1);
+    QCOMPARE(window->events, QStringList());
+    popup.SetListIndex(0);
+    QCOMPARE(popup.ListIndex(), 0);
+    QCOMPARE(popup.RowText(0), std::string("a"));
+    QCOMPARE(window->events, QStringList{"popup:Change"});
+  }
+
+  void changeOnlyWhenTheSelectionChanges() {
+    auto& popup = window->popup();
+    popup.AddRow("a");
+    popup.AddRow("b");
+    popup.SetListIndex(1);
+    popup.SetListIndex(1);
+    popup.SetListIndex(-1);
+    popup.SetListIndex(-1);
+    QCOMPARE(window->events, QStringList({"popup:Change", "popup:Change"}));
+  }
+
+  void userPickRaisesChangeOnce() {
+    auto& popup = window->popup();
+    popup.AddRow("a");
+    popup.AddRow("b");
+    popup.SetListIndex(0);
+    window->events.clear();
+    auto* combo = static_cast<QComboBox*>(platform::WidgetOf(popup));
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_Down);
+    QCOMPARE(popup.ListIndex(), 1);
+    QCOMPARE(window->events, QStringList{"popup:Change"});
+  }
+
+  void rowsOutOfRangeAreRefused() {
+    auto& popup = window->popup();
+    popup.AddRow("a");
+    QVERIFY_THROWS_EXCEPTION(platform::OutOfBoundsException, popup.SetListIndex(1));
+    QVERIFY_THROWS_EXCEPTION(platform::OutOfBoundsException, popup.SetListIndex(-2));
+    QVERIFY_THROWS_EXCEPTION(platform::OutOfBoundsException, popup.RowTag(-1));
+    QVERIFY_THROWS_EXCEPTION(platform::OutOfBoundsException, popup.SetRowTag(1, {}));
+  }
+
+  void rowTagsHoldExactDoubles() {
+    auto& popup = window->popup();
+    popup.AddRow("a");
+    QVERIFY(popup.RowTag(0).IsEmpty());
+    popup.SetRowTag(0, platform::DoubleToVariant(0.0175));
+    QCOMPARE(platform::VariantToDouble(popup.RowTag(0)), 0.0175);
+  }
+
+  void typingRaisesTextChangeThenKeyUp() {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_5, Qt::NoModifier);
+    QCOMPARE(window->events, QStringList({"first:TextChange", "first:KeyUp:5"}));
+  }
+
+  void keysThatChangeNothingStillRaiseKeyUp() {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+    QCOMPARE(window->events, QStringList{"first:KeyUp:"});
+  }
+
+  void programWritesRaiseNoKeyUp() {
+    window->first().SetText("12");
+    QCOMPARE(window->events, QStringList{"first:TextChange"});
+  }
+
+  void autoRepeatIsNotARelease() {
+    QWidget* field = QApplication::focusWidget();
+    SendKey(field, QEvent::KeyPress, Qt::Key_7, "7", false);
+    for (int i = 0; i < 3; ++i) {
+      SendKey(field, QEvent::KeyRelease, Qt::Key_7, "7", true);
+      SendKey(field, QEvent::KeyPress, Qt::Key_7, "7", true);
+    }
+    SendKey(field, QEvent::KeyRelease, Qt::Key_7, "7", false);
+    QCOMPARE(window->first().Text(), std::string("7777"));
+    QCOMPARE(window->events.count("first:KeyUp:7"), 1);
+    QCOMPARE(window->events.last(), QString("first:KeyUp:7"));
+  }
+
+  void tabRaisesNoKeyUpInEitherField() {
+    QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), LineEditOf(window->second()));
+    QCOMPARE(window->events, QStringList());
+  }
+
+  void keyEditWhoseReleaseGoesElsewhereStillRaisesKeyUp() {
+    QWidget* field = QApplication::focusWidget();
+    SendKey(field, QEvent::KeyPress, Qt::Key_3, "3", false);
+    LineEditOf(window->second())->setFocus();
+    SendKey(LineEditOf(window->second()), QEvent::KeyRelease, Qt::Key_3, "3", false);
+    QCOMPARE(window->events, QStringList({"first:TextChange", "first:KeyUp:"}));
+  }
+
+  // Edits made without a key release in the field: Edit menu commands, context menu, drag
+  // and drop and middle-click paste all reach the line edit as these calls.
+  void otherUserEditsRaiseOneKeyUpAfterTheirTextChange_data() {
+    QTest::addColumn<QString>("edit");
+    QTest::newRow("paste") << "paste";
+    QTest::newRow("delete the selection") << "del";
+    QTest::newRow("cut") << "cut";
+    QTest::newRow("undo") << "undo";
+    QTest::newRow("insert, as drag and drop does") << "insert";
+  }
+
+  void otherUserEditsRaiseOneKeyUpAfterTheirTextChange() {
+    QFETCH(QString, edit);
+    QLineEdit* field = LineEditOf(window->first());
+    QTest::keyClicks(field, "12");
+    window->events.clear();
+    QGuiApplication::clipboard()->setText("34");
+    field->selectAll();
+    if (edit == "paste") field->paste();
+    if (edit == "del") field->del();
+    if (edit == "cut") field->cut();
+    if (edit == "undo") field->undo();
+    if (edit == "insert") field->insert("9");
+    QCOMPARE(window->events, QStringList({"first:TextChange", "first:KeyUp:"}));
+  }
+
+  void pasteByKeyRaisesKeyUpOnlyOnRelease() {
+    QGuiApplication::clipboard()->setText("34");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(window->first().Text(), std::string("34"));
+    // The V's release, then the Ctrl key's, which was pressed in the field too.
+    QCOMPARE(window->events, QStringList({"first:TextChange", "first:KeyUp:v", "first:KeyUp:"}));
+  }
+
+  void programTextIsShownFromItsStart() {
+    window->second().SetText(std::string(200, '8'));
+    QCOMPARE(LineEditOf(window->second())->cursorPosition(), 0);
+  }
+
+  void textHasNoLengthLimit() {
+    const std::string megabyte(1 << 20, '1');
+    window->first().SetText(megabyte);
+    QCOMPARE(window->first().Text().size(), megabyte.size());
+  }
+
+  void handlerExceptionFromProgramCallReachesTheCaller() {
+    window->second().TextChange.Attach([](TextField&) { throw HandlerFailure(); });
+    QVERIFY_THROWS_EXCEPTION(HandlerFailure, window->second().SetText("x"));
+    QVERIFY(!platform::TakePendingException());
+  }
+
+  void handlerExceptionFromUserEventIsKeptAndStopsDelivery() {
+    window->first().TextChange.Attach([](TextField&) { throw HandlerFailure(); });
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_1);
+    QCOMPARE(window->events, QStringList{"first:TextChange"});
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_2);
+    QCOMPARE(window->events, QStringList{"first:TextChange"});
+    const auto error = platform::TakePendingException();
+    QVERIFY(error);
+    QVERIFY_THROWS_EXCEPTION(HandlerFailure, std::rethrow_exception(error));
+  }
+
+  void runRethrowsAnExceptionThatEndedTheEventLoop() {
+    window->first().KeyUp.Attach([](TextField&, const std::string&) { throw HandlerFailure(); });
+    const auto typeLater = [] {
+      QTimer::singleShot(0, [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_4); });
+    };
+    QVERIFY_THROWS_EXCEPTION(HandlerFailure, platform::Run(typeLater));
+  }
+
+  void uiCallsFromAnotherThreadAreRefused() {
+    platform::MenuItem item;
+    const std::vector<std::function<void()>> calls = {
+        [&] { window->first().Text(); },
+        [&] { window->first().SetText("1"); },
+        [&] { window->popup().SetListIndex(-1); },
+        [&] { window->ControlByName("first"); },
+        [&] { item.SetText("x"); },
+    };
+    for (const auto& call : calls) {
+      bool refused = false;
+      std::thread([&] {
+        try {
+          call();
+        } catch (const platform::ThreadAccessingUIException&) {
+          refused = true;
+        }
+      }).join();
+      QVERIFY(refused);
+    }
+  }
+
+  void badDesignPropertiesAreErrors_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("unknown property") << "Colour" << "unknown";
+    QTest::newRow("text where a number belongs") << "Left" << "type";
+    QTest::newRow("another name than the registered one") << "Name" << "name";
+    QTest::newRow("control arrays are not supported") << "Index" << "value";
+  }
+
+  void badDesignPropertiesAreErrors() {
+    QFETCH(QString, name);
+    QFETCH(QString, why);
+    platform::PropertyValue value = why == "type" ? platform::PropertyValue("20")
+                                    : why == "name" ? platform::PropertyValue("other")
+                                                    : platform::PropertyValue(3);
+    QVERIFY_THROWS_EXCEPTION(platform::InvalidPropertyException,
+                             window->first().ApplyProperties({{name.toStdString(), value}}));
+  }
+
+  void registeringANameTwiceIsAnError() {
+    QVERIFY_THROWS_EXCEPTION(platform::InvalidArgumentException,
+                             window->AddControl("first", window->New<platform::Label>()));
+  }
+
+  void castToAnotherClassIsAnError() {
+    QVERIFY_THROWS_EXCEPTION(platform::IllegalCastException,
+                             window->ControlAs<platform::Label>("first"));
+    QVERIFY_THROWS_EXCEPTION(platform::NilObjectException,
+                             window->ControlAs<platform::Label>("missing"));
+  }
+};
+
+QTEST_MAIN(PlatformTest)
+#include "tst_platform.moc"
