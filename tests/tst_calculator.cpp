@@ -1,0 +1,259 @@
+#include <QClipboard>
+#include <QtTest>
+
+#include "RecordingWindow.h"
+#include "platform/Application.h"
+#include "platform/Exceptions.h"
+
+namespace {
+
+const QString kCopperFormula = "Vd (20\u00B0C) = ( Length x Current x 0.0175 ) / Area";
+
+}  // namespace
+
+class CalculatorTest : public QObject {
+  Q_OBJECT
+
+  RecordingWindow* window = nullptr;
+
+  // Types into the field as a person would: focus it, select all, type.
+  void TypeInto(const char* name, const QString& text) {
+    QLineEdit* field = FieldNamed(*window, name);
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(field, text);
+  }
+
+ private slots:
+  void init() {
+    window = &RecordingWindow::OpenNew();
+    QVERIFY(QTest::qWaitForWindowActive(platform::WidgetOf(*window)));
+  }
+
+  void cleanup() {
+    QVERIFY(!platform::TakePendingException());
+    platform::DestroyAllWindows();
+  }
+
+  void beforeOpenTheWindowShowsItsDesign() {
+    const auto& before = window->beforeOpen;
+    QCOMPARE(before.rows, 0);
+    QCOMPARE(before.listIndex, -1);
+    QCOMPARE(before.texts,
+             QStringList({"Untitled", "Untitled", "60", "0.51054", "0.20471", "0.350"}));
+    QCOMPARE(before.callsBefore, QStringList());
+  }
+
+  void openingFillsTheMaterialsAndComputesOnce() {
+    QCOMPARE(window->calls,
+             QStringList({"PopupMenu1_Open", "PopupMenu1_Change", "calculate"}));
+    auto& popup = window->PopupMenu1();
+    QStringList rows;
+    for (std::int64_t row = 0; row < popup.RowCount(); ++row) {
+      rows << QString::fromStdString(popup.RowText(row));
+    }
+    QCOMPARE(rows, QStringList({"Copper", "Aluminium", "Gold", "Silver", "Iron", "Lead"}));
+    QCOMPARE(popup.ListIndex(), 0);
+    QCOMPARE(TextOf(window->form()), kCopperFormula);
+    QCOMPARE(TextOf(window->result()), QString("Voltage drop = 1.795V"));
+  }
+
+  void eachMaterial_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("resistivity");
+    QTest::addColumn<QString>("drop");
+    QTest::newRow("Copper") << 0 << "0.0175" << "1.795";
+    QTest::newRow("Aluminium") << 1 << "0.028" << "2.872";
+    QTest::newRow("Gold") << 2 << "0.023" << "2.359";
+    QTest::newRow("Silver") << 3 << "0.016" << "1.641";
+    QTest::newRow("Iron") << 4 << "0.098" << "10.053";
+    QTest::newRow("Lead") << 5 << "0.221" << "22.671";
+  }
+
+  void eachMaterial() {
+    QFETCH(int, row);
+    QFETCH(QString, resistivity);
+    QFETCH(QString, drop);
+    // From another row, so that the selection changes even for Copper.
+    window->PopupMenu1().SetListIndex(row == 5 ? 4 : 5);
+    window->PopupMenu1().SetListIndex(row);
+    QCOMPARE(TextOf(window->form()),
+             "Vd (20\u00B0C) = ( Length x Current x " + resistivity + " ) / Area");
+    QCOMPARE(TextOf(window->result()), "Voltage drop = " + drop + "V");
+  }
+
+  void reselectingGivesTheSameResult() {
+    auto& popup = window->PopupMenu1();
+    for (const int row : {3, 5, 0, 2, 1, 4, 0}) popup.SetListIndex(row);
+    QCOMPARE(TextOf(window->result()), QString("Voltage drop = 1.795V"));
+  }
+
+  void inputs_data() {
+    QTest::addColumn<QString>("diameter");
+    QTest::addColumn<QString>("length");
+    QTest::addColumn<QString>("current");
+    QTest::addColumn<QString>("drop");
+    QTest::newRow("zero current") << "0.51054" << "60" << "0" << "0";
+    QTest::newRow("zero diameter divides by zero") << "0" << "60" << "0.350" << "\u221E";
+    QTest::newRow("empty diameter reads as zero") << "" << "60" << "0.350" << "\u221E";
+    QTest::newRow("zero everything is not a number") << "0" << "0" << "0" << "NaN";
+    QTest::newRow("zero diameter and zero length") << "0" << "0" << "0.350" << "NaN";
+    QTest::newRow("negative current gives a negative drop")
+        << "0.51054" << "60" << "-0.350" << "-1.795";
+    QTest::newRow("negative length too") << "0.51054" << "-60" << "0.350" << "-1.795";
+    QTest::newRow("the diameter's sign cancels") << "-0.51054" << "60" << "0.350" << "1.795";
+    QTest::newRow("negative zero diameter") << "-0" << "60" << "0.350" << "\u221E";
+    QTest::newRow("negative current over zero area") << "0" << "60" << "-1" << "-\u221E";
+    QTest::newRow("text that is no number reads as zero") << "0.51054" << "abc" << "1" << "0";
+    QTest::newRow("trailing text is ignored") << "0.51054 mm" << "60 m" << "0.350 A" << "1.795";
+    QTest::newRow("exponents") << "5.1054e-1" << "6e1" << "3.5e-1" << "1.795";
+    QTest::newRow("huge drop in scientific form") << "1e-10" << "1e6" << "1e6" << "2.228e+30";
+    QTest::newRow("overflowing length") << "0.51054" << "1e400" << "1" << "\u221E";
+  }
+
+  void inputs() {
+    QFETCH(QString, diameter);
+    QFETCH(QString, length);
+    QFETCH(QString, current);
+    QFETCH(QString, drop);
+    window->diameter().SetText(diameter.toStdString());
+    window->lenght().SetText(length.toStdString());
+    window->current().SetText(current.toStdString());
+    window->calculate();
+    QCOMPARE(TextOf(window->result()), "Voltage drop = " + drop + "V");
+  }
+
+  void editingCurrentOrLengthRecomputesAtEveryChange() {
+    window->calls.clear();
+    TypeInto("current", "2");
+    QCOMPARE(TextOf(window->result()), QString("Voltage drop = 10.258V"));
+    TypeInto("lenght", "1");
+    QCOMPARE(TextOf(window->result()), QString("Voltage drop = 0.171V"));
+    QVERIFY(window->Count("calculate") >= 2);
+    QCOMPARE(window->Count("calculate"),
+             window->Count("current_TextChange") + window->Count("lenght_TextChange"));
+  }
+
+  void typingADiameterRewritesTheAreaOnRelease() {
+    TypeInto("diameter", "1");
+    QCOMPARE(TextOf(window->diameter()), QString("1"));
+    QCOMPARE(TextOf(window->areafld()), QString("0.7853981633974483"));
+    QCOMPARE(TextOf(window->result()), QString("Voltage drop = 0.468V"));
+  }
+
+  void oneKeyInDiameterIsOneConversionAndNoExchange() {
+    FieldNamed(*window, "diameter")->setFocus();
+    QTest::keyClick(FieldNamed(*window, "diameter"), Qt::Key_End);
+    window->calls.clear();
+    QTest::keyClick(FieldNamed(*window, "diameter"), Qt::Key_7);
+    QCOMPARE(window->calls, QStringList({"diameter_TextChange", "diameter_KeyUp:7",
+                                         "areafld_TextChange", "calculate"}));
+  }
+
+  void oneKeyInAreaIsOneConversionAndNoExchange() {
+    FieldNamed(*window, "areafld")->setFocus();
+    QTest::keyClick(FieldNamed(*window, "areafld"), Qt::Key_End);
+    window->calls.clear();
+    QTest::keyClick(FieldNamed(*window, "areafld"), Qt::Key_1);
+    QCOMPARE(window->calls, QStringList({"areafld_TextChange", "areafld_KeyUp:1",
+                                         "diameter_TextChange", "calculate"}));
+  }
+
+  void aKeyThatChangesNothingInAreaStillRewritesTheDiameter() {
+    FieldNamed(*window, "areafld")->setFocus();
+    QTest::keyClick(FieldNamed(*window, "areafld"), Qt::Key_Left);
+    QCOMPARE(TextOf(window->areafld()), QString("0.20471"));
+    QCOMPARE(TextOf(window->diameter()), QString("0.5105339040678251"));
+    QCOMPARE(TextOf(window->result()), QString("Voltage drop = 1.795V"));
+  }
+
+  void theAreaTypedStaysAsTyped() {
+    TypeInto("areafld", "0.50");
+    QCOMPARE(TextOf(window->areafld()), QString("0.50"));
+    QCOMPARE(TextOf(window->diameter()), QString("0.7978845608028654"));
+    QCOMPARE(TextOf(window->result()), QString("Voltage drop = 0.735V"));
+  }
+
+  void aLeadingZeroInAreaDividesByZeroUntilADigitFollows() {
+    TypeInto("areafld", "0");
+    QCOMPARE(TextOf(window->diameter()), QString("0"));
+    QCOMPARE(TextOf(window->result()), QString("Voltage drop = \u221EV"));
+    QTest::keyClicks(FieldNamed(*window, "areafld"), ".5");
+    QCOMPARE(TextOf(window->result()), QString("Voltage drop = 0.735V"));
+  }
+
+  void aNegativeAreaGivesNoDiameter() {
+    TypeInto("areafld", "-1");
+    QCOMPARE(TextOf(window->diameter()), QString("NaN"));
+    QCOMPARE(TextOf(window->result()), QString("Voltage drop = NaNV"));
+  }
+
+  // Edits made with the mouse or the Edit menu must not leave a stale cross-section or result.
+  void editMenuCommandsKeepAreaAndResultInStep_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("diameter");
+    QTest::addColumn<QString>("area");
+    QTest::addColumn<QString>("drop");
+    QTest::newRow("paste") << "EditPaste" << "1" << "0.7853981633974483" << "0.468";
+    QTest::newRow("delete") << "EditClear" << "" << "0" << "\u221E";
+    QTest::newRow("cut") << "EditCut" << "" << "0" << "\u221E";
+  }
+
+  void editMenuCommandsKeepAreaAndResultInStep() {
+    QFETCH(QString, command);
+    QFETCH(QString, diameter);
+    QFETCH(QString, area);
+    QFETCH(QString, drop);
+    QGuiApplication::clipboard()->setText("1");
+    QLineEdit* field = FieldNamed(*window, "diameter");
+    field->setFocus();
+    field->selectAll();
+    const auto item = window->GetMenuBar()->Lookup(command.toStdString());
+    QVERIFY(item != nullptr);
+    QVERIFY(item->Action());
+    QCOMPARE(TextOf(window->diameter()), diameter);
+    QCOMPARE(TextOf(window->areafld()), area);
+    QCOMPARE(TextOf(window->result()), "Voltage drop = " + drop + "V");
+  }
+
+  void undoFromTheMenuRestoresAreaAndResult() {
+    TypeInto("diameter", "1");
+    window->EditUndo().Action();
+    window->EditUndo().Action();
+    QCOMPARE(TextOf(window->diameter()), QString("0.51054"));
+    QCOMPARE(TextOf(window->areafld()), QString("0.20471488863018003"));
+    QCOMPARE(TextOf(window->result()), QString("Voltage drop = 1.795V"));
+  }
+
+  void typingInCurrentReachesOnlyItsTextChange() {
+    window->calls.clear();
+    FieldNamed(*window, "current")->setFocus();
+    QTest::keyClick(FieldNamed(*window, "current"), Qt::Key_5);
+    QCOMPARE(window->calls, QStringList({"current_TextChange", "calculate"}));
+  }
+
+  void clickingALabelReachesNoHandler() {
+    window->calls.clear();
+    for (const char* label : {"Label1", "Label2", "Label3", "Label4", "form", "result"}) {
+      QTest::mouseClick(WidgetNamed(*window, label), Qt::LeftButton);
+    }
+    QCOMPARE(window->calls, QStringList());
+  }
+
+  void accessorsReturnTheSameControlEveryTime() {
+    QCOMPARE(&window->lenght(), &window->lenght());
+    QCOMPARE(window->lenght().Name(), std::string("lenght"));
+    QCOMPARE(&window->PopupMenu1(), window->ControlByName("PopupMenu1"));
+    QCOMPARE(&window->Label4(), window->ControlByName("Label4"));
+  }
+
+  void theWindowAccessorOpensOneWindow() {
+    platform::DestroyAllWindows();
+    Window1& first = window1();
+    QCOMPARE(&window1(), &first);
+    QVERIFY(first.IsOpen());
+  }
+};
+
+QTEST_MAIN(CalculatorTest)
+#include "tst_calculator.moc"
