@@ -72,7 +72,9 @@ Application* CurrentApplication() { return TheApplication().get(); }
 void Run(const std::function<void()>& lateStartup) {
   detail::RequireMainThread();
   lateStartup();
+  // A quit requested before the loop starts ends it before it delivers anything.
   if (!quitRequested) quitCode = QApplication::exec();
+  quitRequested = false;
   if (detail::HasPendingException()) std::rethrow_exception(detail::TakePendingException());
 }
 

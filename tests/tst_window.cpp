@@ -1,0 +1,374 @@
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QtTest>
+#include <variant>
+
+#include "RecordingWindow.h"
+#include "menus/MainMenuBar.h"
+#include "platform/Application.h"
+#include "platform/Exceptions.h"
+#include "window/Design.h"
+
+namespace {
+
+const char* const kControls[] = {"PopupMenu1", "Label3", "current", "result",  "form",  "diameter",
+                                 "lenght",     "Label2", "Label1",  "areafld", "Label4"};
+
+// The size of a property list in the design's byte form: name, blank, then the value as its
+// type is stored (integers 8 bytes, booleans 1, texts a 4-byte length and UTF-8, colours 4,
+// single floats 4, font units 1).
+std::size_t EncodedSize(const platform::PropertyList& list) {
+  std::size_t size = 0;
+  for (const auto& property : list) {
+    size += property.name.size() + 1;
+    size += std::visit(
+        [](const auto& value) -> std::size_t {
+          using T = std::decay_t<decltype(value)>;
+          if constexpr (std::is_same_v<T, std::string>) {
+            return 4 + value.size();
+          } else if constexpr (std::is_same_v<T, platform::Color>) {
+            return 4;
+          } else {
+            return sizeof(T);
+          }
+        },
+        property.value.Get());
+  }
+  return size;
+}
+
+QMainWindow* MainWindowOf(const Window1& window) {
+  return static_cast<QMainWindow*>(platform::WidgetOf(window));
+}
+
+// Window1 whose layout step takes the name "form" first, so that creating the fifth control
+// fails as a name registered twice.
+class FailingWindow : public RecordingWindow {
+ public:
+  // The two construction steps alone, without opening, so the half-built window stays.
+  void Build() {
+    Layout();
+    CreateControls();
+  }
+
+ protected:
+  void Layout() override {
+    RecordingWindow::Layout();
+    AddControl("form", New<platform::TextField>());
+  }
+};
+
+// Runs the event loop with `action` queued, and reports whether it ended by itself in time.
+bool EventLoopEnds(const std::function<void()>& action) {
+  bool timedOut = false;
+  QTimer watchdog;
+  watchdog.setSingleShot(true);
+  QObject::connect(&watchdog, &QTimer::timeout, [&] {
+    timedOut = true;
+    QCoreApplication::exit(2);
+  });
+  platform::Run([&] {
+    watchdog.start(5000);
+    QTimer::singleShot(0, action);
+  });
+  return !timedOut;
+}
+
+}  // namespace
+
+class WindowTest : public QObject {
+  Q_OBJECT
+
+  RecordingWindow* window = nullptr;
+
+ private slots:
+  void init() {
+    window = &RecordingWindow::OpenNew();
+    QVERIFY(QTest::qWaitForWindowActive(platform::WidgetOf(*window)));
+  }
+
+  void cleanup() {
+    QVERIFY(!platform::TakePendingException());
+    platform::DestroyAllWindows();
+  }
+
+  void designListsAreComplete() {
+    QCOMPARE(EncodedSize(design::Window1Properties()), 345u);
+    const std::size_t expected[] = {372, 413, 508, 409, 407, 529, 522, 571, 457, 510, 563};
+    for (std::size_t i = 0; i < std::size(kControls); ++i) {
+      const auto list = design::ControlProperties(kControls[i]);
+      QCOMPARE(EncodedSize(list), expected[i]);
+      QCOMPARE(std::get<std::string>(list.front().value.Get()), std::string(kControls[i]));
+    }
+  }
+
+  void theWindowHasItsDesignedSizeAndTitle() {
+    QMainWindow* main = MainWindowOf(*window);
+    QCOMPARE(main->windowTitle(), QString("Voltage Drop Calculator"));
+    QCOMPARE(main->centralWidget()->size(), QSize(296, 247));
+    QCOMPARE(main->size(), QSize(296, 247 + main->menuBar()->height()));
+    QCOMPARE(main->minimumSize(), main->maximumSize());
+    const Qt::WindowFlags flags = main->windowFlags();
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QVERIFY(flags & Qt::WindowMinimizeButtonHint);
+    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+  }
+
+  void controlsStandWhereDesigned_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("box");
+    QTest::newRow("PopupMenu1") << "PopupMenu1" << QRect(20, 14, 256, 20);
+    QTest::newRow("Label3") << "Label3" << QRect(20, 175, 142, 20);
+    QTest::newRow("current") << "current" << QRect(196, 174, 80, 22);
+    QTest::newRow("result") << "result" << QRect(20, 207, 256, 20);
+    QTest::newRow("form") << "form" << QRect(20, 46, 256, 16);
+    QTest::newRow("diameter") << "diameter" << QRect(196, 106, 80, 22);
+    QTest::newRow("lenght") << "lenght" << QRect(196, 74, 80, 22);
+    QTest::newRow("Label2") << "Label2" << QRect(20, 107, 142, 20);
+    QTest::newRow("Label1") << "Label1" << QRect(20, 75, 142, 20);
+    QTest::newRow("areafld") << "areafld" << QRect(196, 140, 80, 22);
+    QTest::newRow("Label4") << "Label4" << QRect(20, 141, 142, 20);
+  }
+
+  void controlsStandWhereDesigned() {
+    QFETCH(QString, name);
+    QFETCH(QRect, box);
+    QWidget* widget = WidgetNamed(*window, name.toUtf8().constData());
+    QCOMPARE(widget->geometry(), box);
+    QVERIFY(widget->isVisible());
+    QVERIFY(widget->isEnabled());
+  }
+
+  void fieldsHoldTheirInitialTexts() {
+    QCOMPARE(TextOf(window->lenght()), QString("60"));
+    QCOMPARE(TextOf(window->diameter()), QString("0.51054"));
+    QCOMPARE(TextOf(window->areafld()), QString("0.20471"));
+    QCOMPARE(TextOf(window->current()), QString("0.350"));
+  }
+
+  void labelsLookAsDesigned() {
+    auto* result = static_cast<QLabel*>(WidgetNamed(*window, "result"));
+    QCOMPARE(result->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    QCOMPARE(result->font().pixelSize(), 14);
+    QVERIFY(result->font().bold());
+    QCOMPARE(result->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    auto* form = static_cast<QLabel*>(WidgetNamed(*window, "form"));
+    QCOMPARE(form->font().pixelSize(), 10);
+    QVERIFY(form->font().italic());
+    QVERIFY(form->wordWrap());
+    QCOMPARE(form->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+    for (const char* name : {"Label1", "Label2", "Label3", "Label4"}) {
+      auto* label = static_cast<QLabel*>(WidgetNamed(*window, name));
+      QCOMPARE(label->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+      QVERIFY(!label->font().bold() && !label->font().italic());
+      QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+    }
+  }
+
+  void tooltipsShowTheirLines_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<QString>("firstLine");
+    QTest::addColumn<QString>("lastLine");
+    QTest::newRow("length") << "Label1" << 1 << "Total cable lenght, out and back."
+                            << "Total cable lenght, out and back.";
+    QTest::newRow("diameter table") << "Label2" << 7 << "AWG 24 = 0.51054 mm (cat5/cat5e)"
+                                    << "AWG 18 = 1.02362 mm";
+    QTest::newRow("area table") << "Label4" << 7 << "AWG 24 = 0.205 mm2 (cat5/cat5e)"
+                                << "AWG 18 = 0.823 mm2";
+  }
+
+  void tooltipsShowTheirLines() {
+    QFETCH(QString, name);
+    QFETCH(int, lines);
+    QFETCH(QString, firstLine);
+    QFETCH(QString, lastLine);
+    const QStringList shown = WidgetNamed(*window, name.toUtf8().constData())->toolTip().split('\n');
+    QCOMPARE(shown.size(), lines);
+    QCOMPARE(shown.first(), firstLine);
+    QCOMPARE(shown.last(), lastLine);
+    QVERIFY(!shown.join("").contains('\r'));
+  }
+
+  void fieldsHaveNoTooltipButAScreenReaderName_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("lenght") << "lenght" << "Total cable length (m):";
+    QTest::newRow("diameter") << "diameter" << "Cable diameter (mm):";
+    QTest::newRow("areafld") << "areafld" << "Cable area (mm2):";
+    QTest::newRow("current") << "current" << "Current (A):";
+  }
+
+  void fieldsHaveNoTooltipButAScreenReaderName() {
+    QFETCH(QString, field);
+    QFETCH(QString, caption);
+    QLineEdit* edit = FieldNamed(*window, field.toUtf8().constData());
+    QVERIFY(edit->toolTip().isEmpty());
+    QLabel* buddyOf = nullptr;
+    for (auto* label : MainWindowOf(*window)->findChildren<QLabel*>()) {
+      if (label->buddy() == edit) buddyOf = label;
+    }
+    QVERIFY(buddyOf != nullptr);
+    QCOMPARE(buddyOf->text(), caption);
+  }
+
+  void tabVisitsTheFieldsInDesignOrder() {
+    QCOMPARE(QApplication::focusWidget(), WidgetNamed(*window, "PopupMenu1"));
+    QStringList visited;
+    for (int i = 0; i < 5; ++i) {
+      QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Tab);
+      visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, QStringList({"lenght", "diameter", "areafld", "current", "PopupMenu1"}));
+  }
+
+  // Texts drawn a third larger than their boxes would be cut off; every text must fit.
+  void everyTextFitsItsBox() {
+    const auto fits = [](QWidget* widget, const QString& text) {
+      const QFontMetrics metrics(widget->font());
+      const int room = qobject_cast<QLineEdit*>(widget) ? widget->width() - 8 : widget->width();
+      return metrics.horizontalAdvance(text) <= room && metrics.height() <= widget->height();
+    };
+    for (const char* name : kControls) {
+      QWidget* widget = WidgetNamed(*window, name);
+      if (auto* label = qobject_cast<QLabel*>(widget)) {
+        QVERIFY2(fits(label, label->text()), name);
+      } else if (auto* field = qobject_cast<QLineEdit*>(widget)) {
+        QVERIFY2(fits(field, field->text()), name);
+      }
+    }
+    auto& popup = window->PopupMenu1();
+    QWidget* combo = WidgetNamed(*window, "PopupMenu1");
+    for (std::int64_t row = 0; row < popup.RowCount(); ++row) {
+      popup.SetListIndex(row);
+      QVERIFY(fits(combo, QString::fromStdString(popup.RowText(row))));
+      QVERIFY2(fits(WidgetNamed(*window, "form"), TextOf(window->form())),
+               qPrintable(TextOf(window->form())));
+      QVERIFY2(fits(WidgetNamed(*window, "result"), TextOf(window->result())),
+               qPrintable(TextOf(window->result())));
+    }
+  }
+
+  void theMenuBarHasFileAndEdit() {
+    QMenuBar* bar = MainWindowOf(*window)->menuBar();
+    QStringList menus;
+    for (QAction* action : bar->actions()) menus << action->text();
+    QCOMPARE(menus, QStringList({"&File", "&Edit"}));
+    const auto describe = [](QMenu* menu) {
+      QStringList items;
+      for (QAction* action : menu->actions()) {
+        items << (action->isSeparator() ? "-" : action->text() + " " + action->shortcut().toString());
+      }
+      return items;
+    };
+    QCOMPARE(describe(bar->actions()[0]->menu()), QStringList{"&Quit Ctrl+Q"});
+    QCOMPARE(describe(bar->actions()[1]->menu()),
+             QStringList({"&Undo Ctrl+Z", "-", "Cu&t Ctrl+X", "&Copy Ctrl+C", "&Paste Ctrl+V",
+                          "&Delete ", "-", "Select &All Ctrl+A"}));
+  }
+
+  void menuItemAccessorsFindTheSharedBarsItems() {
+    QCOMPARE(window->GetMenuBar(), static_cast<platform::MenuBar*>(&mainMenuBar()));
+    QCOMPARE(&mainMenuBar(), &mainMenuBar());
+    QCOMPARE(window->FileQuit().KeyboardShortcut(), std::string("Cmd+Q"));
+    QCOMPARE(window->EditClear().Text(), std::string("&Delete"));
+    QCOMPARE(window->EditClear().KeyboardShortcut(), std::string());
+    QCOMPARE(window->EditSeparator1().Text(), std::string("-"));
+    QCOMPARE(window->EditSeparator2().Text(), std::string("-"));
+    QCOMPARE(window->FileMenu().Children().size(), 1u);
+    QCOMPARE(window->EditMenu().Children().size(), 8u);
+    QVERIFY(dynamic_cast<platform::QuitMenuItem*>(&window->EditUndo()) == nullptr);
+    QVERIFY(!window->FileMenu().Action());
+  }
+
+  void editCommandsAreEnabledOnlyWhereTheyApply_data() {
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<bool>("select");
+    QTest::addColumn<bool>("typed");
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QStringList>("enabled");
+    QTest::newRow("popup focused") << "PopupMenu1" << false << false << "x" << QStringList();
+    QTest::newRow("field, no selection, empty clipboard")
+        << "diameter" << false << false << "" << QStringList{"Select &All"};
+    QTest::newRow("field, no selection, text on the clipboard")
+        << "diameter" << false << false << "x" << QStringList({"&Paste", "Select &All"});
+    QTest::newRow("field with a selection")
+        << "diameter" << true << false << ""
+        << QStringList({"Cu&t", "&Copy", "&Delete", "Select &All"});
+    QTest::newRow("field after typing")
+        << "current" << false << true << "" << QStringList({"&Undo", "Select &All"});
+  }
+
+  void editCommandsAreEnabledOnlyWhereTheyApply() {
+    QFETCH(QString, focus);
+    QFETCH(bool, select);
+    QFETCH(bool, typed);
+    QFETCH(QString, clipboard);
+    QFETCH(QStringList, enabled);
+    QGuiApplication::clipboard()->setText(clipboard);
+    QWidget* widget = WidgetNamed(*window, focus.toUtf8().constData());
+    widget->setFocus();
+    if (auto* field = qobject_cast<QLineEdit*>(widget)) {
+      field->deselect();
+      if (select) field->selectAll();
+      if (typed) QTest::keyClick(field, Qt::Key_1);
+    }
+    QMenu* edit = MainWindowOf(*window)->menuBar()->actions()[1]->menu();
+    emit edit->aboutToShow();
+    QStringList actual;
+    for (QAction* action : edit->actions()) {
+      if (!action->isSeparator() && action->isEnabled()) actual << action->text();
+    }
+    QCOMPARE(actual, enabled);
+  }
+
+  void quitShortcutEndsTheEventLoop() {
+    QLineEdit* field = FieldNamed(*window, "current");
+    field->setFocus();
+    QVERIFY(EventLoopEnds([field] { QTest::keyClick(field, Qt::Key_Q, Qt::ControlModifier); }));
+  }
+
+  void closingTheWindowEndsTheEventLoop() {
+    QVERIFY(EventLoopEnds([this] { window->Close(); }));
+    QVERIFY(!window->IsOpen());
+    QCOMPARE(Window1::FindOpen<Window1>(), nullptr);
+  }
+
+  void aFailureCreatingTheFifthControlKeepsTheFirstFour() {
+    platform::DestroyAllWindows();
+    FailingWindow built;
+    bool failed = false;
+    try {
+      built.Build();
+    } catch (const platform::InvalidArgumentException&) {
+      failed = true;
+    }
+    QVERIFY(failed);
+    for (const char* name : {"PopupMenu1", "Label3", "current", "result"}) {
+      QVERIFY2(built.ControlByName(name) != nullptr, name);
+    }
+    for (const char* name : {"diameter", "lenght", "Label2", "Label1", "areafld", "Label4"}) {
+      QVERIFY2(built.ControlByName(name) == nullptr, name);
+    }
+    QCOMPARE(TextOf(built.current()), QString("0.350"));
+    QVERIFY(built.PopupMenu1().Open.IsAttached());
+    QVERIFY(built.PopupMenu1().Change.IsAttached());
+    QVERIFY(built.current().TextChange.IsAttached());
+    QCOMPARE(built.calls, QStringList());
+  }
+
+  void aFailureWhileOpeningReachesTheCaller() {
+    platform::DestroyAllWindows();
+    QVERIFY_THROWS_EXCEPTION(platform::InvalidArgumentException,
+                             platform::Window::Open(std::make_unique<FailingWindow>()));
+    QCOMPARE(Window1::FindOpen<Window1>(), nullptr);
+  }
+};
+
+QTEST_MAIN(WindowTest)
+#include "tst_window.moc"
