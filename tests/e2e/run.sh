@@ -1,0 +1,35 @@
+#!/bin/sh
+# End-to-end tests of the built program in a real X server: Xvfb with openbox as the window
+# manager and a private session bus for the accessibility bridge. Usage: run.sh PROGRAM
+set -eu
+program="$1"
+here="$(cd "$(dirname "$0")" && pwd)"
+work="$(mktemp -d)"
+display=":$(( 50 + $$ % 200 ))"
+
+cleanup() {
+  [ -n "${wm:-}" ] && kill "$wm" 2>/dev/null || true
+  [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true
+  [ -n "${bus:-}" ] && kill "$bus" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT INT TERM
+
+Xvfb "$display" -screen 0 1024x768x24 -noreset -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb=$!
+export DISPLAY="$display"
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+
+openbox >"$work/openbox.log" 2>&1 &
+wm=$!
+
+dbus-daemon --session --nofork --print-address=3 3>"$work/bus" >/dev/null 2>&1 &
+bus=$!
+for _ in $(seq 100); do [ -s "$work/bus" ] && break; sleep 0.05; done
+DBUS_SESSION_BUS_ADDRESS="$(head -n 1 "$work/bus")"
+export DBUS_SESSION_BUS_ADDRESS
+export XDG_RUNTIME_DIR="$work"
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+unset QT_QPA_PLATFORM
+
+/usr/bin/python3 "$here/e2e.py" "$program"
