@@ -45,8 +45,7 @@ class CalculatorTest : public QObject {
   }
 
   void openingFillsTheMaterialsAndComputesOnce() {
-    QCOMPARE(window->calls,
-             QStringList({"PopupMenu1_Open", "PopupMenu1_Change", "calculate"}));
+    QCOMPARE(window->calls, QStringList({"PopupMenu1_Open", "PopupMenu1_Change", "calculate"}));
     auto& popup = window->PopupMenu1();
     QStringList rows;
     for (std::int64_t row = 0; row < popup.RowCount(); ++row) {
@@ -62,12 +61,18 @@ class CalculatorTest : public QObject {
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("resistivity");
     QTest::addColumn<QString>("drop");
-    QTest::newRow("Copper") << 0 << "0.0175" << "1.795";
-    QTest::newRow("Aluminium") << 1 << "0.028" << "2.872";
-    QTest::newRow("Gold") << 2 << "0.023" << "2.359";
-    QTest::newRow("Silver") << 3 << "0.016" << "1.641";
-    QTest::newRow("Iron") << 4 << "0.098" << "10.053";
-    QTest::newRow("Lead") << 5 << "0.221" << "22.671";
+    QTest::newRow("Copper") << 0 << "0.0175"
+                            << "1.795";
+    QTest::newRow("Aluminium") << 1 << "0.028"
+                               << "2.872";
+    QTest::newRow("Gold") << 2 << "0.023"
+                          << "2.359";
+    QTest::newRow("Silver") << 3 << "0.016"
+                            << "1.641";
+    QTest::newRow("Iron") << 4 << "0.098"
+                          << "10.053";
+    QTest::newRow("Lead") << 5 << "0.221"
+                          << "22.671";
   }
 
   void eachMaterial() {
@@ -93,22 +98,66 @@ class CalculatorTest : public QObject {
     QTest::addColumn<QString>("length");
     QTest::addColumn<QString>("current");
     QTest::addColumn<QString>("drop");
-    QTest::newRow("zero current") << "0.51054" << "60" << "0" << "0";
-    QTest::newRow("zero diameter divides by zero") << "0" << "60" << "0.350" << "\u221E";
-    QTest::newRow("empty diameter reads as zero") << "" << "60" << "0.350" << "\u221E";
-    QTest::newRow("zero everything is not a number") << "0" << "0" << "0" << "NaN";
-    QTest::newRow("zero diameter and zero length") << "0" << "0" << "0.350" << "NaN";
-    QTest::newRow("negative current gives a negative drop")
-        << "0.51054" << "60" << "-0.350" << "-1.795";
-    QTest::newRow("negative length too") << "0.51054" << "-60" << "0.350" << "-1.795";
-    QTest::newRow("the diameter's sign cancels") << "-0.51054" << "60" << "0.350" << "1.795";
-    QTest::newRow("negative zero diameter") << "-0" << "60" << "0.350" << "\u221E";
-    QTest::newRow("negative current over zero area") << "0" << "60" << "-1" << "-\u221E";
-    QTest::newRow("text that is no number reads as zero") << "0.51054" << "abc" << "1" << "0";
-    QTest::newRow("trailing text is ignored") << "0.51054 mm" << "60 m" << "0.350 A" << "1.795";
-    QTest::newRow("exponents") << "5.1054e-1" << "6e1" << "3.5e-1" << "1.795";
-    QTest::newRow("huge drop in scientific form") << "1e-10" << "1e6" << "1e6" << "2.228e+30";
-    QTest::newRow("overflowing length") << "0.51054" << "1e400" << "1" << "\u221E";
+    QTest::newRow("zero current") << "0.51054"
+                                  << "60"
+                                  << "0"
+                                  << "0";
+    QTest::newRow("zero diameter divides by zero") << "0"
+                                                   << "60"
+                                                   << "0.350"
+                                                   << "\u221E";
+    QTest::newRow("empty diameter reads as zero") << ""
+                                                  << "60"
+                                                  << "0.350"
+                                                  << "\u221E";
+    QTest::newRow("zero everything is not a number") << "0"
+                                                     << "0"
+                                                     << "0"
+                                                     << "NaN";
+    QTest::newRow("zero diameter and zero length") << "0"
+                                                   << "0"
+                                                   << "0.350"
+                                                   << "NaN";
+    QTest::newRow("negative current gives a negative drop") << "0.51054"
+                                                            << "60"
+                                                            << "-0.350"
+                                                            << "-1.795";
+    QTest::newRow("negative length too") << "0.51054"
+                                         << "-60"
+                                         << "0.350"
+                                         << "-1.795";
+    QTest::newRow("the diameter's sign cancels") << "-0.51054"
+                                                 << "60"
+                                                 << "0.350"
+                                                 << "1.795";
+    QTest::newRow("negative zero diameter") << "-0"
+                                            << "60"
+                                            << "0.350"
+                                            << "\u221E";
+    QTest::newRow("negative current over zero area") << "0"
+                                                     << "60"
+                                                     << "-1"
+                                                     << "-\u221E";
+    QTest::newRow("text that is no number reads as zero") << "0.51054"
+                                                          << "abc"
+                                                          << "1"
+                                                          << "0";
+    QTest::newRow("trailing text is ignored") << "0.51054 mm"
+                                              << "60 m"
+                                              << "0.350 A"
+                                              << "1.795";
+    QTest::newRow("exponents") << "5.1054e-1"
+                               << "6e1"
+                               << "3.5e-1"
+                               << "1.795";
+    QTest::newRow("huge drop in scientific form") << "1e-10"
+                                                  << "1e6"
+                                                  << "1e6"
+                                                  << "2.228e+30";
+    QTest::newRow("overflowing length") << "0.51054"
+                                        << "1e400"
+                                        << "1"
+                                        << "\u221E";
   }
 
   void inputs() {
@@ -194,9 +243,18 @@ class CalculatorTest : public QObject {
     QTest::addColumn<QString>("diameter");
     QTest::addColumn<QString>("area");
     QTest::addColumn<QString>("drop");
-    QTest::newRow("paste") << "EditPaste" << "1" << "0.7853981633974483" << "0.468";
-    QTest::newRow("delete") << "EditClear" << "" << "0" << "\u221E";
-    QTest::newRow("cut") << "EditCut" << "" << "0" << "\u221E";
+    QTest::newRow("paste") << "EditPaste"
+                           << "1"
+                           << "0.7853981633974483"
+                           << "0.468";
+    QTest::newRow("delete") << "EditClear"
+                            << ""
+                            << "0"
+                            << "\u221E";
+    QTest::newRow("cut") << "EditCut"
+                         << ""
+                         << "0"
+                         << "\u221E";
   }
 
   void editMenuCommandsKeepAreaAndResultInStep() {

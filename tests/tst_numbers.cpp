@@ -64,8 +64,8 @@ class NumbersTest : public QObject {
     QTest::newRow("tiny mantissa, huge exponent") << "0.0000001e310" << 1e303;
     QTest::newRow("large mantissa, very negative exponent")
         << "1" + QString(30, '0') + "e-340" << 1e-310;
-    QTest::newRow("smallest subnormal") << "4.9406564584124654e-324"
-                                        << std::numeric_limits<double>::denorm_min();
+    QTest::newRow("smallest subnormal")
+        << "4.9406564584124654e-324" << std::numeric_limits<double>::denorm_min();
     QTest::newRow("halfway case rounds to even") << "9007199254740993" << 9007199254740992.0;
     QTest::newRow("hard case near the smallest normal")
         << "2.2250738585072011e-308" << 2.2250738585072011e-308;
@@ -76,16 +76,17 @@ class NumbersTest : public QObject {
     QTest::newRow("NaN") << "NaN" << kNaN;
     QTest::newRow("nan in lower case") << "nan" << kNaN;
     QTest::newRow("0.1 is the nearest double") << "0.1" << 0.1;
-    QTest::newRow("cross-section as written back") << "0.20471488863018003"
-                                                   << 0.20471488863018003;
+    QTest::newRow("cross-section as written back") << "0.20471488863018003" << 0.20471488863018003;
   }
 
   void val() {
     QFETCH(QString, text);
     QFETCH(double, expected);
     const double value = Val(text.toStdString());
-    QVERIFY2(SameDouble(value, expected),
-             qPrintable(QString("Val gave %1, expected %2").arg(value, 0, 'g', 17).arg(expected, 0, 'g', 17)));
+    QVERIFY2(
+        SameDouble(value, expected),
+        qPrintable(
+            QString("Val gave %1, expected %2").arg(value, 0, 'g', 17).arg(expected, 0, 'g', 17)));
   }
 
   void valKeepsTheSignOfZero() {
@@ -136,28 +137,50 @@ class NumbersTest : public QObject {
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("copper drop") << 1.7951253290399408 << "#.###" << "1.795";
-    QTest::newRow("zero integer part shown as 0") << 0.3684 << "#.###" << "0.368";
-    QTest::newRow("zero") << 0.0 << "#.###" << "0";
-    QTest::newRow("negative zero has no sign") << -0.0 << "#.###" << "0";
-    QTest::newRow("negative rounding to zero has no sign") << -0.0001 << "#.###" << "0";
-    QTest::newRow("trailing zeros dropped") << 2.5 << "#.###" << "2.5";
-    QTest::newRow("bare point dropped") << 1.0 << "#.###" << "1";
-    QTest::newRow("rounds on the binary value, below half") << 1.0005 << "#.###" << "1";
-    QTest::newRow("rounds on the binary value, above half") << 0.0005 << "#.###" << "0.001";
-    QTest::newRow("rounding carries into the integer") << 999.9996 << "#.###" << "1000";
-    QTest::newRow("negative") << -12.3456 << "#.###" << "-12.346";
-    QTest::newRow("below 1e15 stays fixed") << 999999999999999.0 << "#.###" << "999999999999999";
-    QTest::newRow("1e15 in scientific form") << 1e15 << "#.###" << "1e+15";
-    QTest::newRow("scientific keeps the decimals") << 1.23456e20 << "#.###" << "1.235e+20";
-    QTest::newRow("negative scientific") << -4e300 << "#.###" << "-4e+300";
-    QTest::newRow("infinity") << kInf << "#.###" << "\u221E";
-    QTest::newRow("minus infinity") << -kInf << "#.###" << "-\u221E";
-    QTest::newRow("NaN") << kNaN << "#.###" << "NaN";
-    QTest::newRow("copper resistivity") << 0.0175 << "#.####" << "0.0175";
-    QTest::newRow("lead resistivity") << 0.221 << "#.####" << "0.221";
-    QTest::newRow("no point, no decimals") << 2.7 << "#" << "3";
-    QTest::newRow("tiny value") << 1e-300 << "#.###" << "0";
+    QTest::newRow("copper drop") << 1.7951253290399408 << "#.###"
+                                 << "1.795";
+    QTest::newRow("zero integer part shown as 0") << 0.3684 << "#.###"
+                                                  << "0.368";
+    QTest::newRow("zero") << 0.0 << "#.###"
+                          << "0";
+    QTest::newRow("negative zero has no sign") << -0.0 << "#.###"
+                                               << "0";
+    QTest::newRow("negative rounding to zero has no sign") << -0.0001 << "#.###"
+                                                           << "0";
+    QTest::newRow("trailing zeros dropped") << 2.5 << "#.###"
+                                            << "2.5";
+    QTest::newRow("bare point dropped") << 1.0 << "#.###"
+                                        << "1";
+    QTest::newRow("rounds on the binary value, below half") << 1.0005 << "#.###"
+                                                            << "1";
+    QTest::newRow("rounds on the binary value, above half") << 0.0005 << "#.###"
+                                                            << "0.001";
+    QTest::newRow("rounding carries into the integer") << 999.9996 << "#.###"
+                                                       << "1000";
+    QTest::newRow("negative") << -12.3456 << "#.###"
+                              << "-12.346";
+    QTest::newRow("below 1e15 stays fixed") << 999999999999999.0 << "#.###"
+                                            << "999999999999999";
+    QTest::newRow("1e15 in scientific form") << 1e15 << "#.###"
+                                             << "1e+15";
+    QTest::newRow("scientific keeps the decimals") << 1.23456e20 << "#.###"
+                                                   << "1.235e+20";
+    QTest::newRow("negative scientific") << -4e300 << "#.###"
+                                         << "-4e+300";
+    QTest::newRow("infinity") << kInf << "#.###"
+                              << "\u221E";
+    QTest::newRow("minus infinity") << -kInf << "#.###"
+                                    << "-\u221E";
+    QTest::newRow("NaN") << kNaN << "#.###"
+                         << "NaN";
+    QTest::newRow("copper resistivity") << 0.0175 << "#.####"
+                                        << "0.0175";
+    QTest::newRow("lead resistivity") << 0.221 << "#.####"
+                                      << "0.221";
+    QTest::newRow("no point, no decimals") << 2.7 << "#"
+                                           << "3";
+    QTest::newRow("tiny value") << 1e-300 << "#.###"
+                                << "0";
   }
 
   void format() {

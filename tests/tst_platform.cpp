@@ -237,16 +237,20 @@ class PlatformTest : public QObject {
   void badDesignPropertiesAreErrors_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("why");
-    QTest::newRow("unknown property") << "Colour" << "unknown";
-    QTest::newRow("text where a number belongs") << "Left" << "type";
-    QTest::newRow("another name than the registered one") << "Name" << "name";
-    QTest::newRow("control arrays are not supported") << "Index" << "value";
+    QTest::newRow("unknown property") << "Colour"
+                                      << "unknown";
+    QTest::newRow("text where a number belongs") << "Left"
+                                                 << "type";
+    QTest::newRow("another name than the registered one") << "Name"
+                                                          << "name";
+    QTest::newRow("control arrays are not supported") << "Index"
+                                                      << "value";
   }
 
   void badDesignPropertiesAreErrors() {
     QFETCH(QString, name);
     QFETCH(QString, why);
-    platform::PropertyValue value = why == "type" ? platform::PropertyValue("20")
+    platform::PropertyValue value = why == "type"   ? platform::PropertyValue("20")
                                     : why == "name" ? platform::PropertyValue("other")
                                                     : platform::PropertyValue(3);
     QVERIFY_THROWS_EXCEPTION(platform::InvalidPropertyException,

@@ -188,7 +188,8 @@ class WindowTest : public QObject {
     QFETCH(int, lines);
     QFETCH(QString, firstLine);
     QFETCH(QString, lastLine);
-    const QStringList shown = WidgetNamed(*window, name.toUtf8().constData())->toolTip().split('\n');
+    const QStringList shown =
+        WidgetNamed(*window, name.toUtf8().constData())->toolTip().split('\n');
     QCOMPARE(shown.size(), lines);
     QCOMPARE(shown.first(), firstLine);
     QCOMPARE(shown.last(), lastLine);
@@ -198,10 +199,14 @@ class WindowTest : public QObject {
   void fieldsHaveNoTooltipButAScreenReaderName_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("lenght") << "lenght" << "Total cable length (m):";
-    QTest::newRow("diameter") << "diameter" << "Cable diameter (mm):";
-    QTest::newRow("areafld") << "areafld" << "Cable area (mm2):";
-    QTest::newRow("current") << "current" << "Current (A):";
+    QTest::newRow("lenght") << "lenght"
+                            << "Total cable length (m):";
+    QTest::newRow("diameter") << "diameter"
+                              << "Cable diameter (mm):";
+    QTest::newRow("areafld") << "areafld"
+                             << "Cable area (mm2):";
+    QTest::newRow("current") << "current"
+                             << "Current (A):";
   }
 
   void fieldsHaveNoTooltipButAScreenReaderName() {
@@ -262,7 +267,8 @@ class WindowTest : public QObject {
     const auto describe = [](QMenu* menu) {
       QStringList items;
       for (QAction* action : menu->actions()) {
-        items << (action->isSeparator() ? "-" : action->text() + " " + action->shortcut().toString());
+        items << (action->isSeparator() ? "-"
+                                        : action->text() + " " + action->shortcut().toString());
       }
       return items;
     };

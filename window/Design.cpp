@@ -109,10 +109,10 @@ constexpr LabelDesign kLabel4{.name = "Label4",
 
 // The entries every control's list starts with, up to its tab order.
 PropertyList Placement(const char* name, const Box& box) {
-  return {{"Name", name},          {"Index", kNotInControlArray}, {"Left", box.left},
-          {"Top", box.top},        {"Width", box.width},          {"Height", box.height},
-          {"LockLeft", true},      {"LockTop", true},             {"LockRight", false},
-          {"LockBottom", false},   {"TabPanelIndex", 0}};
+  return {
+      {"Name", name},       {"Index", kNotInControlArray}, {"Left", box.left},  {"Top", box.top},
+      {"Width", box.width}, {"Height", box.height},        {"LockLeft", true},  {"LockTop", true},
+      {"LockRight", false}, {"LockBottom", false},         {"TabPanelIndex", 0}};
 }
 
 void Append(PropertyList& list, PropertyList more) {

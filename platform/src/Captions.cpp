@@ -15,9 +15,11 @@ void ConnectCaptions(const std::vector<QWidget*>& widgets) {
       auto* label = qobject_cast<QLabel*>(other);
       if (label == nullptr || label->buddy() != nullptr) continue;
       const QRect labelBox = label->geometry();
-      const bool onRow = labelBox.top() <= box.center().y() && box.center().y() <= labelBox.bottom();
+      const bool onRow =
+          labelBox.top() <= box.center().y() && box.center().y() <= labelBox.bottom();
       const bool onLeft = labelBox.right() < box.left();
-      if (onRow && onLeft && (caption == nullptr || labelBox.right() > caption->geometry().right())) {
+      if (onRow && onLeft &&
+          (caption == nullptr || labelBox.right() > caption->geometry().right())) {
         caption = label;
       }
     }

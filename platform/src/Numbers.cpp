@@ -13,7 +13,9 @@ namespace {
 constexpr std::string_view kInfinity = "\u221E";  // ∞
 constexpr std::string_view kNaN = "NaN";
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The decimal exponent of the first significant digit of a number that from_chars found out
@@ -113,9 +115,9 @@ std::string Format(double value, std::string_view pattern) {
   if (!std::isfinite(value)) return NonFinite(value);
   const bool scientific = std::fabs(value) >= 1e15;
   std::string text(40 + static_cast<std::size_t>(decimals), '\0');
-  const auto result =
-      std::to_chars(text.data(), text.data() + text.size(), value,
-                    scientific ? std::chars_format::scientific : std::chars_format::fixed, decimals);
+  const auto result = std::to_chars(
+      text.data(), text.data() + text.size(), value,
+      scientific ? std::chars_format::scientific : std::chars_format::fixed, decimals);
   text.resize(static_cast<std::size_t>(result.ptr - text.data()));
   if (scientific) {
     const auto e = text.find('e');

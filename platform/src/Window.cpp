@@ -30,9 +30,7 @@ std::vector<Window*>& OpenWindowList() {
 
 class MainWindowWidget final : public QMainWindow {
  public:
-  explicit MainWindowWidget(Window* owner) : owner_(owner) {
-    setCentralWidget(new QWidget(this));
-  }
+  explicit MainWindowWidget(Window* owner) : owner_(owner) { setCentralWidget(new QWidget(this)); }
   void Disown() { owner_ = nullptr; }
 
  protected:
@@ -144,8 +142,8 @@ void Window::ApplyProperties(const PropertyList& list) {
       throw InvalidPropertyException("a window has no design property " + name);
     }
   }
-  Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint;
+  Qt::WindowFlags flags =
+      Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
   if (design.closeButton) flags |= Qt::WindowCloseButtonHint;
   if (design.minimizeButton) flags |= Qt::WindowMinimizeButtonHint;
   if (design.maximizeButton) flags |= Qt::WindowMaximizeButtonHint;
@@ -172,8 +170,9 @@ void Window::FinishConstruction() {
   for (auto& control : controls_) {
     if (control->TakesFocus()) focusOrder.push_back(control.get());
   }
-  std::stable_sort(focusOrder.begin(), focusOrder.end(),
-                   [](const Control* a, const Control* b) { return a->TabIndex() < b->TabIndex(); });
+  std::stable_sort(focusOrder.begin(), focusOrder.end(), [](const Control* a, const Control* b) {
+    return a->TabIndex() < b->TabIndex();
+  });
   for (std::size_t i = 1; i < focusOrder.size(); ++i) {
     QWidget::setTabOrder(focusOrder[i - 1]->widget_, focusOrder[i]->widget_);
   }

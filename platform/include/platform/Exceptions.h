@@ -13,11 +13,11 @@ class RuntimeException : public std::runtime_error {
   virtual const char* ClassName() const noexcept { return "RuntimeException"; }
 };
 
-#define PLATFORM_EXCEPTION(Name)                                         \
-  class Name : public RuntimeException {                                 \
-   public:                                                               \
-    using RuntimeException::RuntimeException;                            \
-    const char* ClassName() const noexcept override { return #Name; }    \
+#define PLATFORM_EXCEPTION(Name)                                      \
+  class Name : public RuntimeException {                              \
+   public:                                                            \
+    using RuntimeException::RuntimeException;                         \
+    const char* ClassName() const noexcept override { return #Name; } \
   }
 
 // A nil object was about to be used, or a control or menu item looked up by name is missing.
