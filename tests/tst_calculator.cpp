@@ -1,5 +1,6 @@
 #include <QClipboard>
 #include <QtTest>
+#include <clocale>
 
 #include "RecordingWindow.h"
 #include "platform/Application.h"
@@ -303,6 +304,17 @@ class CalculatorTest : public QObject {
     QCOMPARE(window->lenght().Name(), std::string("lenght"));
     QCOMPARE(&window->PopupMenu1(), window->ControlByName("PopupMenu1"));
     QCOMPARE(&window->Label4(), window->ControlByName("Label4"));
+  }
+
+  // Numbers are read and written with '.' whatever the locale; the suite runs again under a
+  // locale with a decimal comma, which this checks is really in force there.
+  void resultsDoNotDependOnTheLocale() {
+    if (qEnvironmentVariableIsSet("EXPECT_DECIMAL_COMMA")) {
+      QCOMPARE(QString(std::localeconv()->decimal_point), QString(","));
+    }
+    TypeInto("diameter", "0.75");
+    QCOMPARE(TextOf(window->areafld()), QString("0.44178646691106466"));
+    QCOMPARE(TextOf(window->result()), QString("Voltage drop = 0.832V"));
   }
 
   void theWindowAccessorOpensOneWindow() {

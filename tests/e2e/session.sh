@@ -1,9 +1,7 @@
 #!/bin/sh
-# End-to-end tests of the built program in a real X server: Xvfb with openbox as the window
-# manager and a private session bus for the accessibility bridge. Usage: run.sh PROGRAM
+# Runs COMMAND in a desktop session of its own: Xvfb with openbox as the window manager and a
+# private session bus for the accessibility bridge. Usage: session.sh COMMAND [ARGUMENT...]
 set -eu
-program="$1"
-here="$(cd "$(dirname "$0")" && pwd)"
 work="$(mktemp -d)"
 display=":$(( 50 + $$ % 200 ))"
 
@@ -32,4 +30,6 @@ export XDG_RUNTIME_DIR="$work"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 unset QT_QPA_PLATFORM
 
-/usr/bin/python3 "$here/e2e.py" "$program"
+status=0
+"$@" || status=$?
+exit "$status"
