@@ -33,8 +33,8 @@ int main(int argc, char* argv[]) {
   italic.setItalic(true);
   italic.setPixelSize(10);
   form->setFont(italic);
-  const char* captions[] = {"Total cable length (m):", "Cable diameter (mm):", "Cable area (mm2):",
-                            "Current (A):"};
+  const char* captions[] = {
+      "Total cable length (m):", "Cable diameter (mm):", "Cable area (mm2):", "Current (A):"};
   const char* texts[] = {"60", "0.51054", "0.20471", "0.350"};
   const int tops[] = {74, 106, 140, 174};
   for (int i = 0; i < 4; ++i) {

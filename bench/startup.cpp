@@ -26,8 +26,8 @@ int main(int argc, char* argv[]) {
   }
   const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
   const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
-  xcb_request_check(connection,
-                    xcb_change_window_attributes_checked(connection, root, XCB_CW_EVENT_MASK, &mask));
+  xcb_request_check(
+      connection, xcb_change_window_attributes_checked(connection, root, XCB_CW_EVENT_MASK, &mask));
 
   const auto start = std::chrono::steady_clock::now();
   const pid_t child = fork();

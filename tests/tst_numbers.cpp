@@ -155,9 +155,10 @@ class NumbersTest : public QObject {
                                                             << "1";
     QTest::newRow("rounds on the binary value, above half") << 0.0005 << "#.###"
                                                             << "0.001";
-    QTest::newRow("an exact tie rounds to even") << 0.0625 << "#.###" << "0.062";
-    QTest::newRow("an exact tie in a large value rounds to even")
-        << 407436654315252.0625 << "#.###" << "407436654315252.062";
+    QTest::newRow("an exact tie rounds to even") << 0.0625 << "#.###"
+                                                 << "0.062";
+    QTest::newRow("an exact tie in a large value rounds to even") << 407436654315252.0625 << "#.###"
+                                                                  << "407436654315252.062";
     QTest::newRow("rounding carries into the integer") << 999.9996 << "#.###"
                                                        << "1000";
     QTest::newRow("negative") << -12.3456 << "#.###"

@@ -32,11 +32,9 @@ double ReadNumber(const QString& text) {
   const std::string rest = s.substr(i, 8);
   const auto startsWith = [&](std::string_view prefix) {
     return rest.size() >= prefix.size() &&
-           std::equal(prefix.begin(), prefix.end(), rest.begin(),
-                      [](char a, char b) {
-                        return static_cast<unsigned char>(a) ==
-                               std::tolower(static_cast<unsigned char>(b));
-                      });
+           std::equal(prefix.begin(), prefix.end(), rest.begin(), [](char a, char b) {
+             return static_cast<unsigned char>(a) == std::tolower(static_cast<unsigned char>(b));
+           });
   };
   double magnitude;
   if (startsWith("\u221E") || startsWith("inf")) {
@@ -92,8 +90,20 @@ bool SameDouble(double a, double b) {
 
 // --- What a person can do. ---
 
-enum class Action { Type, Backspace, Delete, Arrow, Tab, SelectAllKeys, PasteKeys, UndoKeys,
-                    ClickField, MenuCommand, PickByKeyboard, PickByMouse };
+enum class Action {
+  Type,
+  Backspace,
+  Delete,
+  Arrow,
+  Tab,
+  SelectAllKeys,
+  PasteKeys,
+  UndoKeys,
+  ClickField,
+  MenuCommand,
+  PickByKeyboard,
+  PickByMouse
+};
 
 struct Step {
   Action action;
@@ -102,21 +112,23 @@ struct Step {
 };
 
 const char* const kFields[] = {"lenght", "diameter", "areafld", "current"};
-const char* const kMenuCommands[] = {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear",
-                                     "EditSelectAll"};
+const char* const kMenuCommands[] = {"EditUndo",  "EditCut",   "EditCopy",
+                                     "EditPaste", "EditClear", "EditSelectAll"};
 
 QString Describe(const Step& step) {
-  static const char* const names[] = {"type", "backspace", "delete", "arrow", "tab",
-                                      "ctrl+a", "ctrl+v", "ctrl+z", "click", "menu",
-                                      "pick by keyboard", "pick by mouse"};
+  static const char* const names[] = {"type",  "backspace", "delete",           "arrow",
+                                      "tab",   "ctrl+a",    "ctrl+v",           "ctrl+z",
+                                      "click", "menu",      "pick by keyboard", "pick by mouse"};
   QString text = names[static_cast<int>(step.action)];
-  if (!step.text.isEmpty()) text += " \"" + step.text.left(40) + (step.text.size() > 40 ? "…\"" : "\"");
+  if (!step.text.isEmpty())
+    text += " \"" + step.text.left(40) + (step.text.size() > 40 ? "…\"" : "\"");
   return text + " #" + QString::number(step.number);
 }
 
 QString RandomText(std::mt19937& random) {
-  static const QStringList odd = {"1e400", "-1e-400", "\u221E", "NaN", "inf", "-0", "0x1F", "1,5",
-                                  "  12  ", "\t3\n", "1e", "--2", ".", "\u00E9\u4E2D", "\u0001\u007F"};
+  static const QStringList odd = {"1e400", "-1e-400", "\u221E", "NaN",          "inf",
+                                  "-0",    "0x1F",    "1,5",    "  12  ",       "\t3\n",
+                                  "1e",    "--2",     ".",      "\u00E9\u4E2D", "\u0001\u007F"};
   const int kind = std::uniform_int_distribution<int>(0, 3)(random);
   if (kind == 0) return odd[std::uniform_int_distribution<int>(0, int(odd.size()) - 1)(random)];
   if (kind == 1) return QString(std::uniform_int_distribution<int>(1000, 20000)(random), '7');
@@ -130,7 +142,9 @@ QString RandomText(std::mt19937& random) {
 }
 
 Step RandomStep(std::mt19937& random) {
-  const auto pick = [&](int from, int to) { return std::uniform_int_distribution<int>(from, to)(random); };
+  const auto pick = [&](int from, int to) {
+    return std::uniform_int_distribution<int>(from, to)(random);
+  };
   const int roll = pick(0, 99);
   if (roll < 40) {
     static const QString typed = "0123456789.-e E+x\u00E9\u221E\t";
@@ -190,7 +204,8 @@ class Run {
   void Perform(const Step& step) {
     QWidget* focus = Focused();
     const QString focusName = focus->objectName();
-    const QString before = qobject_cast<QLineEdit*>(focus) ? static_cast<QLineEdit*>(focus)->text() : QString();
+    const QString before =
+        qobject_cast<QLineEdit*>(focus) ? static_cast<QLineEdit*>(focus)->text() : QString();
     bool keyInField = true;
     switch (step.action) {
       case Action::Type: {
@@ -202,8 +217,12 @@ class Run {
         Key(focus, key, step.text);
         break;
       }
-      case Action::Backspace: Key(focus, Qt::Key_Backspace, "\b"); break;
-      case Action::Delete: Key(focus, Qt::Key_Delete, "\x7F"); break;
+      case Action::Backspace:
+        Key(focus, Qt::Key_Backspace, "\b");
+        break;
+      case Action::Delete:
+        Key(focus, Qt::Key_Delete, "\x7F");
+        break;
       case Action::Arrow: {
         static const int keys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Home, Qt::Key_End};
         Key(focus, keys[step.number]);
@@ -214,12 +233,16 @@ class Run {
         Key(focus, step.number ? Qt::Key_Backtab : Qt::Key_Tab, {},
             step.number ? Qt::ShiftModifier : Qt::NoModifier);
         break;
-      case Action::SelectAllKeys: Key(focus, Qt::Key_A, "\x01", Qt::ControlModifier); break;
+      case Action::SelectAllKeys:
+        Key(focus, Qt::Key_A, "\x01", Qt::ControlModifier);
+        break;
       case Action::PasteKeys:
         QGuiApplication::clipboard()->setText(step.text);
         Key(focus, Qt::Key_V, "\x16", Qt::ControlModifier);
         break;
-      case Action::UndoKeys: Key(focus, Qt::Key_Z, "\x1A", Qt::ControlModifier); break;
+      case Action::UndoKeys:
+        Key(focus, Qt::Key_Z, "\x1A", Qt::ControlModifier);
+        break;
       case Action::ClickField:
         keyInField = false;
         QTest::mouseClick(FieldNamed(*window_, kFields[step.number]), Qt::LeftButton, {},
@@ -227,7 +250,8 @@ class Run {
         break;
       case Action::MenuCommand: {
         keyInField = false;
-        if (QString(kMenuCommands[step.number]) == "EditPaste") QGuiApplication::clipboard()->setText(step.text);
+        if (QString(kMenuCommands[step.number]) == "EditPaste")
+          QGuiApplication::clipboard()->setText(step.text);
         window_->GetMenuBar()->Lookup(kMenuCommands[step.number])->Action();
         break;
       }
@@ -252,13 +276,15 @@ class Run {
     if (platform::TakePendingException()) return "an exception reached the error report";
     const int row = static_cast<QComboBox*>(WidgetNamed(*window_, "PopupMenu1"))->currentIndex();
     if (row < 0 || row > 5) return "no material is selected";
-    const QString formula = QString("Vd (20\u00B0C) = ( Length x Current x ") + kResistivityText[row] + " ) / Area";
+    const QString formula =
+        QString("Vd (20\u00B0C) = ( Length x Current x ") + kResistivityText[row] + " ) / Area";
     if (TextOf(window_->form()) != formula) return "formula line " + TextOf(window_->form());
 
     const double d = ReadNumber(TextOf(window_->diameter()));
     const double area = ((d * kPi) * d) / 4;
     const double drop = (kResistivity[row] * (ReadNumber(TextOf(window_->current())) *
-                                             ReadNumber(TextOf(window_->lenght())))) / area;
+                                              ReadNumber(TextOf(window_->lenght())))) /
+                        area;
     const QString expected = "Voltage drop = " + WriteRounded(drop, 3) + "V";
     if (TextOf(window_->result()) != expected) {
       return "result \"" + TextOf(window_->result()) + "\", expected \"" + expected + "\"";
@@ -266,12 +292,14 @@ class Run {
     const QString areaText = TextOf(window_->areafld());
     const QString diameterText = TextOf(window_->diameter());
     if (lastCoupled_ == "diameter" && !SameDouble(ReadNumber(areaText), area)) {
-      return "cross-section \"" + areaText + "\" does not follow diameter \"" + diameterText.left(40) + "\"";
+      return "cross-section \"" + areaText + "\" does not follow diameter \"" +
+             diameterText.left(40) + "\"";
     }
     if (lastCoupled_ == "areafld") {
       const double diameter = std::sqrt(ReadNumber(areaText) / kPi) * 2;
       if (!SameDouble(ReadNumber(diameterText), diameter)) {
-        return "diameter \"" + diameterText + "\" does not follow cross-section \"" + areaText.left(40) + "\"";
+        return "diameter \"" + diameterText + "\" does not follow cross-section \"" +
+               areaText.left(40) + "\"";
       }
     }
     return {};
@@ -312,7 +340,8 @@ class RandomUserTest : public QObject {
     QTest::addColumn<unsigned>("seed");
     const char* fromEnvironment = std::getenv("RANDOM_USER_SEED");
     if (fromEnvironment != nullptr) {
-      QTest::newRow("seed from RANDOM_USER_SEED") << unsigned(std::strtoul(fromEnvironment, nullptr, 10));
+      QTest::newRow("seed from RANDOM_USER_SEED")
+          << unsigned(std::strtoul(fromEnvironment, nullptr, 10));
       return;
     }
     for (const unsigned seed : {1u, 2u, 3u, 20261207u, 4242u}) {
@@ -331,7 +360,9 @@ class RandomUserTest : public QObject {
     QStringList shortest;
     for (const Step& step : Shrink(steps)) shortest << Describe(step);
     QFAIL(qPrintable(QString("seed %1: after step %2, %3\nshortest failing steps:\n  %4")
-                         .arg(seed).arg(failedAt).arg(why, shortest.join("\n  "))));
+                         .arg(seed)
+                         .arg(failedAt)
+                         .arg(why, shortest.join("\n  "))));
   }
 
   // The two renderings of this test must agree with each other where the rules are plain.

@@ -64,7 +64,8 @@ void CheckFormat(double value, const char* pattern, std::size_t decimals) {
   // Fixed form: within half a unit of the last decimal (and the value's own spacing).
   const double tolerance = 0.5 * std::pow(10.0, -static_cast<double>(decimals)) +
                            4 * (std::nextafter(std::fabs(value), INFINITY) - std::fabs(value));
-  if (std::fabs(platform::Val(text) - value) > tolerance) Fail("Format rounded wrongly", value, text);
+  if (std::fabs(platform::Val(text) - value) > tolerance)
+    Fail("Format rounded wrongly", value, text);
 }
 
 }  // namespace
@@ -84,9 +85,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::memcpy(&value, data, sizeof value);
   const std::string plain = platform::Str(value);
   const double back = platform::Val(plain);
-  const bool same = std::isnan(value) ? std::isnan(back)
-                                      : std::bit_cast<std::uint64_t>(back) ==
-                                            std::bit_cast<std::uint64_t>(value);
+  const bool same = std::isnan(value)
+                        ? std::isnan(back)
+                        : std::bit_cast<std::uint64_t>(back) == std::bit_cast<std::uint64_t>(value);
   if (!same) Fail("Val(Str(x)) is not x", value, plain);
   CheckFormat(value, "#.###", 3);
   CheckFormat(value, "#.####", 4);
