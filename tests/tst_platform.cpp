@@ -102,12 +102,12 @@ class PlatformTest : public QObject {
 
   void typingRaisesTextChangeThenKeyUp() {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_5, Qt::NoModifier);
-    QCOMPARE(window->events, QStringList({"first:TextChange", "first:KeyUp:5"}));
+    QTRY_COMPARE(window->events, QStringList({"first:TextChange", "first:KeyUp:5"}));
   }
 
   void keysThatChangeNothingStillRaiseKeyUp() {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
-    QCOMPARE(window->events, QStringList{"first:KeyUp:"});
+    QTRY_COMPARE(window->events, QStringList{"first:KeyUp:"});
   }
 
   void programWritesRaiseNoKeyUp() {
@@ -124,8 +124,26 @@ class PlatformTest : public QObject {
     }
     SendKey(field, QEvent::KeyRelease, Qt::Key_7, "7", false);
     QCOMPARE(window->first().Text(), std::string("7777"));
-    QCOMPARE(window->events.count("first:KeyUp:7"), 1);
+    QTRY_COMPARE(window->events.count("first:KeyUp:7"), 1);
     QCOMPARE(window->events.last(), QString("first:KeyUp:7"));
+  }
+
+  // X11 fails to mark some auto-repeat releases; a release followed at once by a press of the
+  // same key is a repeat all the same.
+  void unmarkedRepeatsUnderXAreNotReleases() {
+    if (QGuiApplication::platformName() != "xcb") QSKIP("the repeat window applies to X11 only");
+    QWidget* field = QApplication::focusWidget();
+    SendKey(field, QEvent::KeyPress, Qt::Key_7, "7", false);
+    for (int i = 0; i < 3; ++i) {
+      SendKey(field, QEvent::KeyRelease, Qt::Key_7, "7", false);
+      SendKey(field, QEvent::KeyPress, Qt::Key_7, "7", false);
+    }
+    SendKey(field, QEvent::KeyRelease, Qt::Key_7, "7", false);
+    QCOMPARE(window->events.count("first:KeyUp:7"), 0);
+    QTRY_COMPARE(window->events.count("first:KeyUp:7"), 1);
+    QTest::qWait(100);
+    QCOMPARE(window->events.count("first:KeyUp:7"), 1);
+    QCOMPARE(window->first().Text(), std::string("7777"));
   }
 
   void tabRaisesNoKeyUpInEitherField() {
@@ -173,7 +191,8 @@ class PlatformTest : public QObject {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(window->first().Text(), std::string("34"));
     // The V's release, then the Ctrl key's, which was pressed in the field too.
-    QCOMPARE(window->events, QStringList({"first:TextChange", "first:KeyUp:v", "first:KeyUp:"}));
+    QTRY_COMPARE(window->events,
+                 QStringList({"first:TextChange", "first:KeyUp:v", "first:KeyUp:"}));
   }
 
   void programTextIsShownFromItsStart() {

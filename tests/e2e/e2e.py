@@ -114,6 +114,18 @@ def main():
     check(wait_for(lambda: calculator.field_text("Cable area (mm2):") == "0.7853981633974483"),
           "typing a diameter rewrites the cross-section")
 
+    # Auto-repeat while a key is held is no release: the cross-section waits for the real one.
+    xdotool("key", "--clearmodifiers", "End")
+    held_from = wait_for(lambda: calculator.field_text("Cable area (mm2):"))
+    xdotool("keydown", "5")
+    time.sleep(1.0)
+    repeated = calculator.field_text("Cable diameter (mm):")
+    check(repeated.startswith("1555") and calculator.field_text("Cable area (mm2):") == held_from,
+          f"holding a key repeats it ({repeated}) without rewriting the cross-section")
+    xdotool("keyup", "5")
+    check(wait_for(lambda: calculator.field_text("Cable area (mm2):") != held_from),
+          "releasing the held key rewrites the cross-section")
+
     calculator.focus("Cable area (mm2):")
     xdotool("key", "--clearmodifiers", "ctrl+a")
     xdotool("type", "--delay", "20", "0.5")

@@ -20,6 +20,8 @@ for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
 
 openbox >"$work/openbox.log" 2>&1 &
 wm=$!
+# Windows are activated only once the window manager has taken over.
+for _ in $(seq 100); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.05; done
 
 dbus-daemon --session --nofork --print-address=3 3>"$work/bus" >/dev/null 2>&1 &
 bus=$!
