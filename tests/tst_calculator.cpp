@@ -159,6 +159,13 @@ class CalculatorTest : public QObject {
                                         << "1e400"
                                         << "1"
                                         << "\u221E";
+    QTest::newRow("a megabyte of digits") << "1" + QString(1 << 20, '0') << "60"
+                                          << "0.350"
+                                          << "0";
+    QTest::newRow("a megabyte of junk after the number")
+        << "0.51054" + QString(1 << 20, 'x') << "60"
+        << "0.350"
+        << "1.795";
   }
 
   void inputs() {
