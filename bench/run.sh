@@ -10,12 +10,13 @@ tools/install-deps --test
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$build" -j "$(nproc)" --target voltage-drop bench_floor bench_naive bench_startup bench_keystroke >/dev/null
 
-display=":$(( 300 + $$ % 100 ))"
-Xvfb "$display" -screen 0 1024x768x24 -noreset -nolisten tcp >/dev/null 2>&1 &
+displayfile="$(mktemp)"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT INT TERM
-export DISPLAY="$display"
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+trap 'kill $xvfb 2>/dev/null || true; rm -f "$displayfile"' EXIT INT TERM
+for _ in $(seq 200); do [ -s "$displayfile" ] && break; sleep 0.05; done
+DISPLAY=":$(head -n 1 "$displayfile")"
+export DISPLAY
 unset QT_QPA_PLATFORM
 XDG_RUNTIME_DIR="$(mktemp -d)"
 export XDG_RUNTIME_DIR

@@ -3,7 +3,6 @@
 # private session bus for the accessibility bridge. Usage: session.sh COMMAND [ARGUMENT...]
 set -eu
 work="$(mktemp -d)"
-display=":$(( 50 + $$ % 200 ))"
 
 cleanup() {
   [ -n "${wm:-}" ] && kill "$wm" 2>/dev/null || true
@@ -13,10 +12,12 @@ cleanup() {
 }
 trap cleanup EXIT INT TERM
 
-Xvfb "$display" -screen 0 1024x768x24 -noreset -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# Xvfb picks a free display itself and writes its number once it accepts connections.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb=$!
-export DISPLAY="$display"
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.05; done
+DISPLAY=":$(head -n 1 "$work/display")"
+export DISPLAY
 
 openbox >"$work/openbox.log" 2>&1 &
 wm=$!
