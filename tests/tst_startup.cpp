@@ -1,6 +1,7 @@
+#include <unistd.h>
+
 #include <QtTest>
-#include <iostream>
-#include <sstream>
+#include <cstdio>
 
 #include "app/Startup.h"
 #include "menus/MainMenuBar.h"
@@ -33,12 +34,21 @@ class StartupTest : public QObject {
   }
 
   void anUnhandledErrorIsReportedOnceOnOneLine() {
-    std::ostringstream captured;
-    auto* saved = std::cerr.rdbuf(captured.rdbuf());
+    // What the report writes to the standard error stream, caught in a file.
+    std::FILE* captured = std::tmpfile();
+    std::fflush(stderr);
+    const int saved = dup(STDERR_FILENO);
+    dup2(fileno(captured), STDERR_FILENO);
     platform::ReportUnhandledException(
         std::make_exception_ptr(platform::NilObjectException("no control named \"form\"")));
-    std::cerr.rdbuf(saved);
-    QCOMPARE(QString::fromStdString(captured.str()),
+    std::fflush(stderr);
+    dup2(saved, STDERR_FILENO);
+    close(saved);
+    std::rewind(captured);
+    char text[256] = {};
+    const std::size_t length = std::fread(text, 1, sizeof text - 1, captured);
+    std::fclose(captured);
+    QCOMPARE(QString::fromUtf8(text, qsizetype(length)),
              QString("Unhandled NilObjectException: no control named \"form\"\n"));
   }
 };
