@@ -47,6 +47,10 @@ void Control::ApplyProperties(const PropertyList& list) {
   font.setBold(design_->bold);
   font.setItalic(design_->italic);
   font.setUnderline(design_->underline);
+  // Each font of its own costs a font engine; the default one is shared with the window. A
+  // font of its own is for emphasis, so it keeps the typographer's kerning.
+  if (font == widget_->font()) return;
+  font.setStyleStrategy(QFont::PreferDefault);
   widget_->setFont(font);
 }
 

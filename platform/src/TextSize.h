@@ -14,4 +14,8 @@ inline int PixelSize(float designSize) {
   return designSize > 0 ? static_cast<int>(std::lround(designSize)) : kDefaultPixelSize;
 }
 
+// Makes the default UI size the application's font, so that controls of the default size
+// share one font with the menus instead of each loading another.
+void UseDefaultPixelSize();
+
 }  // namespace platform::detail

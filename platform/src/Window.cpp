@@ -10,6 +10,7 @@
 #include "Dispatch.h"
 #include "MenuWidgets.h"
 #include "PropertyValues.h"
+#include "TextSize.h"
 #include "WindowContent.h"
 
 namespace platform {
@@ -54,7 +55,10 @@ struct Window::Design {
   QString title;
 };
 
-Window::Window() : design_(std::make_unique<Design>()), widget_(new MainWindowWidget(this)) {}
+Window::Window() : design_(std::make_unique<Design>()) {
+  detail::UseDefaultPixelSize();
+  widget_ = new MainWindowWidget(this);
+}
 
 Window::~Window() {
   // The subclass is gone: no event may reach its handlers while the widgets are torn down.
