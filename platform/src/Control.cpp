@@ -36,8 +36,8 @@ void Control::ApplyProperties(const PropertyList& list) {
   detail::RequireMainThread();
   for (const Property& property : list) {
     if (!ApplyProperty(property)) {
-      throw InvalidPropertyException("a " + std::string(typeid(*this).name()) +
-                                     " has no design property " + property.name);
+      throw InvalidPropertyException("control \"" + name_ + "\" has no design property " +
+                                     property.name);
     }
   }
   widget_->setGeometry(design_->geometry);

@@ -3,7 +3,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <typeinfo>
 #include <vector>
 
 #include "platform/Control.h"
@@ -110,8 +109,8 @@ C& Window::ControlAs(std::string_view name) const {
   }
   auto* typed = dynamic_cast<C*>(control);
   if (typed == nullptr) {
-    throw IllegalCastException("the control named \"" + std::string(name) + "\" is not a " +
-                               typeid(C).name());
+    throw IllegalCastException("the control named \"" + std::string(name) +
+                               "\" is of another class than the one asked for");
   }
   return *typed;
 }
