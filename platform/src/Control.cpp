@@ -22,7 +22,7 @@ struct Control::Design {
   bool underline = false;
 };
 
-Control::Control(Window&, QWidget* widget) : widget_(widget), design_(std::make_unique<Design>()) {}
+Control::Control(QWidget* widget) : widget_(widget), design_(std::make_unique<Design>()) {}
 
 Control::~Control() {
   // Nothing may call back into a half-destroyed control.

@@ -8,7 +8,7 @@
 
 namespace platform {
 
-Label::Label(Window& window) : Control(window, new QLabel(detail::ContentOf(window))) {}
+Label::Label(Window& window) : Control(new QLabel(detail::ContentOf(window))) {}
 
 std::string Label::Text() const {
   detail::RequireMainThread();

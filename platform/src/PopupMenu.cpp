@@ -9,8 +9,7 @@
 namespace platform {
 
 PopupMenu::PopupMenu(Window& window)
-    : Control(window, new QComboBox(detail::ContentOf(window))),
-      combo_(static_cast<QComboBox*>(widget_)) {
+    : Control(new QComboBox(detail::ContentOf(window))), combo_(static_cast<QComboBox*>(widget_)) {
   // An empty combo box selects the first row added to it and says so; with a placeholder it
   // leaves the selection at -1, so that only the program or the user selects a row.
   combo_->setPlaceholderText(QStringLiteral(" "));

@@ -10,10 +10,9 @@
 namespace platform {
 
 TextField::TextField(Window& window)
-    : Control(window, new LineEdit(detail::ContentOf(window),
-                                   [this](const std::string& key) {
-                                     detail::Deliver([&] { KeyUp.Raise(*this, key); });
-                                   })),
+    : Control(new LineEdit(
+          detail::ContentOf(window),
+          [this](const std::string& key) { detail::Deliver([&] { KeyUp.Raise(*this, key); }); })),
       edit_(static_cast<LineEdit*>(widget_)) {
   // A text field has no length limit unless its design sets one.
   edit_->setMaxLength(std::numeric_limits<int>::max());

@@ -33,7 +33,7 @@ class Control {
   bool TakesFocus() const;
 
  protected:
-  Control(Window& window, QWidget* widget);
+  explicit Control(QWidget* widget);
 
   // Sets one property; returns false if the control has no property of that name.
   virtual bool ApplyProperty(const Property& property);
