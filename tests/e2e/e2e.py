@@ -118,7 +118,7 @@ def main():
     xdotool("key", "--clearmodifiers", "End")
     held_from = wait_for(lambda: calculator.field_text("Cable area (mm2):"))
     xdotool("keydown", "5")
-    time.sleep(1.0)
+    time.sleep(1.5)  # X starts repeating after 660 ms
     repeated = calculator.field_text("Cable diameter (mm):")
     check(repeated.startswith("1555") and calculator.field_text("Cable area (mm2):") == held_from,
           f"holding a key repeats it ({repeated}) without rewriting the cross-section")
