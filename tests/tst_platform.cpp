@@ -200,10 +200,22 @@ class PlatformTest : public QObject {
     QCOMPARE(LineEditOf(window->second())->cursorPosition(), 0);
   }
 
-  void textHasNoLengthLimit() {
-    const std::string megabyte(1 << 20, '1');
-    window->first().SetText(megabyte);
-    QCOMPARE(window->first().Text().size(), megabyte.size());
+  void aFieldKeepsTheStartOfAGiantText_data() {
+    QTest::addColumn<bool>("pasted");
+    QTest::newRow("written by the program") << false;
+    QTest::newRow("pasted by the user") << true;
+  }
+
+  void aFieldKeepsTheStartOfAGiantText() {
+    QFETCH(bool, pasted);
+    const std::string megabyte = "2.5" + std::string(1 << 20, '1');
+    if (pasted) {
+      QGuiApplication::clipboard()->setText(QString::fromStdString(megabyte));
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+    } else {
+      window->first().SetText(megabyte);
+    }
+    QCOMPARE(window->first().Text(), megabyte.substr(0, TextField::kStandardMaxLength));
   }
 
   void handlerExceptionFromProgramCallReachesTheCaller() {

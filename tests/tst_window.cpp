@@ -42,6 +42,47 @@ std::size_t EncodedSize(const platform::PropertyList& list) {
   return size;
 }
 
+// WCAG 2's contrast ratio, written here apart from the product's.
+double Contrast(QRgb a, QRgb b) {
+  const auto luminance = [](QRgb c) {
+    const auto linear = [](int v) {
+      const double x = v / 255.0;
+      return x <= 0.04045 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c));
+  };
+  const double la = luminance(a) + 0.05;
+  const double lb = luminance(b) + 0.05;
+  return std::max(la, lb) / std::min(la, lb);
+}
+
+// The contrast of the text drawn in `box` of `shot`: its most frequent colour is the
+// background, the pixel that differs most from it is the ink.
+double InkContrast(const QImage& shot, const QRect& box) {
+  QHash<QRgb, int> counts;
+  for (int y = box.top(); y <= box.bottom(); ++y) {
+    for (int x = box.left(); x <= box.right(); ++x) ++counts[shot.pixel(x, y)];
+  }
+  const QRgb background =
+      std::max_element(counts.keyValueBegin(), counts.keyValueEnd(), [](auto a, auto b) {
+        return a.second < b.second;
+      })->first;
+  double best = 1;
+  for (auto it = counts.keyBegin(); it != counts.keyEnd(); ++it) {
+    best = std::max(best, Contrast(*it, background));
+  }
+  return best;
+}
+
+// The palette GNOME's dark style hands Qt through the GTK platform theme.
+QPalette DarkPalette() {
+  QPalette palette(QColor(0x32, 0x32, 0x32));
+  palette.setColor(QPalette::WindowText, QColor(0xEE, 0xEE, 0xEC));
+  palette.setColor(QPalette::Text, QColor(0xEE, 0xEE, 0xEC));
+  palette.setColor(QPalette::Base, QColor(0x2D, 0x2D, 0x2D));
+  return palette;
+}
+
 QMainWindow* MainWindowOf(const Window1& window) {
   return static_cast<QMainWindow*>(platform::WidgetOf(window));
 }
@@ -220,6 +261,7 @@ class WindowTest : public QObject {
     }
     QVERIFY(buddyOf != nullptr);
     QCOMPARE(buddyOf->text(), caption);
+    QCOMPARE(edit->accessibleDescription(), buddyOf->toolTip());
   }
 
   void tabVisitsTheFieldsInDesignOrder() {
@@ -233,7 +275,43 @@ class WindowTest : public QObject {
   }
 
   // Texts drawn a third larger than their boxes would be cut off; every text must fit.
+  // The design's colours on a light theme; on a dark one, every text still reads and the
+  // result still stands out in blue.
+  void textsReadOnLightAndDarkThemes_data() {
+    QTest::addColumn<bool>("dark");
+    QTest::newRow("light theme") << false;
+    QTest::newRow("dark theme") << true;
+  }
+
+  void textsReadOnLightAndDarkThemes() {
+    QFETCH(bool, dark);
+    const QPalette original = QApplication::palette();
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(original); });
+    if (dark) QApplication::setPalette(DarkPalette());
+    window = &RecordingWindow::OpenNew();
+    QMainWindow* main = MainWindowOf(*window);
+    QVERIFY(QTest::qWaitForWindowActive(main));
+    const QImage shot = main->grab().toImage();
+    for (const char* name : kControls) {
+      QWidget* widget = WidgetNamed(*window, name);
+      const QRect box(widget->mapTo(main, QPoint(0, 0)), widget->size());
+      const double contrast = InkContrast(shot, box.adjusted(2, 2, -2, -2));
+      QVERIFY2(contrast >= 4.5, qPrintable(QString("%1: %2:1").arg(name).arg(contrast)));
+    }
+    const QColor result = WidgetNamed(*window, "result")->palette().color(QPalette::WindowText);
+    QCOMPARE(result.hsvHue(), 240);
+    if (!dark) QCOMPARE(result, QColor(0, 0, 255));
+    QCOMPARE(FieldNamed(*window, "current")->palette().color(QPalette::Base),
+             dark ? DarkPalette().color(QPalette::Base) : QColor(Qt::white));
+  }
+
+  // Run again with a 16 pt desktop font and on a doubled screen scale: the window grows by the
+  // desktop's size over 11 pt (EXPECT_DESIGN_SCALE) and every text still fits its box.
   void everyTextFitsItsBox() {
+    QCoreApplication::processEvents();  // a desktop theme may set its font once events run
+    const double scale = qEnvironmentVariable("EXPECT_DESIGN_SCALE", "1").toDouble();
+    QCOMPARE(MainWindowOf(*window)->centralWidget()->size(),
+             QSize(qRound(296 * scale), qRound(247 * scale)));
     const auto fits = [](QWidget* widget, const QString& text) {
       const QFontMetrics metrics(widget->font());
       const int room = qobject_cast<QLineEdit*>(widget) ? widget->width() - 8 : widget->width();

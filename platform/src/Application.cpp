@@ -1,6 +1,7 @@
 #include "platform/Application.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <cstdio>
 
@@ -45,13 +46,21 @@ struct Runtime::State {
   std::unique_ptr<QApplication> qt;
 };
 
-Runtime::Runtime(int& argc, char** argv) : state_(std::make_unique<State>()) {
+Runtime::Runtime(int& argc, char** argv, const DesktopIdentity& identity)
+    : state_(std::make_unique<State>()) {
   if (const std::string problem = detail::DisplayProblem(argc, argv); !problem.empty()) {
     throw NoDisplayException(problem);
   }
   state_->qt = std::make_unique<QApplication>(argc, argv);
   // The window's Close handler decides whether closing it ends the program.
   QApplication::setQuitOnLastWindowClosed(false);
+  QGuiApplication::setDesktopFileName(QString::fromStdString(identity.desktopId));
+  QCoreApplication::setApplicationVersion(QString::fromStdString(identity.version));
+  if (!identity.iconFiles.empty()) {
+    QIcon icon;
+    for (const std::string& file : identity.iconFiles) icon.addFile(QString::fromStdString(file));
+    QApplication::setWindowIcon(icon);
+  }
 }
 
 Runtime::~Runtime() {

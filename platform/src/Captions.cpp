@@ -23,7 +23,10 @@ void ConnectCaptions(const std::vector<QWidget*>& widgets) {
         caption = label;
       }
     }
-    if (caption != nullptr) caption->setBuddy(field);
+    if (caption == nullptr) continue;
+    caption->setBuddy(field);
+    // The caption's tooltip (the wire tables) is what a screen reader reads for the field.
+    field->setAccessibleDescription(caption->toolTip());
   }
 }
 

@@ -7,7 +7,7 @@
 
 #include "Dispatch.h"
 #include "PropertyValues.h"
-#include "TextSize.h"
+#include "Scale.h"
 #include "Tooltip.h"
 
 namespace platform {
@@ -40,7 +40,8 @@ void Control::ApplyProperties(const PropertyList& list) {
                                      property.name);
     }
   }
-  widget_->setGeometry(design_->geometry);
+  const QRect& box = design_->geometry;
+  widget_->setGeometry(detail::ScaledBox(box.left(), box.top(), box.width(), box.height()));
   QFont font = widget_->font();
   if (!design_->fontFamily.isEmpty()) font.setFamily(design_->fontFamily);
   font.setPixelSize(detail::PixelSize(design_->textSize));

@@ -1,8 +1,10 @@
 #include "platform/Label.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 
 #include "Dispatch.h"
+#include "Ink.h"
 #include "PropertyValues.h"
 #include "WindowContent.h"
 
@@ -34,7 +36,9 @@ bool Label::ApplyProperty(const Property& property) {
     label->setAlignment(horizontal | Qt::AlignVCenter);
   } else if (name == "TextColor") {
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, detail::ColorOf(property));
+    palette.setColor(QPalette::WindowText,
+                     detail::LegibleInk(detail::ColorOf(property), palette.color(QPalette::Window),
+                                        QGuiApplication::palette().color(QPalette::WindowText)));
     label->setPalette(palette);
   } else if (name == "Multiline") {
     label->setWordWrap(ValueOf<bool>(property));

@@ -1,8 +1,9 @@
 #include "platform/TextField.h"
 
-#include <limits>
+#include <QGuiApplication>
 
 #include "Dispatch.h"
+#include "Ink.h"
 #include "LineEdit.h"
 #include "PropertyValues.h"
 #include "WindowContent.h"
@@ -14,8 +15,6 @@ TextField::TextField(Window& window)
           detail::ContentOf(window),
           [this](const std::string& key) { detail::Deliver([&] { KeyUp.Raise(*this, key); }); })),
       edit_(static_cast<LineEdit*>(widget_)) {
-  // A text field has no length limit unless its design sets one.
-  edit_->setMaxLength(std::numeric_limits<int>::max());
   QObject::connect(edit_, &QLineEdit::textChanged, edit_, [this] {
     detail::Deliver([&] { TextChange.Raise(*this); });
     edit_->AfterTextChange();
@@ -49,10 +48,11 @@ bool TextField::ApplyProperty(const Property& property) {
   } else if (name == "CueText") {
     edit_->setPlaceholderText(detail::TextOf(property));
   } else if (name == "LimitText") {
+    // No limit of the design's own is the toolkit's standard one, as in every text field: a
+    // paste of megabytes keeps its first 32,767 characters instead of freezing the window.
     const auto limit = ValueOf<std::int64_t>(property);
-    edit_->setMaxLength(limit > 0 && limit < std::numeric_limits<int>::max()
-                            ? static_cast<int>(limit)
-                            : std::numeric_limits<int>::max());
+    edit_->setMaxLength(limit > 0 && limit < kStandardMaxLength ? static_cast<int>(limit)
+                                                                : kStandardMaxLength);
   } else if (name == "Alignment") {
     const auto alignment = ValueOf<std::int64_t>(property);
     edit_->setAlignment((alignment == 3   ? Qt::AlignRight
@@ -60,9 +60,16 @@ bool TextField::ApplyProperty(const Property& property) {
                                           : Qt::AlignLeft) |
                         Qt::AlignVCenter);
   } else if (name == "TextColor" || name == "BackColor") {
+    // Either colour may come first: the text is checked against the background each time.
     QPalette palette = edit_->palette();
-    palette.setColor(name == "TextColor" ? QPalette::Text : QPalette::Base,
-                     detail::ColorOf(property));
+    if (name == "BackColor") {
+      palette.setColor(QPalette::Base, detail::FieldBase(detail::ColorOf(property), palette));
+    }
+    const QColor ink =
+        name == "TextColor" ? detail::ColorOf(property) : palette.color(QPalette::Text);
+    palette.setColor(QPalette::Text,
+                     detail::LegibleInk(ink, palette.color(QPalette::Base),
+                                        QGuiApplication::palette().color(QPalette::Text)));
     edit_->setPalette(palette);
   } else if (name == "Format" || name == "Mask") {
     // Display formats and input masks are not supported: any text can be typed.

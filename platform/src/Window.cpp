@@ -10,21 +10,24 @@
 #include "Dispatch.h"
 #include "MenuWidgets.h"
 #include "PropertyValues.h"
-#include "TextSize.h"
+#include "Scale.h"
 #include "WindowContent.h"
 
 namespace platform {
 namespace {
 
-// Every window the platform built, open or closed; they live until DestroyAllWindows.
+// Every window the platform built, open or closed; they live until DestroyAllWindows. The
+// lists are never destroyed by a static destructor: when the display goes away Qt calls exit()
+// from inside the event loop, and widgets destroyed then, with the application object still
+// running, crash in its accessibility code. The runtime destroys the windows on a normal end.
 std::vector<std::unique_ptr<Window>>& AllWindows() {
-  static std::vector<std::unique_ptr<Window>> windows;
-  return windows;
+  static auto* windows = new std::vector<std::unique_ptr<Window>>;
+  return *windows;
 }
 
 std::vector<Window*>& OpenWindowList() {
-  static std::vector<Window*> windows;
-  return windows;
+  static auto* windows = new std::vector<Window*>;
+  return *windows;
 }
 
 }  // namespace
@@ -154,7 +157,8 @@ void Window::ApplyProperties(const PropertyList& list) {
   widget_->setWindowFlags(flags);
   widget_->setWindowTitle(design.title);
   // The design gives the content area's size; the window grows by the menu bar's height.
-  widget_->centralWidget()->setFixedSize(design.width, design.height);
+  widget_->centralWidget()->setFixedSize(detail::Scaled(design.width),
+                                         detail::Scaled(design.height));
   widget_->layout()->setSizeConstraint(QLayout::SetFixedSize);
   widget_->menuBar()->setVisible(design.menuBarVisible);
 }

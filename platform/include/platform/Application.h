@@ -3,6 +3,8 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace platform {
 
@@ -23,12 +25,21 @@ class Application {
   MenuBar* menuBar_ = nullptr;
 };
 
+// How the desktop knows the running program: the desktop entry it belongs to (its file name
+// without ".desktop"; docks and task bars group and pin its windows by it), the version it
+// states, and its windows' icon, one image file (or Qt resource path) per size.
+struct DesktopIdentity {
+  std::string desktopId;
+  std::string version;
+  std::vector<std::string> iconFiles;
+};
+
 // The runtime: Qt's application object for the life of the process. Raises
 // NoDisplayException, before Qt is touched, when there is no display to show a window on.
 // Destroying it closes every window and shuts Qt down.
 class Runtime {
  public:
-  Runtime(int& argc, char** argv);
+  Runtime(int& argc, char** argv, const DesktopIdentity& identity = {});
   Runtime(const Runtime&) = delete;
   Runtime& operator=(const Runtime&) = delete;
   ~Runtime();

@@ -1,0 +1,55 @@
+#include "Ink.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace platform::detail {
+namespace {
+
+double Linear(double channel) {
+  return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+}
+
+double Luminance(const QColor& colour) {
+  return 0.2126 * Linear(colour.redF()) + 0.7152 * Linear(colour.greenF()) +
+         0.0722 * Linear(colour.blueF());
+}
+
+QColor Mix(const QColor& from, const QColor& to, double share) {
+  const auto channel = [share](int a, int b) {
+    return static_cast<int>(std::lround(a + (b - a) * share));
+  };
+  return QColor(channel(from.red(), to.red()), channel(from.green(), to.green()),
+                channel(from.blue(), to.blue()));
+}
+
+}  // namespace
+
+double ContrastRatio(const QColor& a, const QColor& b) {
+  const double la = Luminance(a);
+  const double lb = Luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+bool IsDark(const QPalette& palette) {
+  return Luminance(palette.color(QPalette::Window)) <
+         Luminance(palette.color(QPalette::WindowText));
+}
+
+QColor LegibleInk(const QColor& ink, const QColor& background, const QColor& themeInk) {
+  if (ContrastRatio(ink, background) >= kLegibleContrast) return ink;
+  if (ink.hsvHue() < 0 && ContrastRatio(themeInk, background) >= kLegibleContrast) return themeInk;
+  // Toward white on a dark background, toward black on a light one: the hue stays.
+  const QColor target = Luminance(background) < 0.18 ? QColor(Qt::white) : QColor(Qt::black);
+  for (int step = 1; step <= 20; ++step) {
+    const QColor mixed = Mix(ink, target, step / 20.0);
+    if (ContrastRatio(mixed, background) >= kLegibleContrast) return mixed;
+  }
+  return target;
+}
+
+QColor FieldBase(const QColor& base, const QPalette& palette) {
+  return IsDark(palette) && base == QColor(Qt::white) ? palette.color(QPalette::Base) : base;
+}
+
+}  // namespace platform::detail

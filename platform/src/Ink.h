@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QColor>
+#include <QPalette>
+
+namespace platform::detail {
+
+// The design's colours were chosen for a light window. On a dark desktop theme they are mapped
+// so that every text still reads: the design's black becomes the theme's own text colour and
+// its white the theme's field background; any other ink too close to its background is
+// lightened, keeping its hue, until it reaches the contrast that WCAG asks of body text.
+// On a light theme every colour stays exactly as designed.
+constexpr double kLegibleContrast = 4.5;
+
+// WCAG 2 contrast ratio of two opaque colours, from 1 to 21.
+double ContrastRatio(const QColor& a, const QColor& b);
+
+bool IsDark(const QPalette& palette);
+
+// The colour to draw text of the design colour `ink` in, on the `background` the theme gives,
+// where `themeInk` is the theme's text colour for that background.
+QColor LegibleInk(const QColor& ink, const QColor& background, const QColor& themeInk);
+
+// The background for a field the design paints `base`, on a theme whose fields are `themeBase`.
+QColor FieldBase(const QColor& base, const QPalette& palette);
+
+}  // namespace platform::detail
