@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QPointer>
 #include <algorithm>
 
 namespace platform {
@@ -17,9 +18,6 @@ LineEdit::LineEdit(QWidget* parent, KeyUpHandler keyUp)
     : QLineEdit(parent),
       keyUp_(std::move(keyUp)),
       deferReleases_(QGuiApplication::platformName() == QLatin1String("xcb")) {
-  releaseTimer_.setSingleShot(true);
-  releaseTimer_.setInterval(kRepeatWindowMs);
-  connect(&releaseTimer_, &QTimer::timeout, this, [this] { RaiseDeferredReleases(); });
   // textEdited comes before textChanged for the same change.
   connect(this, &QLineEdit::textEdited, this, [this] {
     if (inKeyPress_) {
@@ -37,8 +35,10 @@ void LineEdit::AfterTextChange() {
 
 void LineEdit::keyPressEvent(QKeyEvent* event) {
   const int key = KeyOf(event);
-  // A press of a key whose release is still deferred shows that release was an auto-repeat.
-  std::erase_if(deferredReleases_, [key](const auto& release) { return release.first == key; });
+  // A press sent with a deferred release of the same key shows that release was an auto-repeat.
+  std::erase_if(deferredReleases_, [&](const Release& release) {
+    return release.key == key && release.timestamp == event->timestamp();
+  });
   pressedKeys_.insert(key);
   inKeyPress_ = true;
   QLineEdit::keyPressEvent(event);
@@ -53,8 +53,9 @@ void LineEdit::keyReleaseEvent(QKeyEvent* event) {
     RaiseKeyUp(key);
     return;
   }
-  deferredReleases_.emplace_back(KeyOf(event), key);
-  releaseTimer_.start();
+  deferredReleases_.push_back({KeyOf(event), event->timestamp(), key});
+  if (std::exchange(decisionQueued_, true)) return;
+  QMetaObject::invokeMethod(this, &LineEdit::DecideReleases, Qt::QueuedConnection);
 }
 
 void LineEdit::focusOutEvent(QFocusEvent* event) {
@@ -69,8 +70,14 @@ void LineEdit::RaiseKeyUp(const std::string& key) {
   keyUp_(key);
 }
 
-void LineEdit::RaiseDeferredReleases() {
-  for (const auto& release : std::exchange(deferredReleases_, {})) RaiseKeyUp(release.second);
+void LineEdit::DecideReleases() {
+  // The server answers the round trip only after every event it sent before, and sync()
+  // delivers them: a repeat's press, if any, has now cancelled its release.
+  const QPointer<LineEdit> self(this);
+  QGuiApplication::sync();
+  if (self == nullptr) return;
+  decisionQueued_ = false;
+  for (const Release& release : std::exchange(deferredReleases_, {})) RaiseKeyUp(release.text);
 }
 
 }  // namespace platform

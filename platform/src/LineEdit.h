@@ -2,7 +2,6 @@
 
 #include <QLineEdit>
 #include <QSet>
-#include <QTimer>
 #include <functional>
 #include <string>
 #include <utility>
@@ -14,9 +13,11 @@ namespace platform {
 // user edits, and turns key releases into one KeyUp each:
 // - a release counts only if the key was pressed in this field (after Tab, X delivers the
 //   release to the field that gains the focus);
-// - auto-repeat releases do not count. X11 marks most of them, but its detection is a
-//   heuristic, so under X a release counts only if no press of the same key follows within
-//   kRepeatWindowMs;
+// - auto-repeat releases do not count. X sends an auto-repeat's release together with the
+//   press that follows it, both stamped with the same time. Qt marks the release as a repeat
+//   only if that press is already in its queue when the release is delivered, so under X an
+//   unmarked release is decided after a round trip to the server, once every event sent with
+//   it has arrived: a press of the same key with the same time stamp makes it a repeat;
 // - a user edit made without a key press in the field gets a KeyUp with an empty key right
 //   after its text change, and so does a key edit whose release the field never saw.
 class LineEdit final : public QLineEdit {
@@ -34,10 +35,14 @@ class LineEdit final : public QLineEdit {
   void focusOutEvent(QFocusEvent* event) override;
 
  private:
-  static constexpr int kRepeatWindowMs = 30;
+  struct Release {
+    int key;
+    quint64 timestamp;
+    std::string text;
+  };
 
   void RaiseKeyUp(const std::string& key);
-  void RaiseDeferredReleases();
+  void DecideReleases();
 
   KeyUpHandler keyUp_;
   QSet<int> pressedKeys_;
@@ -45,8 +50,8 @@ class LineEdit final : public QLineEdit {
   bool keyEditSinceKeyUp_ = false;
   bool otherEditPending_ = false;
   bool deferReleases_;
-  QTimer releaseTimer_;
-  std::vector<std::pair<int, std::string>> deferredReleases_;
+  bool decisionQueued_ = false;
+  std::vector<Release> deferredReleases_;
 };
 
 }  // namespace platform

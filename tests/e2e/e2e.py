@@ -1,15 +1,39 @@
 """Drives the real calculator as a person would: real X key events (xdotool), and what the
-window shows read back through the accessibility bus, as a screen reader reads it."""
+window shows read back through the accessibility bus, as a screen reader reads it, and seen on
+a screenshot. Usage: e2e.py PROGRAM [DESKTOP], in a session from session.sh.
 
+DESKTOP is the desktop to look like: light (the default, where every interaction is checked
+too), dark, large-font, scale2 or wayland (in a SESSION=wayland session). Each desktop checks
+the window's texts, their contrast on screen and the window's size, and ends by taking the
+display away."""
+
+import math
 import os
+import signal
 import subprocess
 import sys
+import tempfile
 import time
 
 import pyatspi
 
 PROGRAM = os.path.abspath(sys.argv[1])
+DESKTOP = sys.argv[2] if len(sys.argv) > 2 else "light"
+HERE = os.path.dirname(os.path.abspath(__file__))
 TITLE = "Voltage Drop Calculator"
+DESKTOP_ENTRY = os.path.join(HERE, "..", "..", "packaging", "org.voltagedrop.VoltageDrop.desktop")
+SCREENSHOTS = os.environ.get("E2E_SCREENSHOTS") or tempfile.mkdtemp()
+# What each desktop sets for the program, and how much larger it draws the design.
+DESKTOPS = {
+    "light": ({}, 1.0),
+    "dark": ({"QT_QPA_PLATFORMTHEME": "gtk3", "GTK_THEME": "Adwaita:dark"}, 1.0),
+    "large-font": ({"QT_QPA_PLATFORMTHEME": "qt6ct",
+                    "XDG_CONFIG_HOME": os.path.join(HERE, "..", "desktops", "large-font")}, 16 / 11),
+    "scale2": ({"QT_SCALE_FACTOR": "2"}, 2.0),
+    "wayland": ({}, 1.0),
+}
+SETTINGS, SCALE = DESKTOPS[DESKTOP]
+WAYLAND = DESKTOP == "wayland"
 failures = []
 passes = []
 
@@ -49,13 +73,15 @@ def find(node, test):
 
 
 class Calculator:
-    def __init__(self, env=None):
+    def __init__(self, extra=None):
+        env = {**os.environ, **SETTINGS, **(extra or {})}
         self.process = subprocess.Popen([PROGRAM], env=env, stderr=subprocess.PIPE, text=True)
         self.app = wait_for(self._application)
-        self.window = wait_for(lambda: subprocess.run(
+        self.window = None if WAYLAND else wait_for(lambda: subprocess.run(
             ["xdotool", "search", "--name", TITLE], capture_output=True, text=True
         ).stdout.split())
-        check(self.app is not None and bool(self.window), "the calculator window appears")
+        check(self.app is not None and (WAYLAND or bool(self.window)),
+              "the calculator window appears")
 
     def _application(self):
         desktop = pyatspi.Registry.getDesktop(0)
@@ -83,6 +109,29 @@ class Calculator:
     def focus(self, caption):
         self.field(caption).queryComponent().grabFocus()
 
+    def extents(self, node):
+        box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        return box.x, box.y, box.width, box.height
+
+    def texts(self):
+        """Every label and field of the window."""
+        found = []
+        find(self.app, lambda n: n.getRole() in (pyatspi.ROLE_LABEL, pyatspi.ROLE_TEXT)
+             and found.append(n))
+        return found
+
+    def cpu_seconds(self):
+        with open(f"/proc/{self.process.pid}/stat") as stat:
+            fields = stat.read().rsplit(")", 1)[1].split()
+        return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
+
+    def resident_mib(self):
+        with open(f"/proc/{self.process.pid}/status") as status:
+            for line in status:
+                if line.startswith("VmRSS:"):
+                    return int(line.split()[1]) / 1024
+        return None
+
     def wait_exit(self):
         try:
             return self.process.wait(timeout=10)
@@ -91,13 +140,60 @@ class Calculator:
             return None
 
 
-def main():
-    calculator = Calculator()
-    if calculator.app is None:
-        print(calculator.process.stderr.read() if calculator.process.poll() is not None else "")
-        calculator.process.kill()
-        sys.exit(1)
+CAPTIONS = ["Total cable length (m):", "Cable diameter (mm):", "Cable area (mm2):", "Current (A):"]
 
+
+def screenshot(name):
+    path = os.path.join(SCREENSHOTS, f"{name}.png")
+    if WAYLAND:
+        with tempfile.TemporaryDirectory() as folder:
+            subprocess.run(["weston-screenshooter"], cwd=folder, check=True, timeout=10)
+            os.replace(os.path.join(folder, os.listdir(folder)[0]), path)
+    else:
+        subprocess.run(["import", "-window", "root", path], check=True, timeout=20)
+    return path
+
+
+def pixels(path, x, y, width, height):
+    """The pixels of a box of a PNG, as (r, g, b) tuples, read through ImageMagick's PPM."""
+    ppm = subprocess.run(["convert", path, "-crop", f"{width}x{height}+{x}+{y}", "+repage",
+                          "-depth", "8", "ppm:-"], capture_output=True, check=True).stdout
+    fields = ppm.split(maxsplit=4)
+    data = fields[4]
+    return [tuple(data[i:i + 3]) for i in range(0, len(data) - 2, 3)]
+
+
+def contrast(a, b):
+    def luminance(colour):
+        linear = [c / 255 / 12.92 if c / 255 <= 0.04045 else ((c / 255 + 0.055) / 1.055) ** 2.4
+                  for colour_channel in [colour] for c in colour_channel]
+        return 0.2126 * linear[0] + 0.7152 * linear[1] + 0.0722 * linear[2]
+    la, lb = luminance(a) + 0.05, luminance(b) + 0.05
+    return max(la, lb) / min(la, lb)
+
+
+def ink_contrast(box_pixels):
+    """The contrast of the text in a box: its most frequent colour is the background, the
+    colour that differs most from it is the ink."""
+    counts = {}
+    for pixel in box_pixels:
+        counts[pixel] = counts.get(pixel, 0) + 1
+    background = max(counts, key=counts.get)
+    return max(contrast(pixel, background) for pixel in counts)
+
+
+def window_origin(path, frame):
+    """Where a Wayland window's content stands on the screen. Qt reports positions within the
+    window there: find the window's own background colour, below Qt's title bar."""
+    x, y, width, height = frame
+    everything = pixels(path, 0, 0, 1024, 768)
+    window_colour = (0xEF, 0xEF, 0xEF)
+    rows = [i // 1024 for i, p in enumerate(everything) if p == window_colour]
+    columns = [i % 1024 for i, p in enumerate(everything) if p == window_colour]
+    return min(columns) - x, max(rows) + 1 - (y + height)
+
+
+def check_appearance(calculator):
     check(calculator.label("Voltage drop") == "Voltage drop = 1.795V",
           "the first frame shows the copper result")
     check(calculator.label("Vd (20") == "Vd (20\u00b0C) = ( Length x Current x 0.0175 ) / Area",
@@ -106,6 +202,109 @@ def main():
                           ("Cable area (mm2):", "0.20471"), ("Current (A):", "0.350")]:
         check(calculator.field_text(caption) == text, f"the field named {caption!r} reads {text}")
 
+    frame = calculator.extents(find(calculator.app, lambda n: n.getRole() == pyatspi.ROLE_FRAME))
+    expected = round(296 * SCALE)
+    check(abs(frame[2] - expected) <= 1,
+          f"the window is {frame[2]} pixels wide: the design's 296 grown {SCALE:.3f} times")
+
+    time.sleep(0.5)  # the first frame drawn
+    path = screenshot(DESKTOP)
+    dx, dy = window_origin(path, frame) if WAYLAND else (0, 0)
+    ratios = {}
+    for node in calculator.texts():
+        x, y, width, height = calculator.extents(node)
+        ratios[f"{node.getRoleName()} {node.name}"] = ink_contrast(pixels(path, x + dx + 2, y + dy + 2, width - 4, height - 4))
+    shown = ", ".join(f"{name!r} {ratio:.1f}" for name, ratio in ratios.items())
+    check(len(ratios) == 10 and min(ratios.values()) >= 4.5,
+          f"every text reads at 4.5:1 or more on screen ({path}): {shown}")
+
+
+def check_display_loss(calculator, what):
+    os.kill(int(os.environ["SESSION_SERVER_PID"]), signal.SIGTERM)
+    status = calculator.wait_exit()
+    lines = calculator.process.stderr.read().strip().splitlines()
+    check(status == 1 and len(lines) <= 2,
+          f"losing the {what} ends the program with status 1 and a short message "
+          f"(got {status}: {lines})")
+
+
+def check_desktop_identity(calculator):
+    window = calculator.window[0]
+    wm_class = subprocess.run(["xprop", "-id", window, "WM_CLASS"], capture_output=True,
+                              text=True).stdout.strip()
+    with open(DESKTOP_ENTRY) as entry:
+        startup_class = [line.split("=", 1)[1].strip() for line in entry
+                         if line.startswith("StartupWMClass=")]
+    check(bool(startup_class) and wm_class.endswith(f'"{startup_class[0]}"'),
+          f"WM_CLASS matches the desktop entry's StartupWMClass ({wm_class})")
+    icon = subprocess.run(["xprop", "-id", window, "-notype", "_NET_WM_ICON"],
+                          capture_output=True, text=True).stdout
+    check("Icon (48 x 48)" in icon, "the window carries the project's icon in _NET_WM_ICON")
+    description = calculator.field("Cable diameter (mm):").description
+    check(description.startswith("AWG 24 = 0.51054 mm") and description.count("\n") == 6,
+          "a screen reader reads the diameter field's wire table")
+
+
+def check_giant_paste(calculator):
+    """10 MB through the real clipboard: the field keeps its first 32,767 characters."""
+    with tempfile.NamedTemporaryFile("w", suffix=".txt") as text:
+        text.write("1.5" + "0" * 10_000_000)
+        text.flush()
+        server = subprocess.Popen(["xclip", "-quiet", "-selection", "clipboard", "-i", text.name])
+        try:
+            time.sleep(0.3)
+            before = calculator.resident_mib()
+            calculator.focus("Current (A):")
+            xdotool("key", "--clearmodifiers", "ctrl+a")
+            started = time.monotonic()
+            xdotool("key", "--clearmodifiers", "ctrl+v")
+            area = math.pi * 0.51054 ** 2 / 4
+            expected = f"Voltage drop = {60 * 1.5 * 0.0175 / area:.3f}V"
+            right = wait_for(lambda: calculator.label("Voltage drop") == expected, 5)
+            seconds = time.monotonic() - started
+        finally:
+            server.terminate()
+    check(right and seconds < 1, f"after a 10 MB paste the result is right in {seconds:.2f} s")
+    check(len(calculator.field_text("Current (A):")) == 32767,
+          "the pasted field keeps the standard 32,767 characters")
+    cpu = calculator.cpu_seconds()
+    time.sleep(2)
+    idle = calculator.cpu_seconds() - cpu
+    after = calculator.resident_mib()
+    check(idle < 0.2 and after - before < 50,
+          f"then the program idles ({idle:.2f} s CPU in 2 s) and holds "
+          f"{after - before:.1f} MiB more than before")
+
+
+def check_app_id():
+    run = subprocess.Popen([PROGRAM], env={**os.environ, "WAYLAND_DEBUG": "1"},
+                           stderr=subprocess.PIPE, text=True)
+    time.sleep(2)
+    run.terminate()
+    protocol = run.communicate(timeout=10)[1]
+    check('set_app_id("org.voltagedrop.VoltageDrop")' in protocol,
+          "the Wayland app_id is the desktop entry's ID")
+
+
+def main():
+    calculator = Calculator()
+    if calculator.app is None:
+        print(calculator.process.stderr.read() if calculator.process.poll() is not None else "")
+        calculator.process.kill()
+        sys.exit(1)
+    check_appearance(calculator)
+    if DESKTOP == "light":
+        check_interaction(calculator)
+    else:
+        if WAYLAND:
+            check_app_id()
+        check_display_loss(calculator, "compositor" if WAYLAND else "X server")
+    print(f"{len(passes)} passed, {len(failures)} failed")
+    sys.exit(1 if failures else 0)
+
+
+def check_interaction(calculator):
+    check_desktop_identity(calculator)
     calculator.focus("Cable diameter (mm):")
     xdotool("key", "--clearmodifiers", "ctrl+a")
     xdotool("type", "--delay", "20", "1")
@@ -121,7 +320,8 @@ def main():
     time.sleep(1.5)  # X starts repeating after 660 ms
     repeated = calculator.field_text("Cable diameter (mm):")
     check(repeated.startswith("1555") and calculator.field_text("Cable area (mm2):") == held_from,
-          f"holding a key repeats it ({repeated}) without rewriting the cross-section")
+          f"holding a key repeats it ({repeated}) without rewriting the cross-section "
+          f"({held_from} -> {calculator.field_text('Cable area (mm2):')})")
     xdotool("keyup", "5")
     check(wait_for(lambda: calculator.field_text("Cable area (mm2):") != held_from),
           "releasing the held key rewrites the cross-section")
@@ -156,8 +356,15 @@ def main():
     check(headless.returncode == 1 and len(lines) == 1 and "display" in lines[0],
           f"with no display: one line and status 1 (got {headless.returncode}: {lines})")
 
-    print(f"{len(passes)} passed, {len(failures)} failed")
-    sys.exit(1 if failures else 0)
+    calculator = Calculator()
+    check_giant_paste(calculator)
+    xdotool("windowkill", calculator.window[0])
+    status = calculator.wait_exit()
+    lines = calculator.process.stderr.read().strip().splitlines()
+    check(status == 1 and len(lines) <= 2,
+          f"a killed X connection ends the program with status 1 (got {status}: {lines})")
+
+    check_display_loss(Calculator(), "X server")
 
 
 if __name__ == "__main__":
