@@ -52,6 +52,7 @@ Runtime::Runtime(int& argc, char** argv, const DesktopIdentity& identity)
     throw NoDisplayException(problem);
   }
   state_->qt = std::make_unique<QApplication>(argc, argv);
+  if (QGuiApplication::platformName() == QLatin1String("xcb")) detail::EndQuietlyOnLostDisplay();
   // The window's Close handler decides whether closing it ends the program.
   QApplication::setQuitOnLastWindowClosed(false);
   QGuiApplication::setDesktopFileName(QString::fromStdString(identity.desktopId));

@@ -1,9 +1,13 @@
 #include "Display.h"
 
+#include <QDir>
+#include <QLibraryInfo>
+#include <cstdio>
 #include <cstdlib>
 #include <string_view>
 
 #if defined(__linux__)
+#include <X11/Xlib.h>
 #include <xcb/xcb.h>
 #endif
 
@@ -15,6 +19,12 @@ bool IsSet(const char* variable) {
   return value != nullptr && *value != '\0';
 }
 
+// Qt's Wayland support is a package of its own (qt6-wayland); without it Qt aborts.
+bool HasWaylandSupport() {
+  const QDir platforms(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QLatin1String("/platforms"));
+  return !platforms.entryList({QStringLiteral("libqwayland-generic.so")}, QDir::Files).isEmpty();
+}
+
 }  // namespace
 
 std::string DisplayProblem(int argc, char** argv) {
@@ -24,7 +34,10 @@ std::string DisplayProblem(int argc, char** argv) {
     if (argument == "-platform" || argument == "--platform") return {};
   }
 #if defined(__linux__)
-  if (IsSet("WAYLAND_DISPLAY")) return {};
+  if (IsSet("WAYLAND_DISPLAY") && (IsSet("DISPLAY") || HasWaylandSupport())) return {};
+  if (IsSet("WAYLAND_DISPLAY")) {
+    return "no X display, and Qt's Wayland support (the qt6-wayland package) is not installed";
+  }
   if (!IsSet("DISPLAY")) return "no display to open the window on: DISPLAY is not set";
   xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
   const bool failed = xcb_connection_has_error(connection) != 0;
@@ -34,6 +47,15 @@ std::string DisplayProblem(int argc, char** argv) {
   }
 #endif
   return {};
+}
+
+void EndQuietlyOnLostDisplay() {
+#if defined(__linux__)
+  XSetIOErrorHandler([](Display*) -> int {
+    std::fputs("The X11 connection broke. Did the X11 server die?\n", stderr);
+    std::exit(1);
+  });
+#endif
 }
 
 }  // namespace platform::detail

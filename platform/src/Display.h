@@ -9,4 +9,8 @@ namespace platform::detail {
 // QT_QPA_PLATFORM) is left to Qt.
 std::string DisplayProblem(int argc, char** argv);
 
+// Ends the program with status 1 and one line when the X server goes away. Qt's xcb side does
+// so by itself; its Xlib side, which may notice first, would add Xlib's three-line report.
+void EndQuietlyOnLostDisplay();
+
 }  // namespace platform::detail

@@ -23,16 +23,17 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 TITLE = "Voltage Drop Calculator"
 DESKTOP_ENTRY = os.path.join(HERE, "..", "..", "packaging", "org.voltagedrop.VoltageDrop.desktop")
 SCREENSHOTS = os.environ.get("E2E_SCREENSHOTS") or tempfile.mkdtemp()
-# What each desktop sets for the program, and how much larger it draws the design.
+# What each desktop sets for the program, how much larger the program draws its design there,
+# and how many screen pixels a pixel of the window takes.
 DESKTOPS = {
-    "light": ({}, 1.0),
-    "dark": ({"QT_QPA_PLATFORMTHEME": "gtk3", "GTK_THEME": "Adwaita:dark"}, 1.0),
+    "light": ({}, 1.0, 1),
+    "dark": ({"QT_QPA_PLATFORMTHEME": "gtk3", "GTK_THEME": "Adwaita:dark"}, 1.0, 1),
     "large-font": ({"QT_QPA_PLATFORMTHEME": "qt6ct",
-                    "XDG_CONFIG_HOME": os.path.join(HERE, "..", "desktops", "large-font")}, 16 / 11),
-    "scale2": ({"QT_SCALE_FACTOR": "2"}, 2.0),
-    "wayland": ({}, 1.0),
+                    "XDG_CONFIG_HOME": os.path.join(HERE, "..", "desktops", "large-font")}, 16 / 11, 1),
+    "scale2": ({"QT_SCALE_FACTOR": "2"}, 1.0, 2),
+    "wayland": ({}, 1.0, 1),
 }
-SETTINGS, SCALE = DESKTOPS[DESKTOP]
+SETTINGS, SCALE, DEVICE_PIXELS = DESKTOPS[DESKTOP]
 WAYLAND = DESKTOP == "wayland"
 failures = []
 passes = []
@@ -87,13 +88,11 @@ class Calculator:
         desktop = pyatspi.Registry.getDesktop(0)
         for i in range(desktop.childCount):
             app = desktop.getChildAtIndex(i)
-            if app is not None and app.name == os.path.basename(PROGRAM) and self._label("Voltage drop"):
+            # A desktop theme's toolkit (GTK's, for one) may register the process a second time.
+            if app is not None and app.name == os.path.basename(PROGRAM) and find(
+                    app, lambda n: n.getRole() == pyatspi.ROLE_LABEL and n.name.startswith("Voltage")):
                 return app
         return None
-
-    def _label(self, prefix):
-        desktop = pyatspi.Registry.getDesktop(0)
-        return find(desktop, lambda n: n.getRole() == pyatspi.ROLE_LABEL and n.name.startswith(prefix))
 
     def label(self, prefix):
         node = find(self.app, lambda n: n.getRole() == pyatspi.ROLE_LABEL and n.name.startswith(prefix))
@@ -183,14 +182,17 @@ def ink_contrast(box_pixels):
 
 
 def window_origin(path, frame):
-    """Where a Wayland window's content stands on the screen. Qt reports positions within the
-    window there: find the window's own background colour, below Qt's title bar."""
+    """Where a Wayland window's content stands on the screen: Qt reports positions within the
+    window there. Its bottom rows are the only long runs of the window's background colour,
+    and Qt's own decoration borders it with 3 pixels of that colour."""
     x, y, width, height = frame
     everything = pixels(path, 0, 0, 1024, 768)
-    window_colour = (0xEF, 0xEF, 0xEF)
-    rows = [i // 1024 for i, p in enumerate(everything) if p == window_colour]
-    columns = [i % 1024 for i, p in enumerate(everything) if p == window_colour]
-    return min(columns) - x, max(rows) + 1 - (y + height)
+    window_colour = (0xED, 0xED, 0xED)  # the window's background in weston's screenshots
+    rows = [row for row in range(768)
+            if everything[row * 1024:(row + 1) * 1024].count(window_colour) > width * 2 // 3]
+    bottom = max(rows) + 1 - 3
+    left = everything[max(rows) * 1024:(max(rows) + 1) * 1024].index(window_colour) + 3
+    return left - x, bottom - (y + height)
 
 
 def check_appearance(calculator):
@@ -212,7 +214,7 @@ def check_appearance(calculator):
     dx, dy = window_origin(path, frame) if WAYLAND else (0, 0)
     ratios = {}
     for node in calculator.texts():
-        x, y, width, height = calculator.extents(node)
+        x, y, width, height = (DEVICE_PIXELS * v for v in calculator.extents(node))
         ratios[f"{node.getRoleName()} {node.name}"] = ink_contrast(pixels(path, x + dx + 2, y + dy + 2, width - 4, height - 4))
     shown = ", ".join(f"{name!r} {ratio:.1f}" for name, ratio in ratios.items())
     check(len(ratios) == 10 and min(ratios.values()) >= 4.5,
