@@ -1,7 +1,8 @@
 // The CPU cost of one keystroke in the diameter field: from the key press through the
 // cross-section rewrite and the recomputation to the result label set, painting excluded
 // (offscreen, and no event loop runs between keystrokes). Prints the median in microseconds
-// over many keystrokes, with the field short and with it holding a megabyte of text.
+// over many keystrokes, with the field short and with it full: 32,767 characters, the most a
+// field holds, reached by every other keystroke.
 #include <time.h>
 
 #include <QApplication>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "platform/QtAccess.h"
+#include "platform/TextField.h"
 #include "window/Window1.h"
 
 namespace {
@@ -68,10 +70,10 @@ int main(int argc, char* argv[]) {
   field->end(false);
   std::printf("keystroke_us %.2f\n", MedianKeystroke(field, 20000));
   std::printf("recompute_us %.2f\n", MedianRecompute(window, 20000));
-  window.diameter().SetText("0.5" + std::string(1 << 20, '1'));
+  window.diameter().SetText("0.5" + std::string(platform::TextField::kStandardMaxLength - 4, '1'));
   field->end(false);
-  std::printf("keystroke_1mb_us %.2f\n", MedianKeystroke(field, 50));
-  std::printf("recompute_1mb_us %.2f\n", MedianRecompute(window, 50));
+  std::printf("keystroke_full_us %.2f\n", MedianKeystroke(field, 200));
+  std::printf("recompute_full_us %.2f\n", MedianRecompute(window, 200));
   platform::DestroyAllWindows();
   return 0;
 }
