@@ -50,7 +50,16 @@ class NumbersTest : public QObject {
     QTest::newRow("plus then minus is no number") << "+-5" << 0.0;
     QTest::newRow("hexadecimal stops at the x") << "0x10" << 0.0;
     QTest::newRow("trailing junk is ignored") << "12abc" << 12.0;
-    QTest::newRow("a comma is not a decimal point") << "1,5" << 1.0;
+    QTest::newRow("decimal comma") << "2,5" << 2.5;
+    QTest::newRow("decimal comma, the first diameter") << "0,51054" << 0.51054;
+    QTest::newRow("decimal comma, negative") << "-0,7" << -0.7;
+    QTest::newRow("leading decimal comma") << ",5" << 0.5;
+    QTest::newRow("decimal comma and exponent") << "1,5e3" << 1500.0;
+    QTest::newRow("decimal comma after blanks, unit after") << " 12,5m" << 12.5;
+    QTest::newRow("a thousands comma reads as a decimal one") << "1,000" << 1.0;
+    QTest::newRow("a point number stops at its comma") << "1.234,5" << 1.234;
+    QTest::newRow("a second comma ends the number") << "1,2,3" << 1.2;
+    QTest::newRow("lone comma") << "," << 0.0;
     QTest::newRow("a second point ends the number") << "1.2.3" << 1.2;
     QTest::newRow("blank inside ends the number") << "12 34" << 12.0;
     QTest::newRow("non-breaking space is not a blank") << "\u00A05" << 0.0;

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <locale.h>
 #include <random>
 
 #include "RecordingWindow.h"
@@ -22,7 +23,14 @@ const char* const kResistivityText[] = {"0.0175", "0.028", "0.023", "0.016", "0.
 
 // --- The rules of reading and writing numbers, as the user is told them. ---
 
-// Skips blanks, takes one sign, then the longest decimal number; no number reads as 0.
+// C's own number rules, whatever locale the test runs under.
+locale_t CNumbers() {
+  static const locale_t c = newlocale(LC_ALL_MASK, "C", nullptr);
+  return c;
+}
+
+// Skips blanks, takes one sign, then the longest decimal number, whose decimal separator is
+// the '.' or ',' right after its integer digits; no number reads as 0.
 double ReadNumber(const QString& text) {
   const std::string s = text.toStdString();
   std::size_t i = s.find_first_not_of(" \t\n\r\v\f");
@@ -49,17 +57,20 @@ double ReadNumber(const QString& text) {
       return end - from;
     };
     std::size_t count = digits();
-    if (end < s.size() && s[end] == '.') {
+    std::string number = s.substr(i, end - i);
+    if (end < s.size() && (s[end] == '.' || s[end] == ',')) {
       ++end;
+      const std::size_t from = end;
       count += digits();
+      number += "." + s.substr(from, end - from);
     }
     if (count == 0) return 0;
     if (end < s.size() && (s[end] == 'e' || s[end] == 'E')) {
       const std::size_t mark = end++;
       if (end < s.size() && (s[end] == '+' || s[end] == '-')) ++end;
-      if (digits() == 0) end = mark;
+      if (digits() != 0) number += s.substr(mark, end - mark);
     }
-    magnitude = std::strtod(s.substr(i, end - i).c_str(), nullptr);
+    magnitude = strtod_l(number.c_str(), nullptr, CNumbers());
   }
   return negative ? -magnitude : magnitude;
 }
@@ -71,7 +82,9 @@ QString WriteRounded(double value, int decimals) {
   if (std::isinf(value)) return value < 0 ? "-\u221E" : "\u221E";
   const bool scientific = std::fabs(value) >= 1e15;
   char buffer[400];
+  const locale_t previous = uselocale(CNumbers());
   std::snprintf(buffer, sizeof buffer, scientific ? "%.*e" : "%.*f", decimals, value);
+  uselocale(previous);
   QString text = QString::fromLatin1(buffer);
   const qsizetype e = scientific ? text.indexOf('e') : text.size();
   QString mantissa = text.left(e);
@@ -127,7 +140,7 @@ QString Describe(const Step& step) {
 
 QString RandomText(std::mt19937& random) {
   static const QStringList odd = {"1e400", "-1e-400", "\u221E", "NaN",          "inf",
-                                  "-0",    "0x1F",    "1,5",    "  12  ",       "\t3\n",
+                                  "-0",    "0x1F",    "1,5",    "2,5e1",  "  12  ",       "\t3\n",
                                   "1e",    "--2",     ".",      "\u00E9\u4E2D", "\u0001\u007F"};
   const int kind = std::uniform_int_distribution<int>(0, 3)(random);
   if (kind == 0) return odd[std::uniform_int_distribution<int>(0, int(odd.size()) - 1)(random)];

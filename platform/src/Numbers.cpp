@@ -90,6 +90,14 @@ void TrimFraction(std::string& digits) {
   if (digits.back() == '.') digits.pop_back();
 }
 
+// Where a number written with a decimal comma has it: the ',' right after the integer digits,
+// or npos. A number whose integer digits end at a '.' uses the point, and stops at any ','.
+std::size_t DecimalComma(std::string_view text) {
+  std::size_t at = 0;
+  while (at < text.size() && IsDigit(text[at])) ++at;
+  return at < text.size() && text[at] == ',' ? at : std::string_view::npos;
+}
+
 }  // namespace
 
 double Val(std::string_view text) {
@@ -98,6 +106,12 @@ double Val(std::string_view text) {
   text.remove_prefix(start);
   const bool negative = !text.empty() && text.front() == '-';
   if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
+  std::string withPoint;
+  if (const std::size_t comma = DecimalComma(text); comma != std::string_view::npos) {
+    withPoint = text;
+    withPoint[comma] = '.';
+    text = withPoint;
+  }
   const auto magnitude = ReadMagnitude(text);
   if (!magnitude) return 0.0;
   return negative ? -*magnitude : *magnitude;

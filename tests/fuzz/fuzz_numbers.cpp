@@ -68,6 +68,19 @@ void CheckFormat(double value, const char* pattern, std::size_t decimals) {
     Fail("Format rounded wrongly", value, text);
 }
 
+bool SameRead(double a, double b) {
+  return (std::isnan(a) && std::isnan(b)) ||
+         std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+}
+
+// A text with one '.' reads the same with a decimal comma in its place.
+void CheckDecimalComma(std::string text, double read) {
+  const auto point = text.find('.');
+  if (point == std::string::npos || text.find('.', point + 1) != std::string::npos) return;
+  text[point] = ',';
+  if (!SameRead(platform::Val(text), read)) Fail("a decimal comma read otherwise", read, text);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -80,6 +93,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Fail("leading blanks changed Val", read, std::string(text));
   }
 
+  CheckDecimalComma(std::string(text), read);
+
   if (size < sizeof(double)) return 0;
   double value;
   std::memcpy(&value, data, sizeof value);
@@ -89,6 +104,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                         ? std::isnan(back)
                         : std::bit_cast<std::uint64_t>(back) == std::bit_cast<std::uint64_t>(value);
   if (!same) Fail("Val(Str(x)) is not x", value, plain);
+  CheckDecimalComma(plain, back);
   CheckFormat(value, "#.###", 3);
   CheckFormat(value, "#.####", 4);
   return 0;

@@ -6,13 +6,14 @@
 
 // Conversions between numbers and text. These are the only ones the calculator uses, so every
 // place that reads or writes a number agrees on one rendering. They do no arithmetic of their
-// own beyond reading and writing, and they never depend on the process locale: '.' is always
-// the decimal point.
+// own beyond reading and writing, and they never depend on the process locale: they always
+// write '.' as the decimal point, and read both it and a decimal ','.
 namespace platform {
 
 // Reads the number at the start of `text`: leading blanks are skipped, then the longest
 // decimal number (sign, digits, one '.', exponent) is read, correctly rounded, and whatever
-// follows is ignored. No number gives 0; a number too large gives an infinity, one too small
+// follows is ignored. A ',' right after the integer digits is read as the decimal point, as
+// much of the world writes it ("2,5" is 2.5); a number with a '.' stops at any ','. No number gives 0; a number too large gives an infinity, one too small
 // a zero. Also reads what Str and Format write for the non-finite values ("∞", "-∞", "NaN"),
 // and "inf", "infinity" and "nan" in any case.
 double Val(std::string_view text);
