@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 runs="${1:-21}"
 build=build-bench
 tools/install-deps --test
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DVD_BUILD_BENCH=ON >/dev/null
 cmake --build "$build" -j "$(nproc)" --target voltage-drop bench_floor bench_naive bench_startup bench_keystroke >/dev/null
 
 displayfile="$(mktemp)"

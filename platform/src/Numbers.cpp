@@ -11,6 +11,7 @@ namespace platform {
 namespace {
 
 constexpr std::string_view kInfinity = "\u221E";  // ∞
+constexpr std::string_view kMinusInfinity = "-\u221E";
 constexpr std::string_view kNaN = "NaN";
 
 bool IsBlank(char c) {
@@ -69,7 +70,7 @@ std::optional<double> ReadMagnitude(std::string_view text) {
 
 std::string NonFinite(double value) {
   if (std::isnan(value)) return std::string(kNaN);
-  return value < 0 ? "-" + std::string(kInfinity) : std::string(kInfinity);
+  return std::string(value < 0 ? kMinusInfinity : kInfinity);
 }
 
 // The number of decimals a pattern of '#' and at most one '.' asks for.
