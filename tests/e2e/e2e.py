@@ -34,6 +34,10 @@ DESKTOPS = {
     "wayland": ({}, 1.0, 1),
 }
 SETTINGS, SCALE, DEVICE_PIXELS = DESKTOPS[DESKTOP]
+# A sanitizer build's allocator holds on to freed memory, and a program that Qt ends from inside
+# its event loop when the display goes away frees nothing: leak reports there are no finding.
+SANITIZED = os.environ.get("E2E_SANITIZED") == "1"
+ENDS_ABRUPTLY = {"ASAN_OPTIONS": "detect_leaks=0"}
 WAYLAND = DESKTOP == "wayland"
 failures = []
 passes = []
@@ -273,23 +277,27 @@ def check_giant_paste(calculator):
     time.sleep(2)
     idle = calculator.cpu_seconds() - cpu
     after = calculator.resident_mib()
-    check(idle < 0.2 and after - before < 50,
+    check(idle < 0.2 and (SANITIZED or after - before < 50),
           f"then the program idles ({idle:.2f} s CPU in 2 s) and holds "
           f"{after - before:.1f} MiB more than before")
 
 
 def check_app_id():
-    run = subprocess.Popen([PROGRAM], env={**os.environ, "WAYLAND_DEBUG": "1"},
-                           stderr=subprocess.PIPE, text=True)
-    time.sleep(2)
-    run.terminate()
-    protocol = run.communicate(timeout=10)[1]
-    check('set_app_id("org.voltagedrop.VoltageDrop")' in protocol,
-          "the Wayland app_id is the desktop entry's ID")
+    with tempfile.TemporaryFile("w+") as protocol:
+        run = subprocess.Popen([PROGRAM], env={**os.environ, "WAYLAND_DEBUG": "1"},
+                               stderr=protocol, text=True)
+
+        def said():
+            protocol.seek(0)
+            return 'set_app_id("org.voltagedrop.VoltageDrop")' in protocol.read()
+
+        check(wait_for(said), "the Wayland app_id is the desktop entry's ID")
+        run.terminate()
+        run.wait(timeout=10)
 
 
 def main():
-    calculator = Calculator()
+    calculator = Calculator(None if DESKTOP == "light" else ENDS_ABRUPTLY)
     if calculator.app is None:
         print(calculator.process.stderr.read() if calculator.process.poll() is not None else "")
         calculator.process.kill()
@@ -358,7 +366,7 @@ def check_interaction(calculator):
     check(headless.returncode == 1 and len(lines) == 1 and "display" in lines[0],
           f"with no display: one line and status 1 (got {headless.returncode}: {lines})")
 
-    calculator = Calculator()
+    calculator = Calculator(ENDS_ABRUPTLY)
     check_giant_paste(calculator)
     xdotool("windowkill", calculator.window[0])
     status = calculator.wait_exit()
@@ -366,7 +374,7 @@ def check_interaction(calculator):
     check(status == 1 and len(lines) <= 2,
           f"a killed X connection ends the program with status 1 (got {status}: {lines})")
 
-    check_display_loss(Calculator(), "X server")
+    check_display_loss(Calculator(ENDS_ABRUPTLY), "X server")
 
 
 if __name__ == "__main__":
