@@ -187,15 +187,18 @@ def ink_contrast(box_pixels):
 
 def window_origin(path, frame):
     """Where a Wayland window's content stands on the screen: Qt reports positions within the
-    window there. Its bottom rows are the only long runs of the window's background colour,
-    and Qt's own decoration borders it with 3 pixels of that colour."""
+    window there. The window's background is the most common light grey of the screenshot
+    (weston's screenshots give it within a step or two of Qt's #EFEFEF); its bottom rows are
+    the only long runs of it, and Qt's own decoration borders the window with 3 pixels of it."""
     x, y, width, height = frame
     everything = pixels(path, 0, 0, 1024, 768)
-    window_colour = (0xED, 0xED, 0xED)  # the window's background in weston's screenshots
+    greys = [p for p in everything if p[0] == p[1] == p[2] and p[0] >= 0xE0]
+    window_colour = max(set(greys), key=greys.count)
     rows = [row for row in range(768)
             if everything[row * 1024:(row + 1) * 1024].count(window_colour) > width * 2 // 3]
     bottom = max(rows) + 1 - 3
-    left = everything[max(rows) * 1024:(max(rows) + 1) * 1024].index(window_colour) + 3
+    above_corner = max(rows) - 5
+    left = everything[above_corner * 1024:(above_corner + 1) * 1024].index(window_colour) + 3
     return left - x, bottom - (y + height)
 
 
