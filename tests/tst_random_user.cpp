@@ -62,7 +62,7 @@ double ReadNumber(const QString& text) {
       ++end;
       const std::size_t from = end;
       count += digits();
-      number += "." + s.substr(from, end - from);
+      number.append(1, '.').append(s, from, end - from);
     }
     if (count == 0) return 0;
     if (end < s.size() && (s[end] == 'e' || s[end] == 'E')) {
