@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "platform/Application.h"
 #include "platform/QtAccess.h"
 #include "platform/TextField.h"
 #include "window/Window1.h"
@@ -63,7 +64,7 @@ double MedianRecompute(Window1& window, int times) {
 
 int main(int argc, char* argv[]) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
+  platform::Runtime runtime(argc, argv);
   Window1& window = window1();
   auto* field = static_cast<QLineEdit*>(platform::WidgetOf(window.diameter()));
   field->setFocus();

@@ -29,15 +29,14 @@ class TestWindow : public platform::Window {
 
  protected:
   void Layout() override {
-    ApplyProperties({{"Width", 300}, {"Height", 120}, {"Title", "Test"}, {"Resizeable", false}});
+    Apply({.width = 300, .height = 120, .title = "Test"});
   }
 
   void CreateControls() override {
     int top = 10;
     for (const char* name : {"first", "second"}) {
       AddControl(name, New<platform::TextField>());
-      ControlAs<platform::TextField>(name).ApplyProperties(
-          {{"Left", 10}, {"Top", top}, {"Width", 200}, {"Height", 22}, {"TabStop", true}});
+      ControlAs<platform::TextField>(name).Apply({.box = {10, top, 200, 22}});
       top += 30;
       auto& field = ControlAs<platform::TextField>(name);
       field.TextChange.Attach([this, name](platform::TextField&) { Record(name, "TextChange"); });
@@ -46,7 +45,7 @@ class TestWindow : public platform::Window {
       });
     }
     AddControl("popup", New<platform::PopupMenu>());
-    popup().ApplyProperties({{"Left", 10}, {"Top", 70}, {"Width", 200}, {"Height", 22}});
+    popup().Apply({.box = {10, 70, 200, 22}});
     popup().Change.Attach([this](platform::PopupMenu&) { Record("popup", "Change"); });
     popup().Open.Attach([this](platform::PopupMenu&) { Record("popup", "Open"); });
   }

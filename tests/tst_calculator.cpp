@@ -2,6 +2,7 @@
 #include <QtTest>
 #include <clocale>
 
+#include "TestMain.h"
 #include "RecordingWindow.h"
 #include "platform/Application.h"
 #include "platform/Exceptions.h"
@@ -333,5 +334,5 @@ class CalculatorTest : public QObject {
   }
 };
 
-QTEST_MAIN(CalculatorTest)
+PLATFORM_TEST_MAIN(CalculatorTest)
 #include "tst_calculator.moc"

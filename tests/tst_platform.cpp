@@ -4,12 +4,34 @@
 #include <QtTest>
 #include <thread>
 
+#include "TestMain.h"
 #include "TestWindow.h"
 #include "platform/Application.h"
 #include "platform/Exceptions.h"
 #include "platform/Menu.h"
 
 using platform::TextField;
+
+namespace {
+
+// A window whose one label captions the control named `target`.
+class CaptionedWindow : public platform::Window {
+ public:
+  explicit CaptionedWindow(std::string target) : target_(std::move(target)) {}
+
+ protected:
+  void Layout() override { Apply({.width = 100, .height = 60}); }
+  void CreateControls() override {
+    AddControl("label", New<platform::Label>());
+    ControlAs<platform::Label>("label").Apply({.text = "Caption:", .captions = target_});
+    AddControl("other", New<platform::Label>());
+  }
+
+ private:
+  std::string target_;
+};
+
+}  // namespace
 
 namespace {
 
@@ -265,27 +287,24 @@ class PlatformTest : public QObject {
     }
   }
 
-  void badDesignPropertiesAreErrors_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("why");
-    QTest::newRow("unknown property") << "Colour"
-                                      << "unknown";
-    QTest::newRow("text where a number belongs") << "Left"
-                                                 << "type";
-    QTest::newRow("another name than the registered one") << "Name"
-                                                          << "name";
-    QTest::newRow("control arrays are not supported") << "Index"
-                                                      << "value";
+  // A caption names its field by name: a name that is no field is an error when the window is
+  // built, not a silently unnamed field.
+  void aCaptionOfNoFieldIsAnError_data() {
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("no control of that name") << "missing" << "NilObjectException";
+    QTest::newRow("a label, not a field") << "other" << "IllegalCastException";
   }
 
-  void badDesignPropertiesAreErrors() {
-    QFETCH(QString, name);
-    QFETCH(QString, why);
-    platform::PropertyValue value = why == "type"   ? platform::PropertyValue("20")
-                                    : why == "name" ? platform::PropertyValue("other")
-                                                    : platform::PropertyValue(3);
-    QVERIFY_THROWS_EXCEPTION(platform::InvalidPropertyException,
-                             window->first().ApplyProperties({{name.toStdString(), value}}));
+  void aCaptionOfNoFieldIsAnError() {
+    QFETCH(QString, target);
+    QFETCH(QString, error);
+    try {
+      platform::Window::Open(std::make_unique<CaptionedWindow>(target.toStdString()));
+      QFAIL("the window opened");
+    } catch (const platform::RuntimeException& exception) {
+      QCOMPARE(QString(exception.ClassName()), error);
+    }
   }
 
   void registeringANameTwiceIsAnError() {
@@ -301,5 +320,5 @@ class PlatformTest : public QObject {
   }
 };
 
-QTEST_MAIN(PlatformTest)
+PLATFORM_TEST_MAIN(PlatformTest)
 #include "tst_platform.moc"

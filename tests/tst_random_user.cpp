@@ -12,6 +12,7 @@
 #include <locale.h>
 #include <random>
 
+#include "TestMain.h"
 #include "RecordingWindow.h"
 #include "platform/Application.h"
 
@@ -398,5 +399,5 @@ class RandomUserTest : public QObject {
   }
 };
 
-QTEST_MAIN(RandomUserTest)
+PLATFORM_TEST_MAIN(RandomUserTest)
 #include "tst_random_user.moc"

@@ -3,6 +3,7 @@
 #include <QtTest>
 #include <cstdio>
 
+#include "TestMain.h"
 #include "app/Startup.h"
 #include "menus/MainMenuBar.h"
 #include "platform/Application.h"
@@ -53,5 +54,5 @@ class StartupTest : public QObject {
   }
 };
 
-QTEST_MAIN(StartupTest)
+PLATFORM_TEST_MAIN(StartupTest)
 #include "tst_startup.moc"

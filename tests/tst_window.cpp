@@ -6,8 +6,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QtTest>
-#include <variant>
 
+#include "TestMain.h"
 #include "RecordingWindow.h"
 #include "menus/MainMenuBar.h"
 #include "platform/Application.h"
@@ -18,29 +18,6 @@ namespace {
 
 const char* const kControls[] = {"PopupMenu1", "Label3", "current", "result",  "form",  "diameter",
                                  "lenght",     "Label2", "Label1",  "areafld", "Label4"};
-
-// The size of a property list in the design's byte form: name, blank, then the value as its
-// type is stored (integers 8 bytes, booleans 1, texts a 4-byte length and UTF-8, colours 4,
-// single floats 4, font units 1).
-std::size_t EncodedSize(const platform::PropertyList& list) {
-  std::size_t size = 0;
-  for (const auto& property : list) {
-    size += property.name.size() + 1;
-    size += std::visit(
-        [](const auto& value) -> std::size_t {
-          using T = std::decay_t<decltype(value)>;
-          if constexpr (std::is_same_v<T, std::string>) {
-            return 4 + value.size();
-          } else if constexpr (std::is_same_v<T, platform::Color>) {
-            return 4;
-          } else {
-            return sizeof(T);
-          }
-        },
-        property.value.Get());
-  }
-  return size;
-}
 
 // WCAG 2's contrast ratio, written here apart from the product's.
 double Contrast(QRgb a, QRgb b) {
@@ -136,16 +113,6 @@ class WindowTest : public QObject {
   void cleanup() {
     QVERIFY(!platform::TakePendingException());
     platform::DestroyAllWindows();
-  }
-
-  void designListsAreComplete() {
-    QCOMPARE(EncodedSize(design::Window1Properties()), 345u);
-    const std::size_t expected[] = {372, 413, 508, 409, 407, 529, 522, 571, 457, 510, 563};
-    for (std::size_t i = 0; i < std::size(kControls); ++i) {
-      const auto list = design::ControlProperties(kControls[i]);
-      QCOMPARE(EncodedSize(list), expected[i]);
-      QCOMPARE(std::get<std::string>(list.front().value.Get()), std::string(kControls[i]));
-    }
   }
 
   void theWindowHasItsDesignedSizeAndTitle() {
@@ -454,5 +421,5 @@ class WindowTest : public QObject {
   }
 };
 
-QTEST_MAIN(WindowTest)
+PLATFORM_TEST_MAIN(WindowTest)
 #include "tst_window.moc"

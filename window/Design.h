@@ -1,16 +1,23 @@
 #pragma once
 
-#include <string_view>
+#include "platform/Design.h"
 
-#include "platform/Properties.h"
-
-// The calculator window's design: the window's own property list and each control's, in the
-// order each class applies them. Nothing here runs at any other time than construction.
+// The calculator window's design: the window's record and one record per control, in the
+// order the window creates them.
 namespace design {
 
-platform::PropertyList Window1Properties();
+extern const platform::WindowDesign kWindow1;
 
-// The list of the control named `name`; raises InvalidArgumentException for another name.
-platform::PropertyList ControlProperties(std::string_view name);
+extern const platform::PopupMenuDesign kPopupMenu1;
+extern const platform::LabelDesign kLabel3;
+extern const platform::TextFieldDesign kCurrent;
+extern const platform::LabelDesign kResult;
+extern const platform::LabelDesign kForm;
+extern const platform::TextFieldDesign kDiameter;
+extern const platform::TextFieldDesign kLenght;
+extern const platform::LabelDesign kLabel2;
+extern const platform::LabelDesign kLabel1;
+extern const platform::TextFieldDesign kAreafld;
+extern const platform::LabelDesign kLabel4;
 
 }  // namespace design

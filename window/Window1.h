@@ -61,10 +61,8 @@ class Window1 : public platform::Window {
   void Event_Close() override;
 
  private:
-  template <class C>
-  void CreateControl(const char* name);
-  template <class Item>
-  Item& MenuItemNamed(const char* name) const;
+  template <class C, class Design>
+  void CreateControl(const char* name, const Design& design);
   template <class... Args>
   auto Delegate(void (Window1::*handler)(Args...));
 };

@@ -7,6 +7,7 @@
 
 #include "Dispatch.h"
 #include "Display.h"
+#include "Scale.h"
 #include "platform/Exceptions.h"
 #include "platform/Window.h"
 
@@ -42,19 +43,15 @@ bool HasDesktop() {
 
 }  // namespace
 
-struct Runtime::State {
-  std::unique_ptr<QApplication> qt;
-};
-
-Runtime::Runtime(int& argc, char** argv, const DesktopIdentity& identity)
-    : state_(std::make_unique<State>()) {
+Runtime::Runtime(int& argc, char** argv, const DesktopIdentity& identity) {
   if (const std::string problem = detail::DisplayProblem(argc, argv); !problem.empty()) {
     throw NoDisplayException(problem);
   }
-  state_->qt = std::make_unique<QApplication>(argc, argv);
+  qt_ = std::make_unique<QApplication>(argc, argv);
   if (QGuiApplication::platformName() == QLatin1String("xcb")) detail::EndQuietlyOnLostDisplay();
   // The window's Close handler decides whether closing it ends the program.
   QApplication::setQuitOnLastWindowClosed(false);
+  detail::UseDefaultPixelSize();
   QGuiApplication::setDesktopFileName(QString::fromStdString(identity.desktopId));
   QCoreApplication::setApplicationVersion(QString::fromStdString(identity.version));
   if (!identity.iconFiles.empty()) {
@@ -67,7 +64,7 @@ Runtime::Runtime(int& argc, char** argv, const DesktopIdentity& identity)
 Runtime::~Runtime() {
   DestroyAllWindows();
   TheApplication().reset();
-  state_->qt.reset();
+  qt_.reset();
 }
 
 int Runtime::ExitStatus() const { return errorReported ? 1 : quitCode; }

@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QPalette>
 
+#include "platform/Design.h"
+
 namespace platform::detail {
 
 // The design's colours were chosen for a light window. On a dark desktop theme they are mapped
@@ -11,6 +13,11 @@ namespace platform::detail {
 // lightened, keeping its hue, until it reaches the contrast that WCAG asks of body text.
 // On a light theme every colour stays exactly as designed.
 constexpr double kLegibleContrast = 4.5;
+
+inline QColor ColorOf(Color colour) {
+  return QColor(static_cast<int>((colour.rgb >> 16) & 0xFF),
+                static_cast<int>((colour.rgb >> 8) & 0xFF), static_cast<int>(colour.rgb & 0xFF));
+}
 
 // WCAG 2 contrast ratio of two opaque colours, from 1 to 21.
 double ContrastRatio(const QColor& a, const QColor& b);

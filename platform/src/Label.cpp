@@ -5,12 +5,29 @@
 
 #include "Dispatch.h"
 #include "Ink.h"
-#include "PropertyValues.h"
 #include "WindowContent.h"
 
 namespace platform {
 
 Label::Label(Window& window) : Control(new QLabel(detail::ContentOf(window))) {}
+
+void Label::Apply(const LabelDesign& design) {
+  auto* label = static_cast<QLabel*>(widget_);
+  Place(design.box, design.tabIndex, design.helpTag, design.style);
+  label->setText(QString::fromStdString(design.text));
+  const Qt::Alignment horizontal = design.align == Align::Right    ? Qt::AlignRight
+                                   : design.align == Align::Center ? Qt::AlignHCenter
+                                                                   : Qt::AlignLeft;
+  label->setAlignment(horizontal | Qt::AlignVCenter);
+  QPalette palette = label->palette();
+  palette.setColor(
+      QPalette::WindowText,
+      detail::LegibleInk(detail::ColorOf(design.textColor), palette.color(QPalette::Window),
+                         QGuiApplication::palette().color(QPalette::WindowText)));
+  label->setPalette(palette);
+  label->setWordWrap(design.multiline);
+  captions_ = design.captions;
+}
 
 std::string Label::Text() const {
   detail::RequireMainThread();
@@ -20,37 +37,6 @@ std::string Label::Text() const {
 void Label::SetText(const std::string& text) {
   detail::RequireMainThread();
   static_cast<QLabel*>(widget_)->setText(QString::fromStdString(text));
-}
-
-bool Label::ApplyProperty(const Property& property) {
-  using detail::ValueOf;
-  auto* label = static_cast<QLabel*>(widget_);
-  const std::string& name = property.name;
-  if (name == "Text") {
-    label->setText(detail::TextOf(property));
-  } else if (name == "TextAlign") {
-    const auto align = ValueOf<std::int64_t>(property);
-    const Qt::Alignment horizontal = align == 2   ? Qt::AlignRight
-                                     : align == 1 ? Qt::AlignHCenter
-                                                  : Qt::AlignLeft;
-    label->setAlignment(horizontal | Qt::AlignVCenter);
-  } else if (name == "TextColor") {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText,
-                     detail::LegibleInk(detail::ColorOf(property), palette.color(QPalette::Window),
-                                        QGuiApplication::palette().color(QPalette::WindowText)));
-    label->setPalette(palette);
-  } else if (name == "Multiline") {
-    label->setWordWrap(ValueOf<bool>(property));
-  } else if (name == "Selectable") {
-    label->setTextInteractionFlags(ValueOf<bool>(property) ? Qt::TextSelectableByMouse
-                                                           : Qt::NoTextInteraction);
-  } else if (name == "Transparent") {
-    label->setAutoFillBackground(!ValueOf<bool>(property));
-  } else {
-    return Control::ApplyProperty(property);
-  }
-  return true;
 }
 
 }  // namespace platform

@@ -3,7 +3,7 @@
 #include <QComboBox>
 
 #include "Dispatch.h"
-#include "PropertyValues.h"
+#include "platform/Exceptions.h"
 #include "WindowContent.h"
 
 namespace platform {
@@ -15,6 +15,12 @@ PopupMenu::PopupMenu(Window& window)
   combo_->setPlaceholderText(QStringLiteral(" "));
   QObject::connect(combo_, &QComboBox::currentIndexChanged, combo_,
                    [this] { detail::Deliver([&] { Change.Raise(*this); }); });
+}
+
+void PopupMenu::Apply(const PopupMenuDesign& design) {
+  Place(design.box, design.tabIndex, {}, {});
+  // Tab reaches it, as it reaches the fields; the mouse wheel does not change it by accident.
+  combo_->setFocusPolicy(Qt::StrongFocus);
 }
 
 void PopupMenu::AddRow(const std::string& text) {
@@ -61,20 +67,6 @@ void PopupMenu::CheckRow(std::int64_t row) const {
     throw OutOfBoundsException("popup " + Name() + " has no row " + std::to_string(row) +
                                " (it has " + std::to_string(combo_->count()) + ")");
   }
-}
-
-bool PopupMenu::ApplyProperty(const Property& property) {
-  const std::string& name = property.name;
-  if (name == "InitialValue") {
-    // Rows are added by the program; the design may not bring any.
-    detail::Require<std::string>(property, "");
-  } else if (name == "ListIndex") {
-    // With no rows yet, the design's selection can only take effect as "none".
-    detail::ValueOf<std::int64_t>(property);
-  } else {
-    return Control::ApplyProperty(property);
-  }
-  return true;
 }
 
 }  // namespace platform

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFont>
-#include <QPointer>
 #include <QRect>
 #include <QScreen>
 #include <algorithm>
@@ -63,12 +62,8 @@ int PixelSize(float designSize) {
 }
 
 void UseDefaultPixelSize() {
-  static QPointer<DefaultFontKeeper> keeper;
-  if (keeper == nullptr) {
-    DesignScale();  // read from the desktop's font before it is replaced
-    keeper = new DefaultFontKeeper(qApp);
-    qApp->installEventFilter(keeper);
-  }
+  DesignScale();  // read from the desktop's font before it is replaced
+  qApp->installEventFilter(new DefaultFontKeeper(qApp));
   ApplyDefaultFont();
 }
 

@@ -1,17 +1,18 @@
 #include "platform/Window.h"
 
 #include <QCloseEvent>
+#include <QLabel>
 #include <QLayout>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <algorithm>
 
-#include "Captions.h"
 #include "Dispatch.h"
 #include "MenuWidgets.h"
-#include "PropertyValues.h"
 #include "Scale.h"
 #include "WindowContent.h"
+#include "platform/Label.h"
+#include "platform/TextField.h"
 
 namespace platform {
 namespace {
@@ -47,21 +48,7 @@ class MainWindowWidget final : public QMainWindow {
   Window* owner_;
 };
 
-// Design values that take effect together once the whole list has been read.
-struct Window::Design {
-  int width = 0;
-  int height = 0;
-  bool closeButton = true;
-  bool minimizeButton = true;
-  bool maximizeButton = true;
-  bool menuBarVisible = true;
-  QString title;
-};
-
-Window::Window() : design_(std::make_unique<Design>()) {
-  detail::UseDefaultPixelSize();
-  widget_ = new MainWindowWidget(this);
-}
+Window::Window() : widget_(new MainWindowWidget(this)) {}
 
 Window::~Window() {
   // The subclass is gone: no event may reach its handlers while the widgets are torn down.
@@ -105,62 +92,21 @@ Control* Window::ControlByName(std::string_view name) const {
   return found == controls_.end() ? nullptr : found->get();
 }
 
-void Window::ApplyProperties(const PropertyList& list) {
-  using detail::Require;
-  using detail::ValueOf;
+void Window::Apply(const WindowDesign& design) {
   detail::RequireMainThread();
-  Design& design = *design_;
-  for (const Property& property : list) {
-    const std::string& name = property.name;
-    if (name == "Width") {
-      design.width = static_cast<int>(ValueOf<std::int64_t>(property));
-    } else if (name == "Height") {
-      design.height = static_cast<int>(ValueOf<std::int64_t>(property));
-    } else if (name == "MinWidth" || name == "MinHeight" || name == "MaxWidth" ||
-               name == "MaxHeight") {
-      // Only resizeable windows would need limits; the platform builds fixed-size ones.
-      ValueOf<std::int64_t>(property);
-    } else if (name == "Frame" || name == "MacProcID" || name == "Placement") {
-      // The ordinary titled window at the window system's default place.
-      Require<std::int64_t>(property, 0);
-    } else if (name == "Title") {
-      design.title = detail::TextOf(property);
-    } else if (name == "CloseButton") {
-      design.closeButton = ValueOf<bool>(property);
-    } else if (name == "MinimizeButton") {
-      design.minimizeButton = ValueOf<bool>(property);
-    } else if (name == "MaximizeButton") {
-      design.maximizeButton = ValueOf<bool>(property);
-    } else if (name == "Resizeable") {
-      // Windows here are fixed-size; the design draws its controls for one size.
-      Require<bool>(property, false);
-    } else if (name == "FullScreen" || name == "FullScreenButton") {
-      Require<bool>(property, false);
-    } else if (name == "Composite" || name == "LiveResize" || name == "HasBackColor") {
-      // No counterpart in Qt, and the window paints the standard background.
-      ValueOf<bool>(property);
-    } else if (name == "BackColor") {
-      ValueOf<Color>(property);
-    } else if (name == "Visible") {
-      visible_ = ValueOf<bool>(property);
-    } else if (name == "MenuBarVisible") {
-      design.menuBarVisible = ValueOf<bool>(property);
-    } else {
-      throw InvalidPropertyException("a window has no design property " + name);
-    }
-  }
   Qt::WindowFlags flags =
       Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
   if (design.closeButton) flags |= Qt::WindowCloseButtonHint;
   if (design.minimizeButton) flags |= Qt::WindowMinimizeButtonHint;
   if (design.maximizeButton) flags |= Qt::WindowMaximizeButtonHint;
   widget_->setWindowFlags(flags);
-  widget_->setWindowTitle(design.title);
+  widget_->setWindowTitle(QString::fromStdString(design.title));
   // The design gives the content area's size; the window grows by the menu bar's height.
   widget_->centralWidget()->setFixedSize(detail::Scaled(design.width),
                                          detail::Scaled(design.height));
   widget_->layout()->setSizeConstraint(QLayout::SetFixedSize);
   widget_->menuBar()->setVisible(design.menuBarVisible);
+  visible_ = design.visible;
 }
 
 void Window::SetMenuBar(MenuBar& menuBar) {
@@ -186,9 +132,14 @@ void Window::FinishConstruction() {
   }
   if (!focusOrder.empty()) focusOrder.front()->widget_->setFocus();
 
-  std::vector<QWidget*> widgets;
-  for (auto& control : controls_) widgets.push_back(control->widget_);
-  detail::ConnectCaptions(widgets);
+  for (auto& control : controls_) {
+    const auto* label = dynamic_cast<const Label*>(control.get());
+    if (label == nullptr || label->Captions().empty()) continue;
+    QWidget* field = ControlAs<TextField>(label->Captions()).widget_;
+    static_cast<QLabel*>(label->widget_)->setBuddy(field);
+    // The caption's tooltip (the wire tables) is what a screen reader reads for the field.
+    field->setAccessibleDescription(label->widget_->toolTip());
+  }
 }
 
 void Window::Closed() {

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+class QApplication;
+
 namespace platform {
 
 class MenuBar;
@@ -34,9 +36,10 @@ struct DesktopIdentity {
   std::vector<std::string> iconFiles;
 };
 
-// The runtime: Qt's application object for the life of the process. Raises
-// NoDisplayException, before Qt is touched, when there is no display to show a window on.
-// Destroying it closes every window and shuts Qt down.
+// The runtime: Qt's application object for the life of the process, with the application font
+// the design's text sizes are measured in. Raises NoDisplayException, before Qt is touched,
+// when there is no display to show a window on. Destroying it closes every window and shuts
+// Qt down.
 class Runtime {
  public:
   Runtime(int& argc, char** argv, const DesktopIdentity& identity = {});
@@ -48,8 +51,7 @@ class Runtime {
   int ExitStatus() const;
 
  private:
-  struct State;
-  std::unique_ptr<State> state_;
+  std::unique_ptr<QApplication> qt_;
 };
 
 // Makes `application` the application object for the rest of the process.
@@ -64,7 +66,7 @@ void Run(const std::function<void()>& lateStartup);
 void Quit(int code);
 
 // Reports an error that nothing caught: its class and message on standard error and, in a
-// desktop session, in an error dialog. The process then exits with a non-zero status.
+// desktop session, in an error dialog. From then on the runtime's ExitStatus is 1.
 void ReportUnhandledException(std::exception_ptr error);
 
 // The exception a handler raised while Qt was delivering an event, if any, taken away.

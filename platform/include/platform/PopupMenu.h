@@ -21,6 +21,9 @@ class PopupMenu final : public Control {
  public:
   explicit PopupMenu(Window& window);
 
+  // The design brings no rows: the program adds them.
+  void Apply(const PopupMenuDesign& design);
+
   void AddRow(const std::string& text);
   std::int64_t RowCount() const;
   std::string RowText(std::int64_t row) const;
@@ -37,7 +40,6 @@ class PopupMenu final : public Control {
   Event<PopupMenu&> Change;
 
  protected:
-  bool ApplyProperty(const Property& property) override;
   void Opened() override { Open.Raise(*this); }
   void DetachHandlers() override {
     Open.DetachAll();

@@ -1,7 +1,7 @@
 #pragma once
 
-// For tests only: the Qt widgets behind a window and its controls, to check what a person
-// would see. The calculator's own code never needs them.
+// The Qt widgets behind a window and its controls: for the platform itself, and for tests and
+// benchmarks that check what a person would see. The calculator's own code never needs them.
 
 class QWidget;
 

@@ -24,6 +24,8 @@ class TextField final : public Control {
 
   explicit TextField(Window& window);
 
+  void Apply(const TextFieldDesign& design);
+
   std::string Text() const;
   // Replaces the text and shows it from its start.
   void SetText(const std::string& text);
@@ -32,7 +34,6 @@ class TextField final : public Control {
   Event<TextField&, const std::string&> KeyUp;
 
  protected:
-  bool ApplyProperty(const Property& property) override;
   void DetachHandlers() override {
     TextChange.DetachAll();
     KeyUp.DetachAll();

@@ -6,15 +6,25 @@
 #include <vector>
 
 #include "platform/Control.h"
+#include "platform/Design.h"
 #include "platform/Exceptions.h"
-#include "platform/Properties.h"
+#include "platform/Menu.h"
 
 class QWidget;
 
 namespace platform {
 
-class MenuBar;
 class MainWindowWidget;
+
+// `found`, checked to be of class T: the one typed lookup of controls and menu items. Raises
+// NilObjectException when nothing was found and IllegalCastException for another class.
+template <class T, class Found>
+T& Require(Found* found, const std::string& what) {
+  if (found == nullptr) throw NilObjectException("there is no " + what);
+  auto* typed = dynamic_cast<T*>(found);
+  if (typed == nullptr) throw IllegalCastException(what + " is of another class than asked");
+  return *typed;
+}
 
 // A top-level window and the controls it owns.
 //
@@ -51,9 +61,18 @@ class Window {
   Control* ControlByName(std::string_view name) const;
   // The control registered under `name`, checked to be of class C.
   template <class C>
-  C& ControlAs(std::string_view name) const;
+  C& ControlAs(std::string_view name) const {
+    return Require<C>(ControlByName(name), "control named \"" + std::string(name) + "\"");
+  }
+  // The item named `name` of the window's menu bar, checked to be of class Item.
+  template <class Item>
+  Item& MenuItemAs(std::string_view name) const {
+    MenuItem* item = menuBar_ != nullptr ? menuBar_->Lookup(name) : nullptr;
+    return Require<Item>(item, "menu item named \"" + std::string(name) + "\"");
+  }
 
-  void ApplyProperties(const PropertyList& list);
+  // Sets the window's design; Layout calls it.
+  void Apply(const WindowDesign& design);
 
   void SetMenuBar(MenuBar& menuBar);
   MenuBar* GetMenuBar() const { return menuBar_; }
@@ -73,14 +92,12 @@ class Window {
  private:
   friend class MainWindowWidget;
   friend QWidget* WidgetOf(const Window& window);
-  struct Design;
 
   static const std::vector<Window*>& OpenWindows();
   void FinishConstruction();
   void Closed();
 
   std::vector<std::unique_ptr<Control>> controls_;
-  std::unique_ptr<Design> design_;
   MainWindowWidget* widget_;
   MenuBar* menuBar_ = nullptr;
   bool visible_ = true;
@@ -99,20 +116,6 @@ template <class W>
 W& Window::ImplicitInstance() {
   if (W* open = FindOpen<W>()) return *open;
   return static_cast<W&>(Open(std::make_unique<W>()));
-}
-
-template <class C>
-C& Window::ControlAs(std::string_view name) const {
-  Control* control = ControlByName(name);
-  if (control == nullptr) {
-    throw NilObjectException("the window has no control named \"" + std::string(name) + "\"");
-  }
-  auto* typed = dynamic_cast<C*>(control);
-  if (typed == nullptr) {
-    throw IllegalCastException("the control named \"" + std::string(name) +
-                               "\" is of another class than the one asked for");
-  }
-  return *typed;
 }
 
 // Closes and destroys every window; the runtime does this before it shuts Qt down.

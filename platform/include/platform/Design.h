@@ -1,0 +1,77 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// The design of a window and its controls as typed records: each control class takes its own
+// record in one step when it is created. Geometry and text sizes are in the design's pixels;
+// the platform scales them with the desktop's font.
+namespace platform {
+
+// An opaque colour as 0xRRGGBB.
+struct Color {
+  std::uint32_t rgb = 0;
+  friend bool operator==(const Color&, const Color&) = default;
+};
+inline constexpr Color kBlack{0x000000};
+inline constexpr Color kWhite{0xFFFFFF};
+
+struct Box {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+};
+
+enum class Align { Left, Center, Right };
+
+// The system font at `size` (0 for the default UI size), with these emphases.
+struct TextStyle {
+  float size = 0;
+  bool bold = false;
+  bool italic = false;
+};
+
+// A window: the size of its content, below the menu bar. Windows here are fixed-size.
+struct WindowDesign {
+  int width = 0;
+  int height = 0;
+  std::string title;
+  bool closeButton = true;
+  bool minimizeButton = true;
+  bool maximizeButton = true;
+  bool visible = true;
+  bool menuBarVisible = true;
+};
+
+struct LabelDesign {
+  Box box;
+  int tabIndex = 0;
+  std::string text;
+  Align align = Align::Left;
+  Color textColor = kBlack;
+  bool multiline = false;
+  // The tooltip; '\r' separates its lines.
+  std::string helpTag;
+  TextStyle style;
+  // The name of the field this label captions: the field's name for a screen reader, and the
+  // field a mnemonic in the label would focus. Empty for a label that captions nothing.
+  std::string captions;
+};
+
+struct TextFieldDesign {
+  Box box;
+  int tabIndex = 0;
+  std::string text;
+  Color textColor = kBlack;
+  Color backColor = kWhite;
+  // At most this many characters; 0 for the standard 32,767 of every text field.
+  int limitText = 0;
+};
+
+struct PopupMenuDesign {
+  Box box;
+  int tabIndex = 0;
+};
+
+}  // namespace platform
