@@ -25,7 +25,8 @@ std::unique_ptr<MenuItem> Node(const char* name, const char* text,
   return item;
 }
 
-constexpr std::nullopt_t kSeparator = std::nullopt;
+// Leaves a node's shortcut unset, as the separators have it.
+constexpr std::nullopt_t kNoShortcut = std::nullopt;
 
 // Appends `item` to the bar's menu named `menuName`.
 void AttachTo(MainMenuBar& bar, const char* menuName, std::unique_ptr<MenuItem> item) {
@@ -51,12 +52,12 @@ void MainMenuBar::Untitled0() {
 void MainMenuBar::Untitled1() {
   Append(Node<MenuItem>("EditMenu", "&Edit", ""));
   AttachTo(*this, "EditMenu", Node<MenuItem>("EditUndo", "&Undo", "Cmd+Z"));
-  AttachTo(*this, "EditMenu", Node<MenuItem>("EditSeparator1", "-", kSeparator));
+  AttachTo(*this, "EditMenu", Node<MenuItem>("EditSeparator1", "-", kNoShortcut));
   AttachTo(*this, "EditMenu", Node<MenuItem>("EditCut", "Cu&t", "Cmd+X"));
   AttachTo(*this, "EditMenu", Node<MenuItem>("EditCopy", "&Copy", "Cmd+C"));
   AttachTo(*this, "EditMenu", Node<MenuItem>("EditPaste", "&Paste", "Cmd+V"));
   AttachTo(*this, "EditMenu", Node<MenuItem>("EditClear", "&Delete", ""));
-  AttachTo(*this, "EditMenu", Node<MenuItem>("EditSeparator2", "-", kSeparator));
+  AttachTo(*this, "EditMenu", Node<MenuItem>("EditSeparator2", "-", kNoShortcut));
   AttachTo(*this, "EditMenu", Node<MenuItem>("EditSelectAll", "Select &All", "Cmd+A"));
 }
 

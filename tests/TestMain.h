@@ -12,11 +12,11 @@ inline platform::Runtime*& TestRuntimeSlot() {
 }
 inline platform::Runtime& testRuntime() { return *TestRuntimeSlot(); }
 
-#define PLATFORM_TEST_MAIN(TestClass)              \
-  int main(int argc, char* argv[]) {               \
-    platform::Runtime runtime(argc, argv);         \
-    TestRuntimeSlot() = &runtime;                  \
-    TestClass test;                                \
-    QTEST_SET_MAIN_SOURCE_PATH                     \
-    return QTest::qExec(&test, argc, argv);        \
+#define PLATFORM_TEST_MAIN(TestClass)       \
+  int main(int argc, char* argv[]) {        \
+    platform::Runtime runtime(argc, argv);  \
+    TestRuntimeSlot() = &runtime;           \
+    TestClass test;                         \
+    QTEST_SET_MAIN_SOURCE_PATH              \
+    return QTest::qExec(&test, argc, argv); \
   }

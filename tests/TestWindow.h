@@ -28,9 +28,7 @@ class TestWindow : public platform::Window {
   platform::PopupMenu& popup() const { return ControlAs<platform::PopupMenu>("popup"); }
 
  protected:
-  void Layout() override {
-    Apply({.width = 300, .height = 120, .title = "Test"});
-  }
+  void Layout() override { Apply({.width = 300, .height = 120, .title = "Test"}); }
 
   void CreateControls() override {
     int top = 10;

@@ -292,8 +292,10 @@ class PlatformTest : public QObject {
   void aCaptionOfNoFieldIsAnError_data() {
     QTest::addColumn<QString>("target");
     QTest::addColumn<QString>("error");
-    QTest::newRow("no control of that name") << "missing" << "NilObjectException";
-    QTest::newRow("a label, not a field") << "other" << "IllegalCastException";
+    QTest::newRow("no control of that name") << "missing"
+                                             << "NilObjectException";
+    QTest::newRow("a label, not a field") << "other"
+                                          << "IllegalCastException";
   }
 
   void aCaptionOfNoFieldIsAnError() {

@@ -2,6 +2,8 @@
 // window's invariants checked after each one against a computation written here, apart from
 // the code under test. A failure prints its seed and the shortest step list that still fails.
 
+#include <locale.h>
+
 #include <QClipboard>
 #include <QComboBox>
 #include <QtTest>
@@ -9,11 +11,10 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <locale.h>
 #include <random>
 
-#include "TestMain.h"
 #include "RecordingWindow.h"
+#include "TestMain.h"
 #include "platform/Application.h"
 
 namespace {
@@ -140,9 +141,9 @@ QString Describe(const Step& step) {
 }
 
 QString RandomText(std::mt19937& random) {
-  static const QStringList odd = {"1e400", "-1e-400", "\u221E", "NaN",          "inf",
-                                  "-0",    "0x1F",    "1,5",    "2,5e1",  "  12  ",       "\t3\n",
-                                  "1e",    "--2",     ".",      "\u00E9\u4E2D", "\u0001\u007F"};
+  static const QStringList odd = {"1e400", "-1e-400", "\u221E",       "NaN",         "inf",   "-0",
+                                  "0x1F",  "1,5",     "2,5e1",        "  12  ",      "\t3\n", "1e",
+                                  "--2",   ".",       "\u00E9\u4E2D", "\u0001\u007F"};
   const int kind = std::uniform_int_distribution<int>(0, 3)(random);
   if (kind == 0) return odd[std::uniform_int_distribution<int>(0, int(odd.size()) - 1)(random)];
   if (kind == 1) return QString(std::uniform_int_distribution<int>(1000, 20000)(random), '7');

@@ -7,8 +7,8 @@
 #include <QMenuBar>
 #include <QtTest>
 
-#include "TestMain.h"
 #include "RecordingWindow.h"
+#include "TestMain.h"
 #include "menus/MainMenuBar.h"
 #include "platform/Application.h"
 #include "platform/Exceptions.h"
@@ -323,9 +323,41 @@ class WindowTest : public QObject {
                           "&Delete ", "-", "Select &All Ctrl+A"}));
   }
 
+  // The shared bar's items were built into the window once; later changes still show there.
+  void aMenuItemsChangesReachTheWindowsMenus() {
+    QAction* cut = MainWindowOf(*window)->menuBar()->actions()[1]->menu()->actions()[2];
+    platform::MenuItem& item = window->EditCut();
+    const auto restore = qScopeGuard([&] {
+      item.SetText("Cu&t");
+      item.SetKeyboardShortcut("Cmd+X");
+      item.SetVisible(true);
+    });
+    item.SetText("Cu&t out");
+    item.SetKeyboardShortcut("Cmd+K");
+    item.SetVisible(false);
+    QCOMPARE(cut->text(), QString("Cu&t out"));
+    QCOMPARE(cut->shortcut(), QKeySequence("Ctrl+K"));
+    QVERIFY(!cut->isVisible());
+  }
+
   void menuItemAccessorsFindTheSharedBarsItems() {
     QCOMPARE(window->GetMenuBar(), static_cast<platform::MenuBar*>(&mainMenuBar()));
-    QCOMPARE(&mainMenuBar(), &mainMenuBar());
+    const std::pair<const char*, const platform::MenuItem*> found[] = {
+        {"FileMenu", &window->FileMenu()},
+        {"FileQuit", &window->FileQuit()},
+        {"EditMenu", &window->EditMenu()},
+        {"EditUndo", &window->EditUndo()},
+        {"EditSeparator1", &window->EditSeparator1()},
+        {"EditCut", &window->EditCut()},
+        {"EditCopy", &window->EditCopy()},
+        {"EditPaste", &window->EditPaste()},
+        {"EditClear", &window->EditClear()},
+        {"EditSeparator2", &window->EditSeparator2()},
+        {"EditSelectAll", &window->EditSelectAll()}};
+    for (const auto& [name, item] : found) {
+      QCOMPARE(item, mainMenuBar().Lookup(name));
+      QCOMPARE(item->Name(), std::string(name));
+    }
     QCOMPARE(window->FileQuit().KeyboardShortcut(), std::string("Cmd+Q"));
     QCOMPARE(window->EditClear().Text(), std::string("&Delete"));
     QCOMPARE(window->EditClear().KeyboardShortcut(), std::string());

@@ -17,11 +17,13 @@ void MenuItem::SetName(const std::string& name) {
 void MenuItem::SetText(const std::string& text) {
   detail::RequireMainThread();
   text_ = text;
+  Changed();
 }
 
 void MenuItem::SetKeyboardShortcut(const std::string& shortcut) {
   detail::RequireMainThread();
   shortcut_ = shortcut;
+  Changed();
 }
 
 void MenuItem::SetAutoEnable(bool autoEnable) {
@@ -32,6 +34,7 @@ void MenuItem::SetAutoEnable(bool autoEnable) {
 void MenuItem::SetVisible(bool visible) {
   detail::RequireMainThread();
   visible_ = visible;
+  Changed();
 }
 
 void MenuItem::Append(std::unique_ptr<MenuItem> child) {
@@ -46,6 +49,15 @@ MenuItem* MenuItem::Child(std::string_view name) const {
     if (child->Name() == name) return child.get();
   }
   return nullptr;
+}
+
+void MenuItem::Follow(std::function<bool(const MenuItem&)> show) {
+  detail::RequireMainThread();
+  if (show(*this)) shows_.push_back(std::move(show));
+}
+
+void MenuItem::Changed() {
+  std::erase_if(shows_, [this](const auto& show) { return !show(*this); });
 }
 
 bool MenuItem::Action() {

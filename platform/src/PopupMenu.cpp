@@ -3,8 +3,8 @@
 #include <QComboBox>
 
 #include "Dispatch.h"
-#include "platform/Exceptions.h"
 #include "WindowContent.h"
+#include "platform/Exceptions.h"
 
 namespace platform {
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -10,7 +11,8 @@ namespace platform {
 // A node of a menu tree: a menu (an item with children) or a command. An item whose text is
 // "-" is a separator. Items named EditUndo, EditCut, EditCopy, EditPaste, EditClear and
 // EditSelectAll carry out the standard edit on the focused text field, and with AutoEnable
-// they are enabled only where that edit applies.
+// they are enabled only where that edit applies. Menus built from an item follow every later
+// change of it.
 class MenuItem {
  public:
   MenuItem() = default;
@@ -40,6 +42,11 @@ class MenuItem {
   // Returns whether the choice was handled.
   virtual bool Action();
 
+  // Calls `show` now and after every change of the item's text, shortcut or visibility; the
+  // menus built from the item use it to follow. `show` returns false once it has nothing left
+  // to show the item in, and is then dropped.
+  void Follow(std::function<bool(const MenuItem&)> show);
+
  private:
   std::string name_;
   std::string text_;
@@ -47,6 +54,9 @@ class MenuItem {
   bool autoEnable_ = false;
   bool visible_ = true;
   std::vector<std::unique_ptr<MenuItem>> children_;
+  std::vector<std::function<bool(const MenuItem&)>> shows_;
+
+  void Changed();
 };
 
 // The root of a menu tree; its children are the menus.
