@@ -10,9 +10,9 @@ using platform::Val;
 void Window1::calculate() {
   const double area = conductor::CrossSection(Val(diameter().Text()));
   const double length = Val(lenght().Text());
-  const double current = Val(this->current().Text());
+  const double load = Val(current().Text());
   platform::PopupMenu& popup = PopupMenu1();
   const double resistivity = Val(platform::VariantToString(popup.RowTag(popup.ListIndex())));
-  const double drop = (resistivity * (current * length)) / area;
+  const double drop = (resistivity * (load * length)) / area;
   result().SetText("Voltage drop = " + platform::Format(drop, "#.###") + "V");
 }

@@ -13,8 +13,8 @@ struct Material {
   double resistivity;  // ohm · mm² / m at 20 °C
 };
 
-// The popup is the one table of materials: once filled, a row's text is the material's name
-// and its tag the resistivity.
+// The materials the popup is filled with: a row's text is the material's name and its tag the
+// resistivity. Once filled, the popup is what the calculation reads them from.
 constexpr std::array<Material, 6> kMaterials{{
     {"Copper", 0.0175},
     {"Aluminium", 0.028},

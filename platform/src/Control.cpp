@@ -30,8 +30,8 @@ void Control::Place(const Box& box, int tabIndex, const std::string& helpTag,
   font.setPixelSize(detail::PixelSize(style.size));
   font.setBold(style.bold);
   font.setItalic(style.italic);
-  // Each font of its own costs a font engine; the default one is shared with the window. A
-  // font of its own is for emphasis, so it keeps the typographer's kerning.
+  // Each font of its own costs a font engine; the default one is the application's, shared by
+  // every control and the menus. A font of its own is for emphasis, so it keeps kerning.
   if (font == widget_->font()) return;
   font.setStyleStrategy(QFont::PreferDefault);
   widget_->setFont(font);

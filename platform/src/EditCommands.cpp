@@ -34,14 +34,14 @@ bool CanRun(EditCommand command) {
   const QLineEdit* field = FocusedField();
   if (field == nullptr) return false;
   const bool editable = !field->isReadOnly();
-  const bool clear = field->echoMode() == QLineEdit::Normal;
+  const bool textShown = field->echoMode() == QLineEdit::Normal;  // not a password
   switch (command) {
     case EditCommand::Undo:
       return editable && field->isUndoAvailable();
     case EditCommand::Cut:
-      return editable && clear && field->hasSelectedText();
+      return editable && textShown && field->hasSelectedText();
     case EditCommand::Copy:
-      return clear && field->hasSelectedText();
+      return textShown && field->hasSelectedText();
     case EditCommand::Paste:
       return editable && !QGuiApplication::clipboard()->text().isEmpty();
     case EditCommand::Clear:

@@ -28,7 +28,7 @@ bool IsDark(const QPalette& palette);
 // where `themeInk` is the theme's text colour for that background.
 QColor LegibleInk(const QColor& ink, const QColor& background, const QColor& themeInk);
 
-// The background for a field the design paints `base`, on a theme whose fields are `themeBase`.
+// The background for a field the design paints `base`, on a theme with `palette`.
 QColor FieldBase(const QColor& base, const QPalette& palette);
 
 }  // namespace platform::detail

@@ -23,7 +23,7 @@ void ApplyDefaultFont() {
   if (font.pixelSize() == PixelSize(0)) return;
   font.setPixelSize(PixelSize(0));
   // Captions, numbers and menus need no kerning or ligatures; without shaping every edit of a
-  // field costs about a fifth less, and one holding a megabyte about a third less.
+  // field costs about a fifth less.
   font.setStyleStrategy(QFont::PreferNoShaping);
   QApplication::setFont(font);
 }

@@ -28,8 +28,6 @@ PLATFORM_EXCEPTION(IllegalCastException);
 PLATFORM_EXCEPTION(ThreadAccessingUIException);
 // A row index outside the popup's rows.
 PLATFORM_EXCEPTION(OutOfBoundsException);
-// A design property the object does not have, or a value of the wrong type or unsupported.
-PLATFORM_EXCEPTION(InvalidPropertyException);
 // A name registered twice, or an object used where it does not belong.
 PLATFORM_EXCEPTION(InvalidArgumentException);
 // A number pattern that Format does not understand.

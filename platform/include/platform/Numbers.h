@@ -13,9 +13,10 @@ namespace platform {
 // Reads the number at the start of `text`: leading blanks are skipped, then the longest
 // decimal number (sign, digits, one '.', exponent) is read, correctly rounded, and whatever
 // follows is ignored. A ',' right after the integer digits is read as the decimal point, as
-// much of the world writes it ("2,5" is 2.5); a number with a '.' stops at any ','. No number gives
-// 0; a number too large gives an infinity, one too small a zero. Also reads what Str and Format
-// write for the non-finite values ("∞", "-∞", "NaN"), and "inf", "infinity" and "nan" in any case.
+// much of the world writes it ("2,5" is 2.5); a number with a '.' stops at any ','. No number
+// gives 0; a number too large gives an infinity, one too small a zero. Also reads what Str and
+// Format write for the non-finite values ("∞", "-∞", "NaN"), and "inf", "infinity" and "nan"
+// in any case.
 double Val(std::string_view text);
 
 // The plain rendering of `value`: the shortest text that Val reads back to exactly `value`
