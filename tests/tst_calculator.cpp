@@ -160,6 +160,11 @@ class CalculatorTest : public QObject {
                                         << "1e400"
                                         << "1"
                                         << "\u221E";
+    // (ρ·I)·L would give ...835.77: only inputs this large carry the grouping into the result.
+    QTest::newRow("large inputs show the order of operations") << "0.003"
+                                                               << "40775"
+                                                               << "37973"
+                                                               << "3833315249835.771";
     QTest::newRow("a megabyte of digits") << "1" + QString(1 << 20, '0') << "60"
                                           << "0.350"
                                           << "0";

@@ -36,6 +36,7 @@ class NumbersTest : public QObject {
     QTest::newRow("letters read as zero") << "abc" << 0.0;
     QTest::newRow("integer") << "60" << 60.0;
     QTest::newRow("leading blanks are skipped") << "  \t 12" << 12.0;
+    QTest::newRow("every blank character is skipped") << "\n\r\v\f\t 7" << 7.0;
     QTest::newRow("negative decimal") << "-3.5" << -3.5;
     QTest::newRow("explicit plus") << "+4" << 4.0;
     QTest::newRow("exponent") << "1e3" << 1000.0;

@@ -380,23 +380,37 @@ class RandomUserTest : public QObject {
                          .arg(why, shortest.join("\n  "))));
   }
 
-  // The two renderings of this test must agree with each other where the rules are plain.
-  void theTestsOwnRulesAreRight_data() {
+  // The test's own reading and writing of numbers, where the rules are plain.
+  void theTestsOwnReadingIsRight_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("value");
     QTest::newRow("blanks and sign") << " \t-1.5e1x" << -15.0;
     QTest::newRow("no number") << "abc" << 0.0;
     QTest::newRow("bare exponent") << "2e+" << 2.0;
     QTest::newRow("overflow") << "1e999" << double(INFINITY);
+    QTest::newRow("decimal comma") << "2,5e1" << 25.0;
+    QTest::newRow("a point number stops at a comma") << "1.5,5" << 1.5;
   }
 
-  void theTestsOwnRulesAreRight() {
+  void theTestsOwnReadingIsRight() {
     QFETCH(QString, text);
     QFETCH(double, value);
     QCOMPARE(ReadNumber(text), value);
-    QCOMPARE(WriteRounded(-0.0001, 3), QString("0"));
-    QCOMPARE(WriteRounded(1.23456e20, 3), QString("1.235e+20"));
-    QCOMPARE(WriteRounded(0.0625, 3), QString("0.062"));
+  }
+
+  void theTestsOwnWritingIsRight_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("negative zero after rounding") << -0.0001 << "0";
+    QTest::newRow("scientific from 1e15") << 1.23456e20 << "1.235e+20";
+    QTest::newRow("an exact tie rounds to even") << 0.0625 << "0.062";
+    QTest::newRow("trailing zeros dropped") << 1.5 << "1.5";
+  }
+
+  void theTestsOwnWritingIsRight() {
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    QCOMPARE(WriteRounded(value, 3), text);
   }
 };
 

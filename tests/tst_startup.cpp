@@ -34,7 +34,9 @@ class StartupTest : public QObject {
     QVERIFY(!platform::TakePendingException());
   }
 
+  // Also: from the report on, the program's exit status is 1.
   void anUnhandledErrorIsReportedOnceOnOneLine() {
+    QCOMPARE(testRuntime().ExitStatus(), 0);
     // What the report writes to the standard error stream, caught in a file.
     std::FILE* captured = std::tmpfile();
     std::fflush(stderr);
@@ -51,6 +53,7 @@ class StartupTest : public QObject {
     std::fclose(captured);
     QCOMPARE(QString::fromUtf8(text, qsizetype(length)),
              QString("Unhandled NilObjectException: no control named \"form\"\n"));
+    QCOMPARE(testRuntime().ExitStatus(), 1);
   }
 };
 

@@ -180,28 +180,30 @@ class WindowTest : public QObject {
 
   void tooltipsShowTheirLines_data() {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("lines");
-    QTest::addColumn<QString>("firstLine");
-    QTest::addColumn<QString>("lastLine");
-    QTest::newRow("length") << "Label1" << 1 << "Total cable lenght, out and back."
-                            << "Total cable lenght, out and back.";
-    QTest::newRow("diameter table") << "Label2" << 7 << "AWG 24 = 0.51054 mm (cat5/cat5e)"
-                                    << "AWG 18 = 1.02362 mm";
-    QTest::newRow("area table") << "Label4" << 7 << "AWG 24 = 0.205 mm2 (cat5/cat5e)"
-                                << "AWG 18 = 0.823 mm2";
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("length") << "Label1" << QStringList{"Total cable lenght, out and back."};
+    QTest::newRow("diameter table") << "Label2"
+                                    << QStringList{"AWG 24 = 0.51054 mm (cat5/cat5e)",
+                                                   "AWG 23 = 0.57404 mm",
+                                                   "AWG 22 = 0.64516 mm",
+                                                   "AWG 21 = 0.7239 mm",
+                                                   "AWG 20 = 0.8128 mm",
+                                                   "AWG 19 = 0.91186 mm",
+                                                   "AWG 18 = 1.02362 mm"};
+    QTest::newRow("area table") << "Label4"
+                                << QStringList{"AWG 24 = 0.205 mm2 (cat5/cat5e)",
+                                               "AWG 23 = 0.258 mm2",
+                                               "AWG 22 = 0.326 mm2",
+                                               "AWG 21 = 0.410 mm2",
+                                               "AWG 20 = 0.518 mm2",
+                                               "AWG 19 = 0.653 mm2",
+                                               "AWG 18 = 0.823 mm2"};
   }
 
   void tooltipsShowTheirLines() {
     QFETCH(QString, name);
-    QFETCH(int, lines);
-    QFETCH(QString, firstLine);
-    QFETCH(QString, lastLine);
-    const QStringList shown =
-        WidgetNamed(*window, name.toUtf8().constData())->toolTip().split('\n');
-    QCOMPARE(shown.size(), lines);
-    QCOMPARE(shown.first(), firstLine);
-    QCOMPARE(shown.last(), lastLine);
-    QVERIFY(!shown.join("").contains('\r'));
+    QFETCH(QStringList, lines);
+    QCOMPARE(WidgetNamed(*window, name.toUtf8().constData())->toolTip().split('\n'), lines);
   }
 
   void fieldsHaveNoTooltipButAScreenReaderName_data() {
