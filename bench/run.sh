@@ -10,13 +10,10 @@ tools/install-deps --test
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DVD_BUILD_BENCH=ON >/dev/null
 cmake --build "$build" -j "$(nproc)" --target voltage-drop bench_floor bench_naive bench_startup bench_keystroke >/dev/null
 
-displayfile="$(mktemp)"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true; rm -f "$displayfile"' EXIT INT TERM
-for _ in $(seq 200); do [ -s "$displayfile" ] && break; sleep 0.05; done
-DISPLAY=":$(head -n 1 "$displayfile")"
-export DISPLAY
+. tools/lib.sh
+work="$(mktemp -d)"
+start_xvfb "$work"
+trap 'kill $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT INT TERM
 unset QT_QPA_PLATFORM
 XDG_RUNTIME_DIR="$(mktemp -d)"
 export XDG_RUNTIME_DIR

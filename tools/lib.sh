@@ -18,3 +18,14 @@ ensure_packages() {
   # shellcheck disable=SC2086 # one word per package
   as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing
 }
+
+# Starts a private Xvfb, which picks a free display itself and writes its number once it
+# accepts connections; exports DISPLAY and sets xvfb to the server's process ID. $1 is a folder
+# for its files.
+start_xvfb() {
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp 3>"$1/display" >"$1/xvfb.log" 2>&1 &
+  xvfb=$!
+  for _ in $(seq 200); do [ -s "$1/display" ] && break; sleep 0.05; done
+  DISPLAY=":$(head -n 1 "$1/display")"
+  export DISPLAY
+}

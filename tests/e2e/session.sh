@@ -4,6 +4,7 @@
 # headless weston compositor. SESSION_SERVER_PID names the display server's process, so that
 # a test can take the display away. Usage: [SESSION=wayland] session.sh COMMAND [ARGUMENT...]
 set -eu
+. "$(dirname "$0")/../../tools/lib.sh"
 work="$(mktemp -d)"
 chmod 700 "$work"
 
@@ -25,12 +26,8 @@ if [ "${SESSION:-x11}" = wayland ]; then
   export WAYLAND_DISPLAY=wayland-e2e QT_QPA_PLATFORM=wayland
   unset DISPLAY
 else
-  # Xvfb picks a free display itself and writes its number once it accepts connections.
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-  server=$!
-  for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.05; done
-  DISPLAY=":$(head -n 1 "$work/display")"
-  export DISPLAY
+  start_xvfb "$work"
+  server=$xvfb
   unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 
   openbox >"$work/openbox.log" 2>&1 &
