@@ -2,8 +2,9 @@
 
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QPointer>
 #include <algorithm>
+
+#include "KeyState.h"
 
 namespace platform {
 namespace {
@@ -35,10 +36,15 @@ void LineEdit::AfterTextChange() {
 
 void LineEdit::keyPressEvent(QKeyEvent* event) {
   const int key = KeyOf(event);
-  // A press sent with a deferred release of the same key shows that release was an auto-repeat.
-  std::erase_if(deferredReleases_, [&](const Release& release) {
-    return release.key == key && release.timestamp == event->timestamp();
-  });
+  // A press of a key whose release is waiting settles it: at the release's instant it is the
+  // press of an auto-repeat, later it follows a real release.
+  for (const Release& release : std::exchange(deferredReleases_, {})) {
+    if (release.key != key) {
+      deferredReleases_.push_back(release);
+    } else if (release.timestamp != event->timestamp()) {
+      RaiseKeyUp(release.text);
+    }
+  }
   pressedKeys_.insert(key);
   inKeyPress_ = true;
   QLineEdit::keyPressEvent(event);
@@ -49,17 +55,21 @@ void LineEdit::keyReleaseEvent(QKeyEvent* event) {
   QLineEdit::keyReleaseEvent(event);
   if (event->isAutoRepeat() || !pressedKeys_.remove(KeyOf(event))) return;
   const std::string key = event->text().toStdString();
-  if (!deferReleases_) {
-    RaiseKeyUp(key);
+  if (deferReleases_ && detail::KeyIsDown(event->nativeScanCode())) {
+    deferredReleases_.push_back({KeyOf(event), event->timestamp(), key});
     return;
   }
-  deferredReleases_.push_back({KeyOf(event), event->timestamp(), key});
-  if (std::exchange(decisionQueued_, true)) return;
-  QMetaObject::invokeMethod(this, &LineEdit::DecideReleases, Qt::QueuedConnection);
+  RaiseKeyUp(key);
 }
 
 void LineEdit::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
+  // A press that would settle a waiting release now goes elsewhere: the release was the end of
+  // this field's typing.
+  if (!deferredReleases_.empty()) {
+    RaiseDeferredReleases();
+    return;
+  }
   if (pressedKeys_.isEmpty()) return;
   pressedKeys_.clear();
   if (keyEditSinceKeyUp_) RaiseKeyUp({});
@@ -70,13 +80,8 @@ void LineEdit::RaiseKeyUp(const std::string& key) {
   keyUp_(key);
 }
 
-void LineEdit::DecideReleases() {
-  // The server answers the round trip only after every event it sent before, and sync()
-  // delivers them: a repeat's press, if any, has now cancelled its release.
-  const QPointer<LineEdit> self(this);
-  QGuiApplication::sync();
-  if (self == nullptr) return;
-  decisionQueued_ = false;
+void LineEdit::RaiseDeferredReleases() {
+  pressedKeys_.clear();
   for (const Release& release : std::exchange(deferredReleases_, {})) RaiseKeyUp(release.text);
 }
 

@@ -14,10 +14,12 @@ namespace platform {
 // - a release counts only if the key was pressed in this field (after Tab, X delivers the
 //   release to the field that gains the focus);
 // - auto-repeat releases do not count. X sends an auto-repeat's release together with the
-//   press that follows it, both stamped with the same time. Qt marks the release as a repeat
-//   only if that press is already in its queue when the release is delivered, so under X an
-//   unmarked release is decided after a round trip to the server, once every event sent with
-//   it has arrived: a press of the same key with the same time stamp makes it a repeat;
+//   press that follows it, both stamped with the same time; Qt marks the release as a repeat
+//   only if that press has already reached it. So under X an unmarked release is settled by the
+//   server's own evidence: if the server no longer holds the key down, the release was real; if
+//   it does, the key was pressed again since, and the press that follows tells how: stamped
+//   with the release's time, it was a repeat, stamped later, a second press after a real
+//   release. No clock is involved, so a stalled process cannot mistake one for the other;
 // - a user edit made without a key press in the field gets a KeyUp with an empty key right
 //   after its text change, and so does a key edit whose release the field never saw.
 class LineEdit final : public QLineEdit {
@@ -42,7 +44,7 @@ class LineEdit final : public QLineEdit {
   };
 
   void RaiseKeyUp(const std::string& key);
-  void DecideReleases();
+  void RaiseDeferredReleases();
 
   KeyUpHandler keyUp_;
   QSet<int> pressedKeys_;
@@ -50,7 +52,6 @@ class LineEdit final : public QLineEdit {
   bool keyEditSinceKeyUp_ = false;
   bool otherEditPending_ = false;
   bool deferReleases_;
-  bool decisionQueued_ = false;
   std::vector<Release> deferredReleases_;
 };
 
