@@ -9,6 +9,8 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QLabel window(QStringLiteral("Voltage Drop Calculator"));
   window.setFixedSize(296, 247);
+  // Lay the line out now, before the window maps, as the calculator lays out its texts.
+  window.sizeHint();
   window.show();
   return application.exec();
 }
