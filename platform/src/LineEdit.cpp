@@ -34,6 +34,24 @@ void LineEdit::AfterTextChange() {
   RaiseKeyUp({});
 }
 
+bool LineEdit::event(QEvent* event) {
+  // Before every key press Qt asks the field whether it takes the key before any shortcut. A
+  // printable key with no modifier but Shift or the keypad's is always typed into an editable
+  // field, and no standard shortcut is such a key: answered at once, Qt skips matching it
+  // against every key binding first.
+  if (event->type() == QEvent::ShortcutOverride && !isReadOnly()) {
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    const Qt::KeyboardModifiers modifiers = key->modifiers();
+    if ((modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier ||
+         modifiers == Qt::KeypadModifier) &&
+        key->key() < Qt::Key_Escape) {
+      event->accept();
+      return true;
+    }
+  }
+  return QLineEdit::event(event);
+}
+
 void LineEdit::keyPressEvent(QKeyEvent* event) {
   const int key = KeyOf(event);
   // A press of a key whose release is waiting settles it: at the release's instant it is the

@@ -32,6 +32,7 @@ class LineEdit final : public QLineEdit {
   void AfterTextChange();
 
  protected:
+  bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
