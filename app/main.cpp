@@ -8,8 +8,8 @@ int main(int argc, char* argv[]) {
     platform::Runtime runtime(argc, argv,
                               {.desktopId = VD_APP_ID,
                                .version = VD_VERSION,
-                               .iconFiles = {":/icons/16.png", ":/icons/32.png", ":/icons/48.png",
-                                             ":/icons/64.png", ":/icons/128.png"}});
+                               .iconPixels = {":/icons/16.rgba", ":/icons/32.rgba",
+                                              ":/icons/48.rgba", ":/icons/64.rgba"}});
     Main();
     return runtime.ExitStatus();
   } catch (...) {

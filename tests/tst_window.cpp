@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QToolButton>
 #include <QtTest>
 
 #include "RecordingWindow.h"
@@ -323,6 +324,14 @@ class WindowTest : public QObject {
     QCOMPARE(describe(bar->actions()[1]->menu()),
              QStringList({"&Undo Ctrl+Z", "-", "Cu&t Ctrl+X", "&Copy Ctrl+C", "&Paste Ctrl+V",
                           "&Delete ", "-", "Select &All Ctrl+A"}));
+  }
+
+  // The menu bar's overflow button, hidden while the menus fit, gets its icon when drawn.
+  void theMenuOverflowButtonHasItsIcon() {
+    auto* overflow = MainWindowOf(*window)->menuBar()->findChild<QToolButton*>(
+        "qt_menubar_ext_button");
+    QVERIFY(overflow != nullptr);
+    QVERIFY(!overflow->icon().pixmap(QSize(16, 16)).isNull());
   }
 
   // The shared bar's items were built into the window once; later changes still show there.

@@ -1,12 +1,17 @@
 #include "platform/Application.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QIcon>
+#include <QImage>
 #include <QMessageBox>
+#include <QPixmap>
+#include <cmath>
 #include <cstdio>
 
 #include "Dispatch.h"
 #include "Display.h"
+#include "LazyIconStyle.h"
 #include "Scale.h"
 #include "platform/Exceptions.h"
 #include "platform/Window.h"
@@ -35,6 +40,21 @@ std::string Describe(std::exception_ptr error) {
   }
 }
 
+QIcon IconOf(const std::vector<std::string>& files) {
+  QIcon icon;
+  for (const std::string& name : files) {
+    QFile file(QString::fromStdString(name));
+    if (!file.open(QIODevice::ReadOnly)) continue;
+    const QByteArray pixels = file.readAll();
+    const int side = static_cast<int>(std::lround(std::sqrt(pixels.size() / 4)));
+    if (side * side * 4 != pixels.size()) continue;
+    const QImage image(reinterpret_cast<const uchar*>(pixels.constData()), side, side,
+                       QImage::Format_RGBA8888);
+    icon.addPixmap(QPixmap::fromImage(image));
+  }
+  return icon;
+}
+
 bool HasDesktop() {
   const QString platform = QGuiApplication::platformName();
   return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr &&
@@ -48,17 +68,14 @@ Runtime::Runtime(int& argc, char** argv, const DesktopIdentity& identity) {
     throw NoDisplayException(problem);
   }
   qt_ = std::make_unique<QApplication>(argc, argv);
+  QApplication::setStyle(new detail::LazyIconStyle);
   if (QGuiApplication::platformName() == QLatin1String("xcb")) detail::EndQuietlyOnLostDisplay();
   // The window's Close handler decides whether closing it ends the program.
   QApplication::setQuitOnLastWindowClosed(false);
   detail::UseDefaultPixelSize();
   QGuiApplication::setDesktopFileName(QString::fromStdString(identity.desktopId));
   QCoreApplication::setApplicationVersion(QString::fromStdString(identity.version));
-  if (!identity.iconFiles.empty()) {
-    QIcon icon;
-    for (const std::string& file : identity.iconFiles) icon.addFile(QString::fromStdString(file));
-    QApplication::setWindowIcon(icon);
-  }
+  if (!identity.iconPixels.empty()) QApplication::setWindowIcon(IconOf(identity.iconPixels));
 }
 
 Runtime::~Runtime() {

@@ -29,11 +29,12 @@ class Application {
 
 // How the desktop knows the running program: the desktop entry it belongs to (its file name
 // without ".desktop"; docks and task bars group and pin its windows by it), the version it
-// states, and its windows' icon, one image file (or Qt resource path) per size.
+// states, and its windows' icon: one file (or Qt resource path) per size, each a square of raw
+// RGBA pixels, 8 bits a channel, so that no image decoder need be looked for at start-up.
 struct DesktopIdentity {
   std::string desktopId;
   std::string version;
-  std::vector<std::string> iconFiles;
+  std::vector<std::string> iconPixels;
 };
 
 // The runtime: Qt's application object for the life of the process, with the application font
