@@ -7,6 +7,7 @@ too), dark, large-font, scale2 or wayland (in a SESSION=wayland session). Each d
 the window's texts, their contrast on screen and the window's size, and ends by taking the
 display away."""
 
+import collections
 import math
 import os
 import signal
@@ -143,9 +144,6 @@ class Calculator:
             return None
 
 
-CAPTIONS = ["Total cable length (m):", "Cable diameter (mm):", "Cable area (mm2):", "Current (A):"]
-
-
 def screenshot(name):
     path = os.path.join(SCREENSHOTS, f"{name}.png")
     if WAYLAND:
@@ -167,10 +165,11 @@ def pixels(path, x, y, width, height):
 
 
 def contrast(a, b):
+    """WCAG 2's contrast ratio of two (r, g, b) colours."""
     def luminance(colour):
-        linear = [c / 255 / 12.92 if c / 255 <= 0.04045 else ((c / 255 + 0.055) / 1.055) ** 2.4
-                  for colour_channel in [colour] for c in colour_channel]
-        return 0.2126 * linear[0] + 0.7152 * linear[1] + 0.0722 * linear[2]
+        r, g, b = (c / 12.92 if c <= 0.04045 else ((c + 0.055) / 1.055) ** 2.4
+                   for c in (channel / 255 for channel in colour))
+        return 0.2126 * r + 0.7152 * g + 0.0722 * b
     la, lb = luminance(a) + 0.05, luminance(b) + 0.05
     return max(la, lb) / min(la, lb)
 
@@ -178,11 +177,8 @@ def contrast(a, b):
 def ink_contrast(box_pixels):
     """The contrast of the text in a box: its most frequent colour is the background, the
     colour that differs most from it is the ink."""
-    counts = {}
-    for pixel in box_pixels:
-        counts[pixel] = counts.get(pixel, 0) + 1
-    background = max(counts, key=counts.get)
-    return max(contrast(pixel, background) for pixel in counts)
+    background = collections.Counter(box_pixels).most_common(1)[0][0]
+    return max(contrast(pixel, background) for pixel in set(box_pixels))
 
 
 def window_origin(path, frame):
