@@ -40,12 +40,12 @@ rows = [list(map(float, line.split())) for line in open(sys.argv[1])]
 # Per program: map ms, first paint ms, max RSS KiB.
 columns = {name: list(zip(*[row[3 * i:3 * i + 3] for row in rows])) for i, name in enumerate(names)}
 anchor = columns["one-line window"]
-print(f"| {sys.argv[2]} runs each, in turn | start to mapped | start to first paint | peak memory | first paint / one-line window | memory / one-line window |")
+print(f"| {sys.argv[2]} runs each, in turn (medians; ratios run by run) | start to mapped | start to first paint | peak memory | first paint / one-line window | memory / one-line window |")
 print("|---|---|---|---|---|---|")
 for name in names:
     mapped, painted, kib = columns[name]
     paint_ratio = median(a / b for a, b in zip(painted, anchor[1]))
-    memory_ratio = median(kib) / median(anchor[2])
+    memory_ratio = median(a / b for a, b in zip(kib, anchor[2]))
     print(f"| {name} | {median(mapped):.1f} ms | {median(painted):.1f} ms | {median(kib) / 1024:.1f} MiB | {paint_ratio:.3f} | {memory_ratio:.3f} |")
 runs_of = {}
 for line in """$keys""".strip().splitlines():
