@@ -249,18 +249,25 @@ class WindowTest : public QObject {
   // result still stands out in blue.
   void textsReadOnLightAndDarkThemes_data() {
     QTest::addColumn<bool>("dark");
-    QTest::newRow("light theme") << false;
-    QTest::newRow("dark theme") << true;
+    QTest::addColumn<bool>("whileOpen");
+    QTest::newRow("light theme") << false << false;
+    QTest::newRow("dark theme") << true << false;
+    QTest::newRow("dark theme chosen while the window is open") << true << true;
   }
 
   void textsReadOnLightAndDarkThemes() {
     QFETCH(bool, dark);
+    QFETCH(bool, whileOpen);
     const QPalette original = QApplication::palette();
     const auto restore = qScopeGuard([&] { QApplication::setPalette(original); });
-    if (dark) QApplication::setPalette(DarkPalette());
+    if (dark && !whileOpen) QApplication::setPalette(DarkPalette());
     window = &RecordingWindow::OpenNew();
     QMainWindow* main = MainWindowOf(*window);
     QVERIFY(QTest::qWaitForWindowActive(main));
+    if (whileOpen) {
+      QApplication::setPalette(DarkPalette());
+      QCoreApplication::processEvents();  // Qt passes the new palette on to its widgets
+    }
     const QImage shot = main->grab().toImage();
     for (const char* name : kControls) {
       QWidget* widget = WidgetNamed(*window, name);
@@ -328,8 +335,8 @@ class WindowTest : public QObject {
 
   // The menu bar's overflow button, hidden while the menus fit, gets its icon when drawn.
   void theMenuOverflowButtonHasItsIcon() {
-    auto* overflow = MainWindowOf(*window)->menuBar()->findChild<QToolButton*>(
-        "qt_menubar_ext_button");
+    auto* overflow =
+        MainWindowOf(*window)->menuBar()->findChild<QToolButton*>("qt_menubar_ext_button");
     QVERIFY(overflow != nullptr);
     QVERIFY(!overflow->icon().pixmap(QSize(16, 16)).isNull());
   }

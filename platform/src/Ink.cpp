@@ -1,5 +1,10 @@
 #include "Ink.h"
 
+#include <QApplication>
+#include <QEvent>
+#include <QPointer>
+#include <QVariant>
+#include <QWidget>
 #include <algorithm>
 #include <cmath>
 
@@ -14,6 +19,42 @@ double Luminance(const QColor& colour) {
   return 0.2126 * Linear(colour.redF()) + 0.7152 * Linear(colour.greenF()) +
          0.0722 * Linear(colour.blueF());
 }
+
+constexpr const char* kDesignInk = "platform.designInk";
+constexpr const char* kDesignBase = "platform.designBase";
+
+// Gives `widget` its design colours, made legible on the theme's: only the roles set here
+// override the theme's, so everything else follows the theme.
+void ApplyDesignColours(QWidget* widget) {
+  const QPalette theme = QGuiApplication::palette();
+  const QVariant base = widget->property(kDesignBase);
+  const QPalette::ColorRole inkRole = base.isValid() ? QPalette::Text : QPalette::WindowText;
+  QPalette colours;
+  QColor background = theme.color(QPalette::Window);
+  if (base.isValid()) {
+    background = FieldBase(base.value<QColor>(), theme);
+    colours.setColor(QPalette::Base, background);
+  }
+  colours.setColor(inkRole, LegibleInk(widget->property(kDesignInk).value<QColor>(), background,
+                                       theme.color(inkRole)));
+  widget->setPalette(colours);
+}
+
+// Gives every widget with design colours its colours again when the desktop's theme changes
+// while the program runs.
+class ThemeWatcher final : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched != qApp || event->type() != QEvent::ApplicationPaletteChange) return false;
+    for (QWidget* widget : QApplication::allWidgets()) {
+      if (widget->property(kDesignInk).isValid()) ApplyDesignColours(widget);
+    }
+    return false;
+  }
+};
 
 QColor Mix(const QColor& from, const QColor& to, double share) {
   const auto channel = [share](int a, int b) {
@@ -50,6 +91,17 @@ QColor LegibleInk(const QColor& ink, const QColor& background, const QColor& the
 
 QColor FieldBase(const QColor& base, const QPalette& palette) {
   return IsDark(palette) && base == QColor(Qt::white) ? palette.color(QPalette::Base) : base;
+}
+
+void UseDesignColours(QWidget* widget, const QColor& ink, std::optional<QColor> base) {
+  static QPointer<ThemeWatcher> watcher;
+  if (watcher == nullptr) {
+    watcher = new ThemeWatcher(qApp);
+    qApp->installEventFilter(watcher);
+  }
+  widget->setProperty(kDesignInk, ink);
+  if (base) widget->setProperty(kDesignBase, *base);
+  ApplyDesignColours(widget);
 }
 
 }  // namespace platform::detail

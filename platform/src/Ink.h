@@ -2,6 +2,9 @@
 
 #include <QColor>
 #include <QPalette>
+#include <optional>
+
+class QWidget;
 
 #include "platform/Design.h"
 
@@ -30,5 +33,9 @@ QColor LegibleInk(const QColor& ink, const QColor& background, const QColor& the
 
 // The background for a field the design paints `base`, on a theme with `palette`.
 QColor FieldBase(const QColor& base, const QPalette& palette);
+
+// Draws `widget`'s text in the design's `ink`, on the design's `base` for a field, made legible
+// for the theme now and again whenever the desktop's theme changes while the window is open.
+void UseDesignColours(QWidget* widget, const QColor& ink, std::optional<QColor> base);
 
 }  // namespace platform::detail

@@ -1,6 +1,5 @@
 #include "platform/Label.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 
 #include "Dispatch.h"
@@ -19,12 +18,7 @@ void Label::Apply(const LabelDesign& design) {
                                    : design.align == Align::Center ? Qt::AlignHCenter
                                                                    : Qt::AlignLeft;
   label->setAlignment(horizontal | Qt::AlignVCenter);
-  QPalette palette = label->palette();
-  palette.setColor(
-      QPalette::WindowText,
-      detail::LegibleInk(detail::ColorOf(design.textColor), palette.color(QPalette::Window),
-                         QGuiApplication::palette().color(QPalette::WindowText)));
-  label->setPalette(palette);
+  detail::UseDesignColours(label, detail::ColorOf(design.textColor), std::nullopt);
   label->setWordWrap(design.multiline);
   captions_ = design.captions;
 }

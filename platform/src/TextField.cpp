@@ -1,7 +1,5 @@
 #include "platform/TextField.h"
 
-#include <QGuiApplication>
-
 #include "Dispatch.h"
 #include "Ink.h"
 #include "LineEdit.h"
@@ -28,14 +26,8 @@ void TextField::Apply(const TextFieldDesign& design) {
   edit_->setMaxLength(design.limitText > 0 && design.limitText < kStandardMaxLength
                           ? design.limitText
                           : kStandardMaxLength);
-  // The design's colours, unless the theme is dark: then the theme's field colours.
-  QPalette palette = edit_->palette();
-  palette.setColor(QPalette::Base, detail::FieldBase(detail::ColorOf(design.backColor), palette));
-  palette.setColor(
-      QPalette::Text,
-      detail::LegibleInk(detail::ColorOf(design.textColor), palette.color(QPalette::Base),
-                         QGuiApplication::palette().color(QPalette::Text)));
-  edit_->setPalette(palette);
+  detail::UseDesignColours(edit_, detail::ColorOf(design.textColor),
+                           detail::ColorOf(design.backColor));
 }
 
 std::string TextField::Text() const {
