@@ -11,6 +11,7 @@
 
 #include "Dispatch.h"
 #include "Display.h"
+#include "Ink.h"
 #include "LazyIconStyle.h"
 #include "Scale.h"
 #include "platform/Exceptions.h"
@@ -55,6 +56,21 @@ QIcon IconOf(const std::vector<std::string>& files) {
   return icon;
 }
 
+// Follows the desktop while the program runs: its font (the default UI size stays) and its
+// theme (the design's colours stay legible).
+class DesktopChanges final : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched != qApp) return false;
+    if (event->type() == QEvent::ApplicationFontChange) detail::UseDefaultPixelSize();
+    if (event->type() == QEvent::ApplicationPaletteChange) detail::ReapplyDesignColours();
+    return false;
+  }
+};
+
 bool HasDesktop() {
   const QString platform = QGuiApplication::platformName();
   return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr &&
@@ -73,6 +89,7 @@ Runtime::Runtime(int& argc, char** argv, const DesktopIdentity& identity) {
   // The window's Close handler decides whether closing it ends the program.
   QApplication::setQuitOnLastWindowClosed(false);
   detail::UseDefaultPixelSize();
+  qApp->installEventFilter(new DesktopChanges(qApp));
   QGuiApplication::setDesktopFileName(QString::fromStdString(identity.desktopId));
   QCoreApplication::setApplicationVersion(QString::fromStdString(identity.version));
   if (!identity.iconPixels.empty()) QApplication::setWindowIcon(IconOf(identity.iconPixels));

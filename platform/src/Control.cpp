@@ -23,7 +23,7 @@ bool Control::TakesFocus() const { return (widget_->focusPolicy() & Qt::TabFocus
 void Control::Place(const Box& box, int tabIndex, const std::string& helpTag,
                     const TextStyle& style) {
   detail::RequireMainThread();
-  widget_->setGeometry(detail::ScaledBox(box.left, box.top, box.width, box.height));
+  widget_->setGeometry(detail::ScaledBox(box));
   tabIndex_ = tabIndex;
   widget_->setToolTip(detail::TooltipText(helpTag));
   QFont font = widget_->font();

@@ -1,8 +1,6 @@
 #include "Ink.h"
 
 #include <QApplication>
-#include <QEvent>
-#include <QPointer>
 #include <QVariant>
 #include <QWidget>
 #include <algorithm>
@@ -39,22 +37,6 @@ void ApplyDesignColours(QWidget* widget) {
                                        theme.color(inkRole)));
   widget->setPalette(colours);
 }
-
-// Gives every widget with design colours its colours again when the desktop's theme changes
-// while the program runs.
-class ThemeWatcher final : public QObject {
- public:
-  using QObject::QObject;
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched != qApp || event->type() != QEvent::ApplicationPaletteChange) return false;
-    for (QWidget* widget : QApplication::allWidgets()) {
-      if (widget->property(kDesignInk).isValid()) ApplyDesignColours(widget);
-    }
-    return false;
-  }
-};
 
 QColor Mix(const QColor& from, const QColor& to, double share) {
   const auto channel = [share](int a, int b) {
@@ -94,14 +76,15 @@ QColor FieldBase(const QColor& base, const QPalette& palette) {
 }
 
 void UseDesignColours(QWidget* widget, const QColor& ink, std::optional<QColor> base) {
-  static QPointer<ThemeWatcher> watcher;
-  if (watcher == nullptr) {
-    watcher = new ThemeWatcher(qApp);
-    qApp->installEventFilter(watcher);
-  }
   widget->setProperty(kDesignInk, ink);
   if (base) widget->setProperty(kDesignBase, *base);
   ApplyDesignColours(widget);
+}
+
+void ReapplyDesignColours() {
+  for (QWidget* widget : QApplication::allWidgets()) {
+    if (widget->property(kDesignInk).isValid()) ApplyDesignColours(widget);
+  }
 }
 
 }  // namespace platform::detail

@@ -35,7 +35,11 @@ QColor LegibleInk(const QColor& ink, const QColor& background, const QColor& the
 QColor FieldBase(const QColor& base, const QPalette& palette);
 
 // Draws `widget`'s text in the design's `ink`, on the design's `base` for a field, made legible
-// for the theme now and again whenever the desktop's theme changes while the window is open.
+// for the theme in force.
 void UseDesignColours(QWidget* widget, const QColor& ink, std::optional<QColor> base);
+
+// Makes every widget's design colours legible again on a theme that has changed; the runtime
+// calls it whenever the application palette changes.
+void ReapplyDesignColours();
 
 }  // namespace platform::detail

@@ -11,9 +11,11 @@ namespace platform::detail {
 
 bool KeyIsDown(std::uint32_t keycode) {
 #if defined(__linux__)
+  // Only xcb has a connection to ask: offscreen answers the X11 interface too, without one.
+  if (keycode > 255 || QGuiApplication::platformName() != QLatin1String("xcb")) return false;
   const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-  if (x11 == nullptr || keycode > 255) return false;
-  xcb_connection_t* connection = x11->connection();
+  xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
+  if (connection == nullptr) return false;
   xcb_query_keymap_reply_t* keymap =
       xcb_query_keymap_reply(connection, xcb_query_keymap(connection), nullptr);
   if (keymap == nullptr) return false;

@@ -1,6 +1,5 @@
 #include "LineEdit.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <algorithm>
 
@@ -16,9 +15,7 @@ int KeyOf(const QKeyEvent* event) {
 }  // namespace
 
 LineEdit::LineEdit(QWidget* parent, KeyUpHandler keyUp)
-    : QLineEdit(parent),
-      keyUp_(std::move(keyUp)),
-      deferReleases_(QGuiApplication::platformName() == QLatin1String("xcb")) {
+    : QLineEdit(parent), keyUp_(std::move(keyUp)) {
   // textEdited comes before textChanged for the same change.
   connect(this, &QLineEdit::textEdited, this, [this] {
     if (inKeyPress_) {
@@ -73,7 +70,7 @@ void LineEdit::keyReleaseEvent(QKeyEvent* event) {
   QLineEdit::keyReleaseEvent(event);
   if (event->isAutoRepeat() || !pressedKeys_.remove(KeyOf(event))) return;
   const std::string key = event->text().toStdString();
-  if (deferReleases_ && detail::KeyIsDown(event->nativeScanCode())) {
+  if (detail::KeyIsDown(event->nativeScanCode())) {
     deferredReleases_.push_back({KeyOf(event), event->timestamp(), key});
     return;
   }

@@ -52,7 +52,6 @@ class LineEdit final : public QLineEdit {
   bool inKeyPress_ = false;
   bool keyEditSinceKeyUp_ = false;
   bool otherEditPending_ = false;
-  bool deferReleases_;
   std::vector<Release> deferredReleases_;
 };
 

@@ -1,7 +1,6 @@
 #include "Scale.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QFont>
 #include <QRect>
 #include <QScreen>
@@ -28,19 +27,6 @@ void ApplyDefaultFont() {
   QApplication::setFont(font);
 }
 
-// Puts the default UI size back whenever the application font changes. The desktop's font
-// family stays; its size has already been taken into the design's scale.
-class DefaultFontKeeper final : public QObject {
- public:
-  using QObject::QObject;
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched == qApp && event->type() == QEvent::ApplicationFontChange) ApplyDefaultFont();
-    return false;
-  }
-};
-
 }  // namespace
 
 double DesignScale() {
@@ -51,9 +37,9 @@ double DesignScale() {
 
 int Scaled(int designLength) { return static_cast<int>(std::lround(designLength * DesignScale())); }
 
-QRect ScaledBox(int left, int top, int width, int height) {
-  return QRect(QPoint(Scaled(left), Scaled(top)),
-               QPoint(Scaled(left + width) - 1, Scaled(top + height) - 1));
+QRect ScaledBox(const Box& box) {
+  return QRect(QPoint(Scaled(box.left), Scaled(box.top)),
+               QPoint(Scaled(box.left + box.width) - 1, Scaled(box.top + box.height) - 1));
 }
 
 int PixelSize(float designSize) {
@@ -63,7 +49,6 @@ int PixelSize(float designSize) {
 
 void UseDefaultPixelSize() {
   DesignScale();  // read from the desktop's font before it is replaced
-  qApp->installEventFilter(new DefaultFontKeeper(qApp));
   ApplyDefaultFont();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Design.h"
+
 class QRect;
 
 namespace platform::detail {
@@ -22,13 +24,14 @@ double DesignScale();
 // A design length in device-independent pixels on this desktop.
 int Scaled(int designLength);
 // A design box on this desktop; its edges are scaled, so neighbouring boxes stay neighbours.
-QRect ScaledBox(int left, int top, int width, int height);
+QRect ScaledBox(const Box& box);
 // The pixel size of a design text size (0 is the default UI size) on this desktop.
 int PixelSize(float designSize);
 
 // Makes the default UI size the application's font, so that controls of the default size share
-// one font with the menus instead of each loading another, and keeps it so when a desktop
-// theme sets its own font later (qt6ct does, once the event loop runs).
+// one font with the menus instead of each loading another. The runtime calls it again whenever
+// the application font changes: a desktop theme may set its own later (qt6ct does, once the
+// event loop runs). The desktop's font family stays; its size is already in the design scale.
 void UseDefaultPixelSize();
 
 }  // namespace platform::detail
