@@ -25,11 +25,30 @@ const char* const kResistivityText[] = {"0.0175", "0.028", "0.023", "0.016", "0.
 
 // --- The rules of reading and writing numbers, as the user is told them. ---
 
-// C's own number rules, whatever locale the test runs under.
+// C's own number rules, whatever locale the test runs under. Qt sets the C library's locale
+// from the environment on Unix; Windows' C runtime starts in "C" and Qt leaves it there.
+#if defined(_WIN32)
+double StrtodC(const char* text) { return std::strtod(text, nullptr); }
+
+template <class... Args>
+void SnprintfC(char* buffer, std::size_t size, const char* format, Args... args) {
+  std::snprintf(buffer, size, format, args...);
+}
+#else
 locale_t CNumbers() {
   static const locale_t c = newlocale(LC_ALL_MASK, "C", nullptr);
   return c;
 }
+
+double StrtodC(const char* text) { return strtod_l(text, nullptr, CNumbers()); }
+
+template <class... Args>
+void SnprintfC(char* buffer, std::size_t size, const char* format, Args... args) {
+  const locale_t previous = uselocale(CNumbers());
+  std::snprintf(buffer, size, format, args...);
+  uselocale(previous);
+}
+#endif
 
 // Skips blanks, takes one sign, then the longest decimal number, whose decimal separator is
 // the '.' or ',' right after its integer digits; no number reads as 0.
@@ -72,7 +91,7 @@ double ReadNumber(const QString& text) {
       if (end < s.size() && (s[end] == '+' || s[end] == '-')) ++end;
       if (digits() != 0) number += s.substr(mark, end - mark);
     }
-    magnitude = strtod_l(number.c_str(), nullptr, CNumbers());
+    magnitude = StrtodC(number.c_str());
   }
   return negative ? -magnitude : magnitude;
 }
@@ -84,9 +103,7 @@ QString WriteRounded(double value, int decimals) {
   if (std::isinf(value)) return value < 0 ? "-\u221E" : "\u221E";
   const bool scientific = std::fabs(value) >= 1e15;
   char buffer[400];
-  const locale_t previous = uselocale(CNumbers());
-  std::snprintf(buffer, sizeof buffer, scientific ? "%.*e" : "%.*f", decimals, value);
-  uselocale(previous);
+  SnprintfC(buffer, sizeof buffer, scientific ? "%.*e" : "%.*f", decimals, value);
   QString text = QString::fromLatin1(buffer);
   const qsizetype e = scientific ? text.indexOf('e') : text.size();
   QString mantissa = text.left(e);
