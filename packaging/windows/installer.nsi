@@ -1,0 +1,105 @@
+; The Windows installer: per-machine (into Program Files) or per-user (into the user's
+; programs folder), a Start-menu shortcut, an entry in Apps & features, and an uninstaller that
+; removes exactly what was installed. makensis is given VERSION, STAGE (the folder holding the
+; files to install) and OUTFILE.
+Unicode true
+SetCompressor /SOLID lzma
+
+!define APP_NAME "Voltage Drop Calculator"
+!define PUBLISHER "Voltage Drop Calculator developers"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\org.voltagedrop.VoltageDrop"
+!define SETTINGS_KEY "Software\VoltageDrop"
+
+!define MULTIUSER_EXECUTIONLEVEL Highest
+!define MULTIUSER_MUI
+!define MULTIUSER_INSTALLMODE_COMMANDLINE
+!define MULTIUSER_USE_PROGRAMFILES64
+!define MULTIUSER_INSTALLMODE_INSTDIR "${APP_NAME}"
+!define MULTIUSER_INSTALLMODE_DEFAULT_REGISTRY_KEY "${SETTINGS_KEY}"
+!define MULTIUSER_INSTALLMODE_DEFAULT_REGISTRY_VALUENAME "InstallMode"
+!define MULTIUSER_INSTALLMODE_INSTDIR_REGISTRY_KEY "${SETTINGS_KEY}"
+!define MULTIUSER_INSTALLMODE_INSTDIR_REGISTRY_VALUENAME "InstallLocation"
+!include MultiUser.nsh
+!include MUI2.nsh
+!include x64.nsh
+
+Name "${APP_NAME}"
+OutFile "${OUTFILE}"
+BrandingText "${APP_NAME} ${VERSION}"
+VIProductVersion "${VERSION}.0"
+VIAddVersionKey "ProductName" "${APP_NAME}"
+VIAddVersionKey "ProductVersion" "${VERSION}"
+VIAddVersionKey "FileVersion" "${VERSION}"
+VIAddVersionKey "FileDescription" "${APP_NAME} ${VERSION} setup"
+VIAddVersionKey "CompanyName" "${PUBLISHER}"
+VIAddVersionKey "LegalCopyright" "MIT licence; Qt under the LGPL-3.0"
+
+!define MUI_ICON "${STAGE}\voltage-drop.ico"
+!define MUI_UNICON "${STAGE}\voltage-drop.ico"
+!define MUI_FINISHPAGE_RUN "$INSTDIR\voltage-drop.exe"
+
+!insertmacro MUI_PAGE_LICENSE "${STAGE}\LICENSE.txt"
+!insertmacro MULTIUSER_PAGE_INSTALLMODE
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "English"
+
+Function .onInit
+  ${IfNot} ${RunningX64}
+    MessageBox MB_ICONSTOP "${APP_NAME} needs 64-bit Windows." /SD IDOK
+    Abort
+  ${EndIf}
+  SetRegView 64
+  !insertmacro MULTIUSER_INIT
+FunctionEnd
+
+Function un.onInit
+  SetRegView 64
+  !insertmacro MULTIUSER_UNINIT
+FunctionEnd
+
+Section "Install"
+  SetOutPath "$INSTDIR"
+  File "${STAGE}\voltage-drop.exe"
+  File "${STAGE}\LICENSE.txt"
+  File "${STAGE}\THIRD-PARTY.txt"
+  File "${STAGE}\LGPL-3.txt"
+  File "${STAGE}\GPL-3.txt"
+  File "${STAGE}\README.txt"
+  WriteUninstaller "$INSTDIR\uninstall.exe"
+  CreateShortcut "$SMPROGRAMS\${APP_NAME}.lnk" "$INSTDIR\voltage-drop.exe" "" \
+    "$INSTDIR\voltage-drop.exe" 0
+
+  WriteRegStr SHCTX "${SETTINGS_KEY}" "InstallMode" "$MultiUser.InstallMode"
+  WriteRegStr SHCTX "${SETTINGS_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayName" "${APP_NAME}"
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\voltage-drop.exe,0"
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "UninstallString" \
+    '"$INSTDIR\uninstall.exe" /$MultiUser.InstallMode'
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "QuietUninstallString" \
+    '"$INSTDIR\uninstall.exe" /$MultiUser.InstallMode /S'
+  WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoModify" 1
+  WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoRepair" 1
+  WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "EstimatedSize" ${SIZE_KB}
+SectionEnd
+
+Section "Uninstall"
+  Delete "$SMPROGRAMS\${APP_NAME}.lnk"
+  Delete "$INSTDIR\voltage-drop.exe"
+  Delete "$INSTDIR\LICENSE.txt"
+  Delete "$INSTDIR\THIRD-PARTY.txt"
+  Delete "$INSTDIR\LGPL-3.txt"
+  Delete "$INSTDIR\GPL-3.txt"
+  Delete "$INSTDIR\README.txt"
+  Delete "$INSTDIR\uninstall.exe"
+  ; Only an empty folder goes: anything the user put there stays.
+  RMDir "$INSTDIR"
+  DeleteRegKey SHCTX "${UNINSTALL_KEY}"
+  DeleteRegKey SHCTX "${SETTINGS_KEY}"
+SectionEnd

@@ -1,0 +1,56 @@
+#!/bin/sh
+# The Windows program in a real window under Wine, with Qt's windows platform plugin: it opens
+# with its title and size, a "5" typed at the end of the length field gives the result the
+# Linux program gives, read off the screen, and Ctrl+Q ends it with status 0.
+# Usage: e2e.sh PROGRAM.exe SCREENSHOT_FOLDER
+set -eu
+. "$(dirname "$0")/lib.sh"
+exe="$1"
+shots="$2"
+mkdir -p "$shots"
+
+# The result line's box in the window's client area, below the menu bar (the window's design).
+result_x=20 result_y=207 result_width=256 result_height=20
+design_height=247
+
+# Reads the result line off a screenshot of the whole screen.
+read_result() {
+  eval "$(xwininfo -id "$window" | awk '/Absolute upper-left X/ { print "left=" $NF }
+    /Absolute upper-left Y/ { print "top=" $NF } /Width:/ { print "width=" $NF }
+    /Height:/ { print "height=" $NF }')"
+  menu_bar=$((height - design_height))
+  convert "$1" -crop "$((result_width + 8))x$((result_height + 8))+$((left + result_x - 4))+$((top + menu_bar + result_y - 4))" \
+    +repage -resize 400% -colorspace Gray "$1.result.png"
+  tesseract "$1.result.png" - --psm 7 2>/dev/null | head -n 1 | sed 's/[[:space:]]*$//'
+}
+
+start_program "$exe"
+wait_for_window
+title="$(xdotool getwindowname "$window")"
+eval "$(xwininfo -id "$window" | awk '/Width:/ { print "width=" $NF } /Height:/ { print "height=" $NF }')"
+echo "window \"$title\", $width x $height"
+[ "$width" -eq 296 ] || fail "window width $width, expected 296"
+# The design's 247 pixels below a menu bar of one line of text.
+[ "$height" -gt $((design_height + 10)) ] && [ "$height" -lt $((design_height + 50)) ] ||
+  fail "window height $height, expected 247 and a menu bar"
+
+xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+sleep 1
+import -window root "$shots/wine-before.png"
+before="$(read_result "$shots/wine-before.png")"
+echo "before: $before"
+[ "$before" = "Voltage drop = 1.795V" ] || fail "read \"$before\" before typing"
+
+# The popup has the focus; Tab reaches the length field, whose text it selects.
+xdotool key Tab End 5
+sleep 1
+import -window root "$shots/wine-after.png"
+after="$(read_result "$shots/wine-after.png")"
+echo "after typing 5 at the end of the length: $after"
+[ "$after" = "Voltage drop = 18.101V" ] || fail "read \"$after\" after typing"
+
+xdotool key ctrl+q
+wait_for_exit
+echo "Ctrl+Q: exit status $status"
+[ "$status" -eq 0 ] || fail "exit status $status after Ctrl+Q"
+echo "PASS: the Windows program under Wine"
