@@ -1,6 +1,8 @@
 #pragma once
 
 #include <numbers>
+#include <string>
+#include <string_view>
 
 #include "platform/Numbers.h"
 
@@ -14,6 +16,16 @@ inline double CrossSection(double diameter) {
 
 inline double Diameter(double crossSection) {
   return platform::Sqrt(crossSection / std::numbers::pi) * 2;
+}
+
+// What the cross-section field shows for the diameter field's text, and the other way round:
+// the shortest text that reads back to the computed value.
+inline std::string CrossSectionText(std::string_view diameter) {
+  return platform::Str(CrossSection(platform::Val(diameter)));
+}
+
+inline std::string DiameterText(std::string_view crossSection) {
+  return platform::Str(Diameter(platform::Val(crossSection)));
 }
 
 }  // namespace conductor

@@ -1,10 +1,7 @@
 #include "calc/Conductor.h"
-#include "platform/Numbers.h"
 #include "window/Window1.h"
 
-using platform::Str;
 using platform::TextField;
-using platform::Val;
 
 void Window1::current_TextChange(TextField&) { calculate(); }
 
@@ -17,12 +14,12 @@ void Window1::diameter_TextChange(TextField&) {}
 void Window1::areafld_TextChange(TextField&) {}
 
 void Window1::diameter_KeyUp(TextField&, const std::string&) {
-  areafld().SetText(Str(conductor::CrossSection(Val(diameter().Text()))));
+  areafld().SetText(conductor::CrossSectionText(diameter().Text()));
   calculate();
 }
 
 // calculate reads the diameter back from the text written here.
 void Window1::areafld_KeyUp(TextField& field, const std::string&) {
-  diameter().SetText(Str(conductor::Diameter(Val(field.Text()))));
+  diameter().SetText(conductor::DiameterText(field.Text()));
   calculate();
 }

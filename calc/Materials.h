@@ -1,0 +1,27 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+// The conductor materials the calculator knows, with their resistivities. Plain data: the
+// window's popup is filled from it, and the command line looks materials up in it.
+namespace calc {
+
+struct Material {
+  std::string_view name;
+  double resistivity;  // ohm · mm² / m at 20 °C
+};
+
+inline constexpr std::array<Material, 6> kMaterials{{
+    {"Copper", 0.0175},
+    {"Aluminium", 0.028},
+    {"Gold", 0.023},
+    {"Silver", 0.016},
+    {"Iron", 0.098},
+    {"Lead", 0.221},
+}};
+
+// The material of that name, in any letter case; nullptr when there is none.
+const Material* MaterialNamed(std::string_view name);
+
+}  // namespace calc

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The voltage-drop formula and the two lines the window shows, as plain functions: the window,
+// the command line and the tests share them. The groupings are part of the result: another
+// order of the same operations can change the last bit.
+namespace calc {
+
+// Vd = ρ · I · L / A: volts, for ohm · mm² / m, amperes, metres and square millimetres.
+// Nothing is validated: a zero cross-section gives an infinity or NaN.
+inline double VoltageDrop(double resistivity, double current, double length,
+                          double crossSection) {
+  return (resistivity * (current * length)) / crossSection;
+}
+
+// The drop for the fields' texts, read as the fields are read (platform::Val), with the
+// cross-section computed from the diameter.
+double VoltageDrop(double resistivity, std::string_view current, std::string_view length,
+                   std::string_view diameter);
+
+// "Voltage drop = 1.795V": the drop to three decimals.
+std::string ResultLine(double drop);
+
+// The formula with the material's resistivity written into it.
+std::string FormulaLine(double resistivity);
+
+}  // namespace calc
