@@ -1,9 +1,12 @@
 #include <exception>
+#include <optional>
 
+#include "app/CommandLine.h"
 #include "app/Startup.h"
 #include "platform/Application.h"
 
 int main(int argc, char* argv[]) {
+  if (const std::optional<int> status = RunCommandLine(argc, argv)) return *status;
   try {
     platform::Runtime runtime(argc, argv,
                               {.desktopId = VD_APP_ID,

@@ -15,6 +15,8 @@
 
 #include "RecordingWindow.h"
 #include "TestMain.h"
+#include "calc/Materials.h"
+#include "calc/VoltageDrop.h"
 #include "platform/Application.h"
 
 namespace {
@@ -320,6 +322,14 @@ class Run {
     const QString expected = "Voltage drop = " + WriteRounded(drop, 3) + "V";
     if (TextOf(window_->result()) != expected) {
       return "result \"" + TextOf(window_->result()) + "\", expected \"" + expected + "\"";
+    }
+    // The calculation core, as the command line uses it, agrees to the bit on the same texts.
+    const double coreDrop =
+        calc::VoltageDrop(calc::kMaterials[std::size_t(row)].resistivity,
+                          window_->current().Text(), window_->lenght().Text(),
+                          window_->diameter().Text());
+    if (!SameDouble(coreDrop, drop) || calc::ResultLine(coreDrop) != expected.toStdString()) {
+      return "the core computes " + QString::fromStdString(calc::ResultLine(coreDrop));
     }
     const QString areaText = TextOf(window_->areafld());
     const QString diameterText = TextOf(window_->diameter());

@@ -21,11 +21,9 @@ TextField::TextField(Window& window)
 void TextField::Apply(const TextFieldDesign& design) {
   Place(design.box, design.tabIndex, {}, {});
   SetText(design.text);
-  // No limit of the design's own is the toolkit's standard one, as in every text field: a
-  // paste of megabytes keeps its first 32,767 characters instead of freezing the window.
-  edit_->setMaxLength(design.limitText > 0 && design.limitText < kStandardMaxLength
-                          ? design.limitText
-                          : kStandardMaxLength);
+  // The toolkit's standard limit, as in every text field: a paste of megabytes keeps its
+  // first 32,767 characters instead of freezing the window.
+  edit_->setMaxLength(kStandardMaxLength);
   detail::UseDesignColours(edit_, detail::ColorOf(design.textColor),
                            detail::ColorOf(design.backColor));
 }

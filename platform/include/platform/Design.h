@@ -65,8 +65,6 @@ struct TextFieldDesign {
   std::string text;
   Color textColor = kBlack;
   Color backColor = kWhite;
-  // At most this many characters; 0 for the standard 32,767 of every text field.
-  int limitText = 0;
 };
 
 struct PopupMenuDesign {

@@ -15,7 +15,6 @@ class Event {
   using Handler = std::function<void(Args...)>;
 
   void Attach(Handler handler) { handlers_.push_back(std::move(handler)); }
-  bool IsAttached() const { return !handlers_.empty(); }
   void DetachAll() { handlers_.clear(); }
 
   void Raise(Args... args) const {

@@ -16,8 +16,8 @@ class LineEdit;
 // is not a release). A change the user makes without a key release in the field (the mouse,
 // the Edit menu, drag and drop, an input method) raises KeyUp once, with an empty key, after
 // its TextChange, so that KeyUp follows every user edit. Text written with SetText raises
-// TextChange only. A field holds at most its design's limitText characters, or the toolkit's
-// standard 32,767 where the design sets none; SetText and a paste keep the text's start.
+// TextChange only. A field holds at most the toolkit's standard 32,767 characters; SetText
+// and a paste keep the text's start.
 class TextField final : public Control {
  public:
   static constexpr int kStandardMaxLength = 32767;

@@ -1,0 +1,138 @@
+#include "platform/CommandLine.h"
+
+#include <QCommandLineParser>
+#include <QStringList>
+#include <cstdio>
+
+#if defined(_WIN32)
+#include <windows.h>
+#endif
+
+namespace platform {
+namespace {
+
+// Qt's own options, which QGuiApplication, QApplication and the platform plugins read when
+// the runtime starts: those that take a value, and those that do not.
+constexpr const char* kQtOptionsWithValue[] = {
+    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+    "qwindowicon", "qwindowtitle", "session", "display", "geometry", "style", "stylesheet",
+    "name", "title", "visual", "qmljsdebugger", "dialogs", "fontengine"};
+constexpr const char* kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync",
+                                    "testability"};
+
+QStringList Names(const std::vector<std::string>& names) {
+  QStringList list;
+  for (const std::string& name : names) list << QString::fromStdString(name);
+  return list;
+}
+
+// The argument as typed that gave Qt's unknown option `name`.
+QString Typed(const QStringList& arguments, const QString& name) {
+  for (const QString& argument : arguments.mid(1)) {
+    QString bare = argument;
+    while (bare.startsWith('-')) bare.remove(0, 1);
+    if (bare.section('=', 0, 0) == name) return argument;
+  }
+  return name;
+}
+
+}  // namespace
+
+struct CommandLine::Parser {
+  QCommandLineParser qt;
+};
+
+CommandLine::CommandLine(int argc, char** argv, const std::vector<CommandLineOption>& options)
+    : parser_(std::make_unique<Parser>()) {
+  QCommandLineParser& qt = parser_->qt;
+  // Qt's options are written with one dash ("-platform xcb"), so every name is a long one.
+  qt.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  for (const CommandLineOption& option : options) {
+    qt.addOption(QCommandLineOption(Names(option.names),
+                                    QString::fromStdString(option.description),
+                                    QString::fromStdString(option.valueName)));
+  }
+  for (const char* name : kQtOptionsWithValue) {
+    QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+    option.setFlags(QCommandLineOption::HiddenFromHelp);
+    qt.addOption(option);
+  }
+  for (const char* name : kQtFlags) {
+    QCommandLineOption option(QString::fromLatin1(name));
+    option.setFlags(QCommandLineOption::HiddenFromHelp);
+    qt.addOption(option);
+  }
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  if (!qt.parse(arguments)) {
+    const QStringList unknown = qt.unknownOptionNames();
+    if (!unknown.isEmpty()) {
+      error_ = "unknown option '" + Typed(arguments, unknown.first()).toStdString() + "'";
+    } else {
+      // Qt's own wording ("Missing value after '--current'."), as a clause of the program's.
+      QString text = qt.errorText();
+      if (text.endsWith('.')) text.chop(1);
+      error_ = (text.left(1).toLower() + text.mid(1)).toStdString();
+    }
+  } else if (!qt.positionalArguments().isEmpty()) {
+    error_ = "unexpected argument '" + qt.positionalArguments().first().toStdString() + "'";
+  }
+}
+
+CommandLine::~CommandLine() = default;
+
+bool CommandLine::IsSet(std::string_view name) const {
+  return parser_->qt.isSet(QString::fromUtf8(name.data(), qsizetype(name.size())));
+}
+
+std::string CommandLine::Value(std::string_view name) const {
+  return parser_->qt.value(QString::fromUtf8(name.data(), qsizetype(name.size()))).toStdString();
+}
+
+std::string CommandLine::Help(std::string_view program, std::string_view description) const {
+  QCommandLineParser& qt = parser_->qt;
+  qt.setApplicationDescription(QString::fromUtf8(description.data(), qsizetype(description.size())));
+  // With no application object Qt cannot know the program's name.
+  QString text = qt.helpText();
+  text.replace(QStringLiteral("<executable_name>"),
+               QString::fromUtf8(program.data(), qsizetype(program.size())));
+  // A blank line between the usage line and the description.
+  text.insert(text.indexOf('\n'), '\n');
+  return text.toStdString();
+}
+
+#if defined(_WIN32)
+namespace {
+
+// As QCommandLineParser decides: a message box unless there is a console or the output goes
+// to handles the starting program gave.
+bool UseMessageBox() {
+  if (GetConsoleWindow() != nullptr) return false;
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  GetStartupInfoW(&startup);
+  return (startup.dwFlags & STARTF_USESTDHANDLES) == 0;
+}
+
+}  // namespace
+#endif
+
+void ShowMessage([[maybe_unused]] std::string_view title, const std::string& text,
+                 MessageKind kind) {
+#if defined(_WIN32)
+  if (UseMessageBox()) {
+    const QString message = QString::fromStdString(text).trimmed();
+    const UINT icon = kind == MessageKind::Output ? MB_ICONINFORMATION : MB_ICONERROR;
+    const QString caption = QString::fromUtf8(title.data(), qsizetype(title.size()));
+    MessageBoxW(nullptr, reinterpret_cast<const wchar_t*>(message.utf16()),
+                reinterpret_cast<const wchar_t*>(caption.utf16()),
+                MB_OK | MB_TOPMOST | MB_SETFOREGROUND | icon);
+    return;
+  }
+#endif
+  std::FILE* stream = kind == MessageKind::Output ? stdout : stderr;
+  std::fputs(text.c_str(), stream);
+  std::fflush(stream);
+}
+
+}  // namespace platform

@@ -1,0 +1,147 @@
+// The built program's command line, with no display in its environment: the arguments against
+// the exit status and what reaches standard output and standard error; and a printed result
+// against the window's for the same inputs.
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QtTest>
+
+#include "RecordingWindow.h"
+#include "TestMain.h"
+#include "calc/Materials.h"
+
+namespace {
+
+struct Outcome {
+  int status = -1;
+  QString out;
+  QString err;
+};
+
+Outcome RunProgram(const QStringList& arguments) {
+  QProcess process;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+    environment.remove(name);
+  }
+  process.setProcessEnvironment(environment);
+  process.start(QStringLiteral(VD_PROGRAM), arguments);
+  if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) return {};
+  return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+          QString::fromUtf8(process.readAllStandardError())};
+}
+
+const QString kTryHelp = "\nTry 'voltage-drop --help' for more information\\.\n$";
+
+}  // namespace
+
+class CommandLineTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void options_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out");  // patterns
+    QTest::addColumn<QString>("err");
+    const QString help = "^Usage: voltage-drop \\[options\\]\n\nComputes the voltage drop"
+                         "[^\n]*\n(.|\n)*-platform(.|\n)*--material <name>(.|\n)*--area <mm2>";
+    const QString version = "^voltage-drop " + QRegularExpression::escape(VD_VERSION) + "\n$";
+    QTest::newRow("--help") << QStringList{"--help"} << 0 << help << "^$";
+    QTest::newRow("-h") << QStringList{"-h"} << 0 << help << "^$";
+    QTest::newRow("--version") << QStringList{"--version"} << 0 << version << "^$";
+    QTest::newRow("-v, after Qt's own options")
+        << QStringList{"-platform", "offscreen", "-reverse", "-style=fusion", "-v"} << 0
+        << version << "^$";
+    QTest::newRow("an unknown option")
+        << QStringList{"--bogus-option"} << 2 << "^$"
+        << "^voltage-drop: unknown option '--bogus-option'" + kTryHelp;
+    QTest::newRow("a stray argument")
+        << QStringList{"/etc/hostname"} << 2 << "^$"
+        << "^voltage-drop: unexpected argument '/etc/hostname'" + kTryHelp;
+    QTest::newRow("an option without its value")
+        << QStringList{"--material", "copper", "--current"} << 2 << "^$"
+        << "^voltage-drop: missing value after '--current'" + kTryHelp;
+    QTest::newRow("the window's first inputs")
+        << QStringList{"--material", "copper", "--current", "0.350", "--length", "60",
+                       "--diameter", "0.51054"}
+        << 0 << "^Voltage drop = 1\\.795V\n$" << "^$";
+    QTest::newRow("from the cross-section, any letter case")
+        << QStringList{"--material", "COPPER", "--current", "0.350", "--length", "60",
+                       "--area", "0.20471"}
+        << 0 << "^Voltage drop = 1\\.795V\n$" << "^$";
+    QTest::newRow("decimal commas")
+        << QStringList{"--material", "Aluminium", "--current", "2,5", "--length", "60",
+                       "--diameter", "1,5"}
+        << 0 << "^Voltage drop = 2\\.377V\n$" << "^$";
+    QTest::newRow("a missing input")
+        << QStringList{"--material", "copper", "--current", "1", "--diameter", "1"} << 2
+        << "^$" << "^voltage-drop: missing --length" + kTryHelp;
+    QTest::newRow("neither diameter nor area")
+        << QStringList{"--material", "copper", "--current", "1", "--length", "1"} << 2 << "^$"
+        << "^voltage-drop: missing --diameter or --area" + kTryHelp;
+    QTest::newRow("both diameter and area")
+        << QStringList{"--material", "copper", "--current", "1", "--length", "1",
+                       "--diameter", "1", "--area", "1"}
+        << 2 << "^$" << "^voltage-drop: give --diameter or --area, not both" + kTryHelp;
+    QTest::newRow("an unknown material")
+        << QStringList{"--material", "kupfer", "--current", "1", "--length", "1",
+                       "--diameter", "1"}
+        << 2 << "^$" << "^voltage-drop: unknown material 'kupfer' \\(copper, [^\n]*\\)" + kTryHelp;
+  }
+
+  void options() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    const Outcome outcome = RunProgram(arguments);
+    QCOMPARE(outcome.status, status);
+    QVERIFY2(QRegularExpression(out).match(outcome.out).hasMatch(), qPrintable(outcome.out));
+    QVERIFY2(QRegularExpression(err).match(outcome.err).hasMatch(), qPrintable(outcome.err));
+  }
+
+  void sameAsTheWindow_data() {
+    QTest::addColumn<int>("material");
+    QTest::addColumn<QString>("current");
+    QTest::addColumn<QString>("length");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("copper, AWG 24") << 0 << "0.350" << "60" << "diameter" << "0.51054";
+    QTest::newRow("lead from a cross-section with a decimal comma")
+        << 5 << "1,5" << "100" << "areafld" << "0,823";
+    QTest::newRow("silver, the longest result") << 3 << "-1" << "1" << "diameter" << "4.5e-8";
+    QTest::newRow("iron, no cross-section") << 4 << "2" << "3" << "areafld" << "0";
+  }
+
+  void sameAsTheWindow() {
+    QFETCH(int, material);
+    QFETCH(QString, current);
+    QFETCH(QString, length);
+    QFETCH(QString, field);
+    QFETCH(QString, value);
+    RecordingWindow& window = RecordingWindow::OpenNew();
+    QVERIFY(QTest::qWaitForWindowActive(platform::WidgetOf(window)));
+    window.PopupMenu1().SetListIndex(material);
+    const QByteArray fieldName = field.toLatin1();
+    for (const auto& [name, text] : {std::pair{"current", current}, std::pair{"lenght", length},
+                                     std::pair{fieldName.constData(), value}}) {
+      QLineEdit* edit = FieldNamed(window, name);
+      edit->setFocus();
+      QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+      QTest::keyClicks(edit, text);
+    }
+    const QString shown = TextOf(window.result());
+    platform::DestroyAllWindows();
+
+    const std::string_view name = calc::kMaterials[std::size_t(material)].name;
+    const Outcome outcome = RunProgram(
+        {"--material", QString::fromUtf8(name.data(), qsizetype(name.size())), "--current",
+         current, "--length", length, field == "areafld" ? "--area" : "--diameter", value});
+    QCOMPARE(outcome.status, 0);
+    QCOMPARE(outcome.out, shown + "\n");
+  }
+};
+
+PLATFORM_TEST_MAIN(CommandLineTest)
+#include "tst_cli.moc"
