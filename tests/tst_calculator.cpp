@@ -254,29 +254,24 @@ class CalculatorTest : public QObject {
   // Edits made with the mouse or the Edit menu must not leave a stale cross-section or result.
   void editMenuCommandsKeepAreaAndResultInStep_data() {
     QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("clipboard");
     QTest::addColumn<QString>("diameter");
     QTest::addColumn<QString>("area");
     QTest::addColumn<QString>("drop");
-    QTest::newRow("paste") << "EditPaste"
-                           << "1"
-                           << "0.7853981633974483"
-                           << "0.468";
-    QTest::newRow("delete") << "EditClear"
-                            << ""
-                            << "0"
-                            << "\u221E";
-    QTest::newRow("cut") << "EditCut"
-                         << ""
-                         << "0"
-                         << "\u221E";
+    QTest::newRow("paste") << "EditPaste" << "1" << "1" << "0.7853981633974483" << "0.468";
+    QTest::newRow("an empty paste leaves the selection")
+        << "EditPaste" << "" << "0.51054" << "0.20471" << "1.795";
+    QTest::newRow("delete") << "EditClear" << "1" << "" << "0" << "\u221E";
+    QTest::newRow("cut") << "EditCut" << "1" << "" << "0" << "\u221E";
   }
 
   void editMenuCommandsKeepAreaAndResultInStep() {
     QFETCH(QString, command);
+    QFETCH(QString, clipboard);
     QFETCH(QString, diameter);
     QFETCH(QString, area);
     QFETCH(QString, drop);
-    QGuiApplication::clipboard()->setText("1");
+    QGuiApplication::clipboard()->setText(clipboard);
     QLineEdit* field = FieldNamed(*window, "diameter");
     field->setFocus();
     field->selectAll();

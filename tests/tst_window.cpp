@@ -394,15 +394,16 @@ class WindowTest : public QObject {
     QTest::addColumn<QString>("clipboard");
     QTest::addColumn<QStringList>("enabled");
     QTest::newRow("popup focused") << "PopupMenu1" << false << false << "x" << QStringList();
+    // Paste never asks the clipboard, whose owner may not answer: it is offered in every field.
     QTest::newRow("field, no selection, empty clipboard")
-        << "diameter" << false << false << "" << QStringList{"Select &All"};
+        << "diameter" << false << false << "" << QStringList({"&Paste", "Select &All"});
     QTest::newRow("field, no selection, text on the clipboard")
         << "diameter" << false << false << "x" << QStringList({"&Paste", "Select &All"});
     QTest::newRow("field with a selection")
         << "diameter" << true << false << ""
-        << QStringList({"Cu&t", "&Copy", "&Delete", "Select &All"});
+        << QStringList({"Cu&t", "&Copy", "&Paste", "&Delete", "Select &All"});
     QTest::newRow("field after typing")
-        << "current" << false << true << "" << QStringList({"&Undo", "Select &All"});
+        << "current" << false << true << "" << QStringList({"&Undo", "&Paste", "Select &All"});
   }
 
   void editCommandsAreEnabledOnlyWhereTheyApply() {

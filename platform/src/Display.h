@@ -5,8 +5,9 @@
 namespace platform::detail {
 
 // Why Qt could not show a window, or empty if it can. Qt itself aborts with a core dump when
-// it finds no display, so the runtime asks first. An explicit platform choice (-platform or
-// QT_QPA_PLATFORM) is left to Qt.
+// it finds no display, so the runtime asks first: for each platform Qt would try (-platform,
+// QT_QPA_PLATFORM or the session's type), whether its plugin is installed and its display
+// server answers.
 std::string DisplayProblem(int argc, char** argv);
 
 // Ends the program with status 1 and one line when the X server goes away. Qt's xcb side does

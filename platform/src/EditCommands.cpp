@@ -43,7 +43,10 @@ bool CanRun(EditCommand command) {
     case EditCommand::Copy:
       return textShown && field->hasSelectedText();
     case EditCommand::Paste:
-      return editable && !QGuiApplication::clipboard()->text().isEmpty();
+      // Asking the clipboard's owner would wait on another program, as long as it likes, every
+      // time the menu opens: Paste is offered in every editable field, and an empty paste
+      // does nothing.
+      return editable;
     case EditCommand::Clear:
       return editable && field->hasSelectedText();
     case EditCommand::SelectAll:
@@ -67,7 +70,8 @@ void Run(EditCommand command) {
         field->copy();
         break;
       case EditCommand::Paste:
-        field->paste();
+        // Only a clipboard that answered with text is read a second time, by the paste itself.
+        if (!QGuiApplication::clipboard()->text().isEmpty()) field->paste();
         break;
       case EditCommand::Clear:
         field->del();

@@ -1,6 +1,7 @@
-// The built program's command line, with no display in its environment: the arguments against
-// the exit status and what reaches standard output and standard error; and a printed result
-// against the window's for the same inputs.
+// The built program started from outside, with no display in its environment: its command
+// line (the arguments against the exit status and what reaches standard output and standard
+// error, and a printed result against the window's for the same inputs), and every way of
+// finding no display, which ends in one line and status 1.
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -10,6 +11,14 @@
 #include "TestMain.h"
 #include "calc/Materials.h"
 
+#if !defined(_WIN32)
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cstring>
+#endif
+
 namespace {
 
 struct Outcome {
@@ -18,11 +27,16 @@ struct Outcome {
   QString err;
 };
 
-Outcome RunProgram(const QStringList& arguments) {
+// Runs the program in this environment without any display, with `settings` ("NAME=value").
+Outcome RunProgram(const QStringList& arguments, const QStringList& settings = {}) {
   QProcess process;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "WAYLAND_SOCKET", "QT_QPA_PLATFORM",
+                           "XDG_SESSION_TYPE", "XDG_CURRENT_DESKTOP", "XDG_SESSION_DESKTOP"}) {
     environment.remove(name);
+  }
+  for (const QString& setting : settings) {
+    environment.insert(setting.section('=', 0, 0), setting.section('=', 1));
   }
   process.setProcessEnvironment(environment);
   process.start(QStringLiteral(VD_PROGRAM), arguments);
@@ -35,7 +49,7 @@ const QString kTryHelp = "\nTry 'voltage-drop --help' for more information\\.\n$
 
 }  // namespace
 
-class CommandLineTest : public QObject {
+class ProgramTest : public QObject {
   Q_OBJECT
 
  private slots:
@@ -101,6 +115,61 @@ class CommandLineTest : public QObject {
     QVERIFY2(QRegularExpression(err).match(outcome.err).hasMatch(), qPrintable(outcome.err));
   }
 
+  void noDisplay_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("settings");
+    QTest::addColumn<QString>("reason");  // a pattern
+    // Where qt6-wayland is not installed, that is the reason for Wayland.
+    const auto wayland = [](const QString& name) {
+      return "(cannot connect to the Wayland display \"" + name +
+             "\"|Qt's Wayland support \\(the qt6-wayland package\\) is not installed)";
+    };
+    QTest::newRow("no display at all") << QStringList{} << QStringList{} << "DISPLAY is not set";
+    QTest::newRow("an X display that does not answer")
+        << QStringList{} << QStringList{"DISPLAY=:987"} << "cannot open the display \":987\"";
+    QTest::newRow("X11 chosen, its display does not answer")
+        << QStringList{} << QStringList{"QT_QPA_PLATFORM=xcb", "DISPLAY=:99"}
+        << "cannot open the display \":99\"";
+    QTest::newRow("X11 chosen on the command line")
+        << QStringList{"-platform", "xcb"} << QStringList{"DISPLAY=:98"}
+        << "cannot open the display \":98\"";
+    QTest::newRow("a Wayland session without its socket")
+        << QStringList{} << QStringList{"XDG_SESSION_TYPE=wayland", "WAYLAND_DISPLAY=wayland-9"}
+        << "wayland: " + wayland("wayland-9") + "; xcb: DISPLAY is not set";
+    QTest::newRow("the stale socket of a compositor gone")
+        << QStringList{} << QStringList{"QT_QPA_PLATFORM=wayland", "WAYLAND_DISPLAY=stale"}
+        << wayland("stale");
+    QTest::newRow("Wayland chosen, no compositor")
+        << QStringList{} << QStringList{"QT_QPA_PLATFORM=wayland"} << wayland("wayland-0");
+    QTest::newRow("a platform plugin that is not installed")
+        << QStringList{} << QStringList{"QT_QPA_PLATFORM=nosuchplatform"}
+        << "Qt has no platform plugin \"nosuchplatform\"";
+  }
+
+  void noDisplay() {
+#if defined(_WIN32)
+    QSKIP("Windows always has its one display");
+#else
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, settings);
+    QFETCH(QString, reason);
+    QTemporaryDir runtime;
+    QVERIFY(runtime.isValid());
+    // A socket that was bound and never listened on refuses, as a killed compositor's does.
+    const int stale = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strcpy(address.sun_path, qPrintable(runtime.path() + "/stale"));
+    QCOMPARE(::bind(stale, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    const Outcome outcome = RunProgram(arguments, settings << "XDG_RUNTIME_DIR=" + runtime.path());
+    ::close(stale);
+    QCOMPARE(outcome.status, 1);
+    const QString line =
+        "^Unhandled NoDisplayException: no display to open the window on: " + reason + "\n$";
+    QVERIFY2(QRegularExpression(line).match(outcome.err).hasMatch(), qPrintable(outcome.err));
+#endif
+  }
+
   void sameAsTheWindow_data() {
     QTest::addColumn<int>("material");
     QTest::addColumn<QString>("current");
@@ -143,5 +212,5 @@ class CommandLineTest : public QObject {
   }
 };
 
-PLATFORM_TEST_MAIN(CommandLineTest)
-#include "tst_cli.moc"
+PLATFORM_TEST_MAIN(ProgramTest)
+#include "tst_program.moc"
