@@ -8,8 +8,13 @@
 namespace platform {
 namespace {
 
+// The physical key, where the window system names it: a character that xdotool or an
+// on-screen keyboard types through a keycode remapped for one press decodes to one key on the
+// press and to another on the release, once the mapping is restored. Keys sent without a
+// keycode (offscreen, QTest) are told apart by what they mean.
 int KeyOf(const QKeyEvent* event) {
-  return event->key() != 0 ? event->key() : static_cast<int>(event->nativeScanCode()) | (1 << 30);
+  return event->nativeScanCode() != 0 ? static_cast<int>(event->nativeScanCode()) | (1 << 30)
+                                      : event->key();
 }
 
 }  // namespace
