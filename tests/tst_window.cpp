@@ -61,6 +61,15 @@ QPalette DarkPalette() {
   return palette;
 }
 
+// A dark theme tinted green, where a colour's green counts for more than its red.
+QPalette GreenTintedDarkPalette() {
+  QPalette palette(QColor(0x30, 0x50, 0x30));
+  palette.setColor(QPalette::WindowText, QColor(0xEE, 0xEE, 0xEC));
+  palette.setColor(QPalette::Text, QColor(0xEE, 0xEE, 0xEC));
+  palette.setColor(QPalette::Base, QColor(0x20, 0x38, 0x20));
+  return palette;
+}
+
 QMainWindow* MainWindowOf(const Window1& window) {
   return static_cast<QMainWindow*>(platform::WidgetOf(window));
 }
@@ -244,30 +253,46 @@ class WindowTest : public QObject {
     QCOMPARE(visited, QStringList({"lenght", "diameter", "areafld", "current", "PopupMenu1"}));
   }
 
-  // Texts drawn a third larger than their boxes would be cut off; every text must fit.
   // The design's colours on a light theme; on a dark one, every text still reads and the
-  // result still stands out in blue.
+  // result still stands out in blue, whatever order the theme's changes come in. A theme such
+  // as qt6ct's sets its palette on every widget after the application's ("on every widget").
   void textsReadOnLightAndDarkThemes_data() {
-    QTest::addColumn<bool>("dark");
-    QTest::addColumn<bool>("whileOpen");
-    QTest::newRow("light theme") << false << false;
-    QTest::newRow("dark theme") << true << false;
-    QTest::newRow("dark theme chosen while the window is open") << true << true;
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QStringList>("changes");
+    QTest::newRow("light theme") << "light" << QStringList{};
+    QTest::newRow("dark theme") << "dark" << QStringList{};
+    // Red and green weigh differently in a colour's luminance: the ink must be measured right.
+    QTest::newRow("green-tinted dark theme") << "green" << QStringList{};
+    QTest::newRow("dark theme chosen while the window is open") << "light" << QStringList{"dark"};
+    QTest::newRow("a theme that paints every widget: light, dark, light")
+        << "light" << QStringList{"dark on every widget", "light on every widget"};
+    QTest::newRow("a theme that paints every widget: dark, light, dark")
+        << "dark" << QStringList{"light on every widget", "dark on every widget"};
   }
 
   void textsReadOnLightAndDarkThemes() {
-    QFETCH(bool, dark);
-    QFETCH(bool, whileOpen);
+    QFETCH(QString, start);
+    QFETCH(QStringList, changes);
     const QPalette original = QApplication::palette();
     const auto restore = qScopeGuard([&] { QApplication::setPalette(original); });
-    if (dark && !whileOpen) QApplication::setPalette(DarkPalette());
+    const auto paletteOf = [&](const QString& theme) {
+      return theme.startsWith("dark")    ? DarkPalette()
+             : theme.startsWith("green") ? GreenTintedDarkPalette()
+                                         : original;
+    };
+    QApplication::setPalette(paletteOf(start));
     window = &RecordingWindow::OpenNew();
     QMainWindow* main = MainWindowOf(*window);
     QVERIFY(QTest::qWaitForWindowActive(main));
-    if (whileOpen) {
-      QApplication::setPalette(DarkPalette());
+    for (const QString& change : changes) {
+      QApplication::setPalette(paletteOf(change));
       QCoreApplication::processEvents();  // Qt passes the new palette on to its widgets
+      if (change.endsWith("on every widget")) {
+        for (QWidget* widget : QApplication::allWidgets()) widget->setPalette(paletteOf(change));
+        QCoreApplication::processEvents();
+      }
     }
+    const QString theme = changes.isEmpty() ? start : changes.last();
     const QImage shot = main->grab().toImage();
     for (const char* name : kControls) {
       QWidget* widget = WidgetNamed(*window, name);
@@ -277,9 +302,9 @@ class WindowTest : public QObject {
     }
     const QColor result = WidgetNamed(*window, "result")->palette().color(QPalette::WindowText);
     QCOMPARE(result.hsvHue(), 240);
-    if (!dark) QCOMPARE(result, QColor(0, 0, 255));
+    if (theme.startsWith("light")) QCOMPARE(result, QColor(0, 0, 255));
     QCOMPARE(FieldNamed(*window, "current")->palette().color(QPalette::Base),
-             dark ? DarkPalette().color(QPalette::Base) : QColor(Qt::white));
+             theme.startsWith("light") ? QColor(Qt::white) : paletteOf(theme).color(QPalette::Base));
   }
 
   // Run again with a 16 pt desktop font and on a doubled screen scale: the window grows by the

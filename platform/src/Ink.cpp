@@ -21,6 +21,8 @@ double Luminance(const QColor& colour) {
 constexpr const char* kDesignInk = "platform.designInk";
 constexpr const char* kDesignBase = "platform.designBase";
 
+bool applying = false;
+
 // Gives `widget` its design colours, made legible on the theme's: only the roles set here
 // override the theme's, so everything else follows the theme.
 void ApplyDesignColours(QWidget* widget) {
@@ -35,8 +37,25 @@ void ApplyDesignColours(QWidget* widget) {
   }
   colours.setColor(inkRole, LegibleInk(widget->property(kDesignInk).value<QColor>(), background,
                                        theme.color(inkRole)));
+  applying = true;
   widget->setPalette(colours);
+  applying = false;
 }
+
+// Gives a widget its design colours back whenever anything else sets its palette: a theme such
+// as qt6ct's sets its whole palette on every widget after a change, over the design's.
+class KeepDesignColours final : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::PaletteChange && !applying) {
+      ApplyDesignColours(static_cast<QWidget*>(watched));
+    }
+    return false;
+  }
+};
 
 QColor Mix(const QColor& from, const QColor& to, double share) {
   const auto channel = [share](int a, int b) {
@@ -76,6 +95,8 @@ QColor FieldBase(const QColor& base, const QPalette& palette) {
 }
 
 void UseDesignColours(QWidget* widget, const QColor& ink, std::optional<QColor> base) {
+  static auto* const keeper = new KeepDesignColours(qApp);
+  if (!widget->property(kDesignInk).isValid()) widget->installEventFilter(keeper);
   widget->setProperty(kDesignInk, ink);
   if (base) widget->setProperty(kDesignBase, *base);
   ApplyDesignColours(widget);
