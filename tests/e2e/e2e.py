@@ -281,6 +281,47 @@ def check_giant_paste(calculator):
           f"{after - before:.1f} MiB more than before")
 
 
+def ink(box_pixels):
+    """The colour of the text in a box: the one that differs most from the most frequent."""
+    background = collections.Counter(box_pixels).most_common(1)[0][0]
+    return max(set(box_pixels), key=lambda pixel: contrast(pixel, background)), background
+
+
+def check_live_theme_changes():
+    """qt6ct changed while the window is open: light, dark, light, then another font. The
+    result keeps the design's blue on the light theme and a legible blue on the dark one."""
+    with tempfile.TemporaryDirectory() as config:
+        os.makedirs(os.path.join(config, "qt6ct"))
+
+        def use(scheme, font="DejaVu Sans"):
+            # qt6ct notices a file replaced in its folder, not one rewritten in place.
+            path = os.path.join(config, "qt6ct", "qt6ct.conf")
+            with open(path + ".new", "w") as conf:
+                conf.write(f"[Appearance]\ncustom_palette=true\n"
+                           f"color_scheme_path=/usr/share/qt6ct/colors/{scheme}.conf\n"
+                           f'[Fonts]\ngeneral="{font},11,-1,5,400,0,0,0,0,0,0,0,0,0,0,1"\n')
+            os.replace(path + ".new", path)
+
+        use("simple")
+        calculator = Calculator({"QT_QPA_PLATFORMTHEME": "qt6ct", "XDG_CONFIG_HOME": config})
+        result = find(calculator.app, lambda n: n.getRole() == pyatspi.ROLE_LABEL
+                      and n.name.startswith("Voltage"))
+        for step, scheme, font in [(1, "darker", "DejaVu Sans"), (2, "simple", "DejaVu Sans"),
+                                   (3, "simple", "DejaVu Serif")]:
+            use(scheme, font)
+            time.sleep(4.5)  # qt6ct applies a change 3 s after it sees it
+            x, y, width, height = calculator.extents(result)
+            colour, background = ink(pixels(screenshot(f"qt6ct-{step}"), x, y, width, height))
+            if scheme == "simple":
+                right = colour == (0, 0, 255)
+            else:
+                right = colour[2] > max(colour[:2]) and contrast(colour, background) >= 4.5
+            check(right, f"after qt6ct change {step} ({scheme}, {font}) the result is drawn in "
+                         f"#{bytes(colour).hex()} on #{bytes(background).hex()}")
+        calculator.process.terminate()
+        calculator.wait_exit()
+
+
 def check_app_id():
     with tempfile.TemporaryFile("w+") as protocol:
         run = subprocess.Popen([PROGRAM], env={**os.environ, "WAYLAND_DEBUG": "1"},
@@ -382,6 +423,8 @@ def check_interaction(calculator):
     calculator = Calculator()
     subprocess.run(["wmctrl", "-c", TITLE], check=True, timeout=10)
     check(calculator.wait_exit() == 0, "closing the window quits with status 0")
+
+    check_live_theme_changes()
 
     calculator = Calculator(ENDS_ABRUPTLY)
     check_giant_paste(calculator)
