@@ -322,6 +322,34 @@ def check_live_theme_changes():
         calculator.wait_exit()
 
 
+def check_stopped_clipboard(calculator):
+    """The Edit menu opens at once while the clipboard's owner does not answer."""
+    server = subprocess.Popen(["xclip", "-quiet", "-loops", "0", "-selection", "clipboard", "-i"],
+                              stdin=subprocess.PIPE, stdout=subprocess.DEVNULL,
+                              stderr=subprocess.DEVNULL)
+    server.stdin.write(b"1.5")
+    server.stdin.close()
+    time.sleep(0.3)
+    server.send_signal(signal.SIGSTOP)
+    try:
+        def windows():
+            return subprocess.run(["xdotool", "search", "--onlyvisible", "--pid",
+                                   str(calculator.process.pid), ""], capture_output=True,
+                                  text=True).stdout.split()
+        calculator.focus("Current (A):")
+        before = len(windows())
+        started = time.monotonic()
+        xdotool("key", "--clearmodifiers", "alt+e")
+        shown = wait_for(lambda: len(windows()) > before, 20)
+        seconds = time.monotonic() - started
+        xdotool("key", "Escape")
+    finally:
+        server.kill()
+        server.wait()
+    check(shown and seconds < 0.5,
+          f"with the clipboard's owner stopped the Edit menu shows in {seconds:.2f} s")
+
+
 def check_app_id():
     with tempfile.TemporaryFile("w+") as protocol:
         run = subprocess.Popen([PROGRAM], env={**os.environ, "WAYLAND_DEBUG": "1"},
@@ -427,6 +455,7 @@ def check_interaction(calculator):
     check_live_theme_changes()
 
     calculator = Calculator(ENDS_ABRUPTLY)
+    check_stopped_clipboard(calculator)
     check_giant_paste(calculator)
     xdotool("windowkill", calculator.window[0])
     status = calculator.wait_exit()
