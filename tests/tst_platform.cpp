@@ -34,6 +34,11 @@ class CaptionedWindow : public platform::Window {
 
 }  // namespace
 
+#if defined(__linux__)
+// Cuts the application's X connection and makes Xlib, not xcb, be the first to use it.
+void BreakXConnectionThroughXlib();
+#endif
+
 namespace {
 
 struct HandlerFailure : std::runtime_error {
@@ -175,6 +180,61 @@ class PlatformTest : public QObject {
     QCOMPARE(window->events.count("first:KeyUp:7"), keyUps);
     QVERIFY(window->first().Text().size() >= std::size_t(hold > 0 ? 3 : 2));
   }
+
+  // X11 marks most auto-repeat releases, not all. An unmarked release of a key the server
+  // still holds down waits for the next press of that key: stamped with the release's time it
+  // is a repeat, stamped later a second press after a real release. Shift held through XTEST
+  // keeps keycode 50 (Shift_L in Xvfb's keymap) down while the key events are sent with it.
+  void unmarkedReleasesUnderX_data() {
+    QTest::addColumn<int>("pressDelay");
+    QTest::addColumn<int>("keyUps");
+    QTest::newRow("a press at the release's time is a repeat") << 0 << 0;
+    QTest::newRow("a later press follows a real release") << 30 << 1;
+  }
+
+  void unmarkedReleasesUnderX() {
+    if (QGuiApplication::platformName() != "xcb") QSKIP("the server's key state needs X11");
+    QFETCH(int, pressDelay);
+    QFETCH(int, keyUps);
+    constexpr quint32 kShiftL = 50;
+    QCOMPARE(QProcess::execute("xdotool", {"keydown", "Shift_L"}), 0);
+    const auto release = qScopeGuard([] { QProcess::execute("xdotool", {"keyup", "Shift_L"}); });
+    QTest::qWait(100);
+    window->events.clear();
+    QWidget* field = QApplication::focusWidget();
+    const auto send = [&](QEvent::Type type, quint64 time) {
+      QKeyEvent event(type, Qt::Key_7, Qt::NoModifier, kShiftL, 0, 0, "7", false);
+      event.setTimestamp(time);
+      QApplication::sendEvent(field, &event);
+    };
+    send(QEvent::KeyPress, 1000);
+    send(QEvent::KeyRelease, 2000);
+    QCOMPARE(window->events.count("first:KeyUp:7"), 0);
+    send(QEvent::KeyPress, 2000 + pressDelay);
+    QCOMPARE(window->events.count("first:KeyUp:7"), keyUps);
+  }
+
+#if defined(__linux__)
+  // Xlib may notice a lost X server before Qt's xcb side does: the program still ends with
+  // status 1 and one line. Run in a child of this test, which breaks its own connection.
+  void lostDisplaySeenByXlibEndsWithStatusOne() {
+    if (QGuiApplication::platformName() != "xcb") QSKIP("the lost display is an X11 one");
+    if (qEnvironmentVariableIsSet("BREAK_X_CONNECTION")) {
+      BreakXConnectionThroughXlib();
+      QFAIL("Xlib's I/O error handler did not end the program");
+    }
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("BREAK_X_CONNECTION", "1");
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(),
+                {"-platform", "xcb", "lostDisplaySeenByXlibEndsWithStatusOne"});
+    QVERIFY(child.waitForFinished(30000));
+    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(child.exitCode(), 1);
+    QCOMPARE(child.readAllStandardError(), "The X11 connection broke. Did the X11 server die?\n");
+  }
+#endif
 
   void tabRaisesNoKeyUpInEitherField() {
     QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Tab);
