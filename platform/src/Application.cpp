@@ -65,7 +65,10 @@ class DesktopChanges final : public QObject {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (watched != qApp) return false;
-    if (event->type() == QEvent::ApplicationFontChange) detail::UseDefaultPixelSize();
+    if (event->type() == QEvent::ApplicationFontChange) {
+      detail::UseDefaultPixelSize();
+      detail::FitOpenWindows();
+    }
     if (event->type() == QEvent::ApplicationPaletteChange) detail::ReapplyDesignColours();
     return false;
   }

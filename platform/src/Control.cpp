@@ -1,5 +1,6 @@
 #include "platform/Control.h"
 
+#include <QApplication>
 #include <QFont>
 #include <QRect>
 #include <QWidget>
@@ -23,16 +24,25 @@ bool Control::TakesFocus() const { return (widget_->focusPolicy() & Qt::TabFocus
 void Control::Place(const Box& box, int tabIndex, const std::string& helpTag,
                     const TextStyle& style) {
   detail::RequireMainThread();
-  widget_->setGeometry(detail::ScaledBox(box));
+  box_ = box;
+  style_ = style;
   tabIndex_ = tabIndex;
   widget_->setToolTip(detail::TooltipText(helpTag));
-  QFont font = widget_->font();
-  font.setPixelSize(detail::PixelSize(style.size));
-  font.setBold(style.bold);
-  font.setItalic(style.italic);
+  Control::Rescale();
+}
+
+void Control::Rescale() {
+  widget_->setGeometry(detail::ScaledBox(box_));
   // Each font of its own costs a font engine; the default one is the application's, shared by
   // every control and the menus. A font of its own is for emphasis, so it keeps kerning.
-  if (font == widget_->font()) return;
+  if (style_.size == 0 && !style_.bold && !style_.italic) {
+    widget_->setFont(QFont());
+    return;
+  }
+  QFont font = QApplication::font();
+  font.setPixelSize(detail::PixelSize(style_.size));
+  font.setBold(style_.bold);
+  font.setItalic(style_.italic);
   font.setStyleStrategy(QFont::PreferDefault);
   widget_->setFont(font);
 }

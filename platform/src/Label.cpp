@@ -1,9 +1,13 @@
 #include "platform/Label.h"
 
+#include <QFontMetrics>
 #include <QLabel>
+#include <algorithm>
+#include <utility>
 
 #include "Dispatch.h"
 #include "Ink.h"
+#include "Scale.h"
 #include "WindowContent.h"
 
 namespace platform {
@@ -21,6 +25,7 @@ void Label::Apply(const LabelDesign& design) {
   detail::UseDesignColours(label, detail::ColorOf(design.textColor), std::nullopt);
   label->setWordWrap(design.multiline);
   captions_ = design.captions;
+  Fit();
 }
 
 std::string Label::Text() const {
@@ -31,6 +36,53 @@ std::string Label::Text() const {
 void Label::SetText(const std::string& text) {
   detail::RequireMainThread();
   static_cast<QLabel*>(widget_)->setText(QString::fromStdString(text));
+  Fit();
+}
+
+void Label::Rescale() {
+  Control::Rescale();
+  Fit();
+}
+
+bool Label::WrapsOverLines() const {
+  const auto* label = static_cast<const QLabel*>(widget_);
+  return label->wordWrap() &&
+         detail::ScaledBox(DesignBox()).height() >= 2 * QFontMetrics(label->font()).lineSpacing();
+}
+
+int Label::TextWidth() const {
+  if (WrapsOverLines()) return 0;
+  const auto* label = static_cast<const QLabel*>(widget_);
+  return QFontMetrics(label->font()).horizontalAdvance(label->text());
+}
+
+void Label::Fit() {
+  auto* label = static_cast<QLabel*>(widget_);
+  if (std::exchange(outgrown_, false)) Control::Rescale();
+  const QRect box = detail::ScaledBox(DesignBox());
+  const int width = TextWidth();
+  if (width <= box.width()) return;
+  // The room up to the window's edges on the side the text grows toward.
+  const int windowWidth = label->parentWidget()->width();
+  QRect room = box;
+  const Qt::Alignment alignment = label->alignment() & Qt::AlignHorizontal_Mask;
+  if (alignment & Qt::AlignRight) {
+    room.setLeft(std::max(0, box.right() + 1 - width));
+  } else if (alignment & Qt::AlignHCenter) {
+    const int grow = (width - box.width() + 1) / 2;
+    room.setLeft(std::max(0, box.left() - grow));
+    room.setRight(std::min(windowWidth - 1, box.right() + grow));
+  } else {
+    room.setRight(std::min(windowWidth - 1, box.left() + width - 1));
+  }
+  outgrown_ = true;
+  label->setGeometry(room);
+  QFont font = label->font();
+  while (QFontMetrics(font).horizontalAdvance(label->text()) > room.width() &&
+         font.pixelSize() > 1) {
+    font.setPixelSize(font.pixelSize() - 1);
+  }
+  if (font != label->font()) label->setFont(font);
 }
 
 }  // namespace platform

@@ -17,6 +17,9 @@ double DesktopPointSize(const QFont& font) {
   return font.pixelSize() * 72.0 / dpi;
 }
 
+double typeScale = 0;
+double boxScale = 0;
+
 void ApplyDefaultFont() {
   QFont font = QApplication::font();
   if (font.pixelSize() == PixelSize(0)) return;
@@ -29,13 +32,24 @@ void ApplyDefaultFont() {
 
 }  // namespace
 
-double DesignScale() {
+double DesktopScale() {
   static const double scale =
       std::max(1.0, DesktopPointSize(QGuiApplication::font()) / kLargestShippedPointSize);
   return scale;
 }
 
-int Scaled(int designLength) { return static_cast<int>(std::lround(designLength * DesignScale())); }
+double TypeScale() { return typeScale > 0 ? typeScale : DesktopScale(); }
+
+double BoxScale() { return boxScale > 0 ? boxScale : DesktopScale(); }
+
+void SetScales(double type, double box) {
+  DesktopScale();  // read from the desktop's font before it is replaced
+  typeScale = type;
+  boxScale = box;
+  ApplyDefaultFont();
+}
+
+int Scaled(int designLength) { return static_cast<int>(std::lround(designLength * BoxScale())); }
 
 QRect ScaledBox(const Box& box) {
   return QRect(QPoint(Scaled(box.left), Scaled(box.top)),
@@ -44,11 +58,11 @@ QRect ScaledBox(const Box& box) {
 
 int PixelSize(float designSize) {
   return static_cast<int>(
-      std::lround((designSize > 0 ? designSize : kDefaultPixelSize) * DesignScale()));
+      std::lround((designSize > 0 ? designSize : kDefaultPixelSize) * TypeScale()));
 }
 
 void UseDefaultPixelSize() {
-  DesignScale();  // read from the desktop's font before it is replaced
+  DesktopScale();  // read from the desktop's font before it is replaced
   ApplyDefaultFont();
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/Design.h"
 
+class QFont;
 class QRect;
 
 namespace platform::detail {
@@ -17,9 +18,17 @@ constexpr int kDefaultPixelSize = 11;
 // desktop's size over this one, boxes and type together, so that every text keeps its room.
 constexpr double kLargestShippedPointSize = 11;
 
-// The factor the design grows by on this desktop, at least 1; read once, from the font the
-// desktop gave the application.
-double DesignScale();
+// The factor the desktop's font size asks the design to grow by, at least 1; read once, from
+// the font the desktop gave the application.
+double DesktopScale();
+
+// The design grows by two factors: its type by the type scale, its boxes by the box scale. Both
+// start at the desktop's scale; a window then widens its boxes where the desktop's font draws
+// its texts wider than the design's font did, and narrows both to fit the screen
+// (window/Fit). Setting them also sets the application's font to the default UI size.
+double TypeScale();
+double BoxScale();
+void SetScales(double type, double box);
 
 // A design length in device-independent pixels on this desktop.
 int Scaled(int designLength);
@@ -31,7 +40,7 @@ int PixelSize(float designSize);
 // Makes the default UI size the application's font, so that controls of the default size share
 // one font with the menus instead of each loading another. The runtime calls it again whenever
 // the application font changes: a desktop theme may set its own later (qt6ct does, once the
-// event loop runs). The desktop's font family stays; its size is already in the design scale.
+// event loop runs). The desktop's font family stays; its size is already in the scales.
 void UseDefaultPixelSize();
 
 }  // namespace platform::detail

@@ -5,6 +5,7 @@
 #include <QLayout>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QScreen>
 #include <algorithm>
 
 #include "Dispatch.h"
@@ -68,6 +69,7 @@ Window& Window::Open(std::unique_ptr<Window> window) {
   OpenWindowList().push_back(&opened);
   opened.open_ = true;
   for (auto& control : opened.controls_) control->Opened();
+  opened.FitDesign();
   if (opened.visible_) opened.widget_->show();
   return opened;
 }
@@ -102,6 +104,8 @@ void Window::Apply(const WindowDesign& design) {
   widget_->setWindowFlags(flags);
   widget_->setWindowTitle(QString::fromStdString(design.title));
   // The design gives the content area's size; the window grows by the menu bar's height.
+  designWidth_ = design.width;
+  designHeight_ = design.height;
   widget_->centralWidget()->setFixedSize(detail::Scaled(design.width),
                                          detail::Scaled(design.height));
   widget_->layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -142,6 +146,48 @@ void Window::FinishConstruction() {
   }
 }
 
+// Room left on the screen for a window manager's frame and title bar.
+constexpr int kFrameWidth = 16;
+constexpr int kFrameHeight = 48;
+
+// The boxes grow beyond the type where the desktop's font draws a text wider than the design's
+// box for it (a monospace font, for one), and the whole design shrinks to stay on the screen,
+// its type with it, where the desktop's font would make it larger.
+void Window::FitDesign() {
+  static bool fitting = false;  // setting the scales changes the application's font
+  if (fitting || designWidth_ <= 0 || designHeight_ <= 0) return;
+  fitting = true;
+  double type = detail::DesktopScale();
+  const auto rescale = [this](double typeScale, double boxScale) {
+    detail::SetScales(typeScale, boxScale);
+    for (auto& control : controls_) control->Rescale();
+  };
+  rescale(type, type);
+  double box = type;
+  for (auto& control : controls_) {
+    const auto* label = dynamic_cast<const Label*>(control.get());
+    const int width = label != nullptr ? label->TextWidth() : 0;
+    if (width > detail::ScaledBox(label != nullptr ? label->DesignBox() : Box{}).width()) {
+      box = std::max(box, double(width + 1) / label->DesignBox().width);
+    }
+  }
+  if (const QScreen* screen = widget_->screen()) {
+    const QRect available = screen->availableGeometry();
+    const int menuBar = widget_->menuBar()->isVisible() ? widget_->menuBar()->sizeHint().height() : 0;
+    const double fits =
+        std::min(double(available.width() - kFrameWidth) / designWidth_,
+                 double(available.height() - kFrameHeight - menuBar) / designHeight_);
+    if (box > fits) {
+      type *= fits / box;
+      box = fits;
+    }
+  }
+  rescale(type, box);
+  widget_->centralWidget()->setFixedSize(detail::Scaled(designWidth_),
+                                         detail::Scaled(designHeight_));
+  fitting = false;
+}
+
 void Window::Closed() {
   open_ = false;
   std::erase(OpenWindowList(), this);
@@ -151,6 +197,10 @@ void Window::Closed() {
 QWidget* WidgetOf(const Window& window) { return window.widget_; }
 
 namespace detail {
+void FitOpenWindows() {
+  for (Window* window : OpenWindowList()) window->FitDesign();
+}
+
 QWidget* ContentOf(Window& window) {
   return static_cast<QMainWindow*>(WidgetOf(window))->centralWidget();
 }

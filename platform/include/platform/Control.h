@@ -33,6 +33,10 @@ class Control {
   // Places the widget in `box`, in the tab order at `tabIndex`, with `helpTag` as its tooltip
   // and its text in `style`.
   void Place(const Box& box, int tabIndex, const std::string& helpTag, const TextStyle& style);
+  // Places the widget and sizes its text again, after the design's scales changed.
+  virtual void Rescale();
+  const Box& DesignBox() const { return box_; }
+  const TextStyle& DesignStyle() const { return style_; }
   // Raises Open, once the window has been constructed.
   virtual void Opened() {}
   // Drops every handler attached to the control's events.
@@ -46,6 +50,8 @@ class Control {
 
   std::string name_;
   std::int64_t tabIndex_ = 0;
+  Box box_;
+  TextStyle style_;
 };
 
 }  // namespace platform

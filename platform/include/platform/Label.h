@@ -6,7 +6,9 @@
 
 namespace platform {
 
-// A line of static text. Raises no events.
+// A line of static text. Raises no events. A text wider than the label's box keeps its
+// alignment and takes the room the window has beyond the box's other side; where that is not
+// enough, its type shrinks until the whole text shows.
 class Label final : public Control {
  public:
   explicit Label(Window& window);
@@ -19,8 +21,19 @@ class Label final : public Control {
   // The name of the field this label captions, or empty.
   const std::string& Captions() const { return captions_; }
 
+  // The width the text needs on one line in the label's type; 0 for a label whose box holds
+  // several lines to wrap the text over.
+  int TextWidth() const;
+
+ protected:
+  void Rescale() override;
+
  private:
+  bool WrapsOverLines() const;
+  void Fit();
+
   std::string captions_;
+  bool outgrown_ = false;  // the box or type differ from the design's for the text shown
 };
 
 }  // namespace platform

@@ -16,6 +16,11 @@ namespace platform {
 
 class MainWindowWidget;
 
+namespace detail {
+// Fits every open window's design to the desktop's font and screen again.
+void FitOpenWindows();
+}  // namespace detail
+
 // `found`, checked to be of class T: the one typed lookup of controls and menu items. Raises
 // NilObjectException when nothing was found and IllegalCastException for another class.
 template <class T, class Found>
@@ -93,13 +98,18 @@ class Window {
   friend class MainWindowWidget;
   friend QWidget* WidgetOf(const Window& window);
 
+  friend void detail::FitOpenWindows();
+
   static const std::vector<Window*>& OpenWindows();
   void FinishConstruction();
+  void FitDesign();
   void Closed();
 
   std::vector<std::unique_ptr<Control>> controls_;
   MainWindowWidget* widget_;
   MenuBar* menuBar_ = nullptr;
+  int designWidth_ = 0;
+  int designHeight_ = 0;
   bool visible_ = true;
   bool open_ = false;
 };
