@@ -41,8 +41,10 @@ Outcome RunProgram(const QStringList& arguments, const QStringList& settings = {
   process.setProcessEnvironment(environment);
   process.start(QStringLiteral(VD_PROGRAM), arguments);
   if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) return {};
-  return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-          QString::fromUtf8(process.readAllStandardError())};
+  // Windows writes text with CRLF line ends.
+  return {process.exitCode(),
+          QString::fromUtf8(process.readAllStandardOutput()).replace("\r\n", "\n"),
+          QString::fromUtf8(process.readAllStandardError()).replace("\r\n", "\n")};
 }
 
 const QString kTryHelp = "\nTry 'voltage-drop --help' for more information\\.\n$";

@@ -1,5 +1,6 @@
 #include <unistd.h>
 
+#include <QApplication>
 #include <QtTest>
 #include <cstdio>
 
@@ -42,6 +43,10 @@ class StartupTest : public QObject {
     std::fflush(stderr);
     const int saved = dup(STDERR_FILENO);
     dup2(fileno(captured), STDERR_FILENO);
+    // On a desktop the report also shows a dialog, which waits for its OK.
+    QTimer::singleShot(500, [] {
+      if (QWidget* dialog = QApplication::activeModalWidget()) dialog->close();
+    });
     platform::ReportUnhandledException(
         std::make_exception_ptr(platform::NilObjectException("no control named \"form\"")));
     std::fflush(stderr);

@@ -10,6 +10,12 @@ version="$2"
 wineserver -k 2>/dev/null || true
 echo "Preparing the Wine prefix $WINEPREFIX" >&2
 wineboot -i >/dev/null 2>&1
+# Wine has none of Windows' fonts, and its stand-ins draw wider than Segoe UI: the prefix gets
+# DejaVu Sans, close to Windows' own widths, in their place, as the Linux tests have it.
+cp /usr/share/fonts/truetype/dejavu/DejaVuSans*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+for face in "MS Shell Dlg" "MS Shell Dlg 2" "Segoe UI" "Sans Serif" "Tahoma" "Arial"; do
+  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d "DejaVu Sans" /f >/dev/null 2>&1
+done
 ctest --test-dir "$build" --output-on-failure
 sh "$here/e2e.sh" "$build/voltage-drop.exe" "$build/screenshots"
 sh "$here/installer.sh" "$build/voltage-drop-$version-setup.exe" "$version"
