@@ -2,7 +2,8 @@
 ; programs folder), a Start-menu shortcut, an entry in Apps & features, and an uninstaller that
 ; removes exactly what was installed. makensis is given VERSION, STAGE (the folder holding the
 ; files to install) and OUTFILE.
-Unicode true
+; A 64-bit installer, as the program is: Windows itself refuses both on a 32-bit system.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 
 !define APP_NAME "Voltage Drop Calculator"
@@ -21,7 +22,6 @@ SetCompressor /SOLID lzma
 !define MULTIUSER_INSTALLMODE_INSTDIR_REGISTRY_VALUENAME "InstallLocation"
 !include MultiUser.nsh
 !include MUI2.nsh
-!include x64.nsh
 
 Name "${APP_NAME}"
 OutFile "${OUTFILE}"
@@ -48,16 +48,10 @@ VIAddVersionKey "LegalCopyright" "MIT licence; Qt under the LGPL-3.0"
 !insertmacro MUI_LANGUAGE "English"
 
 Function .onInit
-  ${IfNot} ${RunningX64}
-    MessageBox MB_ICONSTOP "${APP_NAME} needs 64-bit Windows." /SD IDOK
-    Abort
-  ${EndIf}
-  SetRegView 64
   !insertmacro MULTIUSER_INIT
 FunctionEnd
 
 Function un.onInit
-  SetRegView 64
   !insertmacro MULTIUSER_UNINIT
 FunctionEnd
 
