@@ -52,22 +52,21 @@ double InkContrast(const QImage& shot, const QRect& box) {
   return best;
 }
 
-// The palette GNOME's dark style hands Qt through the GTK platform theme.
-QPalette DarkPalette() {
-  QPalette palette(QColor(0x32, 0x32, 0x32));
+// A dark theme's palette: light text on `window`, fields painted `base`.
+QPalette DarkPalette(QColor window, QColor base) {
+  QPalette palette(window);
   palette.setColor(QPalette::WindowText, QColor(0xEE, 0xEE, 0xEC));
   palette.setColor(QPalette::Text, QColor(0xEE, 0xEE, 0xEC));
-  palette.setColor(QPalette::Base, QColor(0x2D, 0x2D, 0x2D));
+  palette.setColor(QPalette::Base, base);
   return palette;
 }
 
+// The palette GNOME's dark style hands Qt through the GTK platform theme.
+QPalette DarkPalette() { return DarkPalette(QColor(0x32, 0x32, 0x32), QColor(0x2D, 0x2D, 0x2D)); }
+
 // A dark theme tinted green, where a colour's green counts for more than its red.
 QPalette GreenTintedDarkPalette() {
-  QPalette palette(QColor(0x30, 0x50, 0x30));
-  palette.setColor(QPalette::WindowText, QColor(0xEE, 0xEE, 0xEC));
-  palette.setColor(QPalette::Text, QColor(0xEE, 0xEE, 0xEC));
-  palette.setColor(QPalette::Base, QColor(0x20, 0x38, 0x20));
-  return palette;
+  return DarkPalette(QColor(0x30, 0x50, 0x30), QColor(0x20, 0x38, 0x20));
 }
 
 QMainWindow* MainWindowOf(const Window1& window) {
