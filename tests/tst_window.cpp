@@ -190,7 +190,7 @@ class WindowTest : public QObject {
   void tooltipsShowTheirLines_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QStringList>("lines");
-    QTest::newRow("length") << "Label1" << QStringList{"Total cable lenght, out and back."};
+    QTest::newRow("length") << "Label1" << QStringList{"Total cable length, out and back."};
     QTest::newRow("diameter table") << "Label2"
                                     << QStringList{"AWG 24 = 0.51054 mm (cat5/cat5e)",
                                                    "AWG 23 = 0.57404 mm",

@@ -59,7 +59,7 @@ const platform::LabelDesign kLabel2{.box = {20, 107, 142, 20},
 const platform::LabelDesign kLabel1{.box = {20, 75, 142, 20},
                                     .tabIndex = 13,
                                     .text = "Total cable length (m):",
-                                    .helpTag = "Total cable lenght, out and back.",
+                                    .helpTag = "Total cable length, out and back.",
                                     .captions = "lenght"};
 const platform::TextFieldDesign kAreafld{
     .box = {196, 140, 80, 22}, .tabIndex = 8, .text = "0.20471"};

@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
 #include <array>
 #include <utility>
 
@@ -11,9 +14,23 @@
 namespace platform::detail {
 namespace {
 
-QLineEdit* FocusedField() { return qobject_cast<QLineEdit*>(QApplication::focusWidget()); }
+// The field that had the focus when the menu bar took it from the keyboard (Alt, F10): the
+// Edit menu's commands are for that field while the menus hold the focus.
+QPointer<QLineEdit>& FieldBehindMenuBar() {
+  static QPointer<QLineEdit> field;
+  return field;
+}
+
+QLineEdit* FocusedField() {
+  QWidget* focus = QApplication::focusWidget();
+  if (auto* field = qobject_cast<QLineEdit*>(focus)) return field;
+  const bool inMenus = qobject_cast<QMenuBar*>(focus) != nullptr || qobject_cast<QMenu*>(focus);
+  return inMenus ? FieldBehindMenuBar().data() : nullptr;
+}
 
 }  // namespace
+
+void RememberFieldBehindMenuBar(QLineEdit* field) { FieldBehindMenuBar() = field; }
 
 std::optional<EditCommand> EditCommandNamed(std::string_view itemName) {
   static constexpr std::array<std::pair<std::string_view, EditCommand>, 6> kNames{{

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <algorithm>
 
+#include "EditCommands.h"
 #include "KeyState.h"
 
 namespace platform {
@@ -83,7 +84,16 @@ void LineEdit::keyReleaseEvent(QKeyEvent* event) {
 }
 
 void LineEdit::focusOutEvent(QFocusEvent* event) {
+  // The menu bar taking the focus from the keyboard (Alt, F10) leaves the selection for the
+  // Edit menu's commands, as a menu opened with the mouse does.
+  const int start = selectionStart();
+  const int length = int(selectedText().size());
+  const bool backwards = cursorPosition() == start;
   QLineEdit::focusOutEvent(event);
+  if (event->reason() == Qt::MenuBarFocusReason) {
+    detail::RememberFieldBehindMenuBar(this);
+    if (length > 0) backwards ? setSelection(start + length, -length) : setSelection(start, length);
+  }
   // A press that would settle a waiting release now goes elsewhere: the release was the end of
   // this field's typing.
   if (!deferredReleases_.empty()) {

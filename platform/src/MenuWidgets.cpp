@@ -1,8 +1,12 @@
 #include "MenuWidgets.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QShortcut>
+#include <QTimer>
 
 #include "Dispatch.h"
 #include "EditCommands.h"
@@ -55,6 +59,29 @@ void AddItems(QMenu* menu, MenuItem& parent) {
   for (const auto& child : parent.Children()) AddItem(menu, *child);
 }
 
+// Escape in a menu of the bar closes the menus altogether and gives the focus back to where
+// it was, as on GNOME and KDE; Qt alone would leave the bar holding the focus.
+class EscapeLeavesMenuBar final : public QObject {
+ public:
+  explicit EscapeLeavesMenuBar(QMenuBar* bar) : QObject(bar), bar_(bar) {}
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+      QTimer::singleShot(0, bar_, [bar = bar_] {
+        if (!bar->hasFocus()) return;
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(bar, &escape);
+      });
+    }
+    return false;
+  }
+
+ private:
+  QMenuBar* bar_;
+};
+
 }  // namespace
 
 QMenuBar* BuildMenuBar(MenuBar& menuBar, QWidget* parent) {
@@ -64,7 +91,13 @@ QMenuBar* BuildMenuBar(MenuBar& menuBar, QWidget* parent) {
     menu->setObjectName(QString::fromStdString(item->Name()));
     Show(*item, menu->menuAction());
     AddItems(menu, *item);
+    menu->installEventFilter(new EscapeLeavesMenuBar(bar));
   }
+  // F10 opens the first menu, as on GNOME and KDE; Escape gives the focus back.
+  QObject::connect(new QShortcut(QKeySequence(Qt::Key_F10), parent), &QShortcut::activated, bar,
+                   [bar] {
+                     if (!bar->actions().isEmpty()) bar->setActiveAction(bar->actions().first());
+                   });
   return bar;
 }
 

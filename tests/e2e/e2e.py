@@ -350,6 +350,32 @@ def check_stopped_clipboard(calculator):
           f"with the clipboard's owner stopped the Edit menu shows in {seconds:.2f} s")
 
 
+def check_edit_menu_from_keyboard(calculator):
+    """The Edit menu opened from the keyboard (Alt, Alt+E, F10) acts on the selection the field
+    had, and Escape gives the focus back to the field."""
+    def clipboard():
+        return subprocess.run(["xclip", "-o", "-selection", "clipboard"], capture_output=True,
+                              text=True).stdout
+    caption = "Total cable length (m):"
+    for keys, field, copied in [(["alt+e", "c"], "60", "60"), (["alt", "e", "d"], "", "old"),
+                                (["F10", "Right", "t"], "", "60"),
+                                (["F10", "Escape", "5"], "5", "old")]:
+        subprocess.run(["xclip", "-selection", "clipboard", "-i"], input="old", text=True)
+        calculator.focus(caption)
+        xdotool("key", "--clearmodifiers", "ctrl+a")
+        xdotool("type", "60")
+        xdotool("key", "--clearmodifiers", "ctrl+a")
+        for key in keys:
+            xdotool("key", "--clearmodifiers", key)
+            time.sleep(0.2)
+        right = wait_for(lambda: calculator.field_text(caption) == field and clipboard() == copied, 3)
+        check(right, f"{' '.join(keys)} on a selected \"60\" leaves the field "
+                     f"{calculator.field_text(caption)!r} and the clipboard {clipboard()!r}")
+    calculator.focus(caption)
+    xdotool("key", "--clearmodifiers", "ctrl+a")
+    xdotool("type", "60")
+
+
 def check_app_id():
     with tempfile.TemporaryFile("w+") as protocol:
         run = subprocess.Popen([PROGRAM], env={**os.environ, "WAYLAND_DEBUG": "1"},
@@ -435,6 +461,8 @@ def check_interaction(calculator):
     xdotool("key", "--clearmodifiers", "ctrl+a")
     xdotool("type", "--delay", "20", "0.5")
     wait_for(lambda: calculator.label("Voltage drop") == "Voltage drop = 0.735V")
+
+    check_edit_menu_from_keyboard(calculator)
 
     calculator.focus("Current (A):")
     xdotool("key", "--clearmodifiers", "shift+Tab", "shift+Tab", "shift+Tab", "shift+Tab")
