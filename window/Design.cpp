@@ -33,7 +33,8 @@ constexpr const char* kAreaTable =
     "AWG 19 = 0.653 mm2\r"
     "AWG 18 = 0.823 mm2";
 
-const platform::PopupMenuDesign kPopupMenu1{.box = {20, 14, 256, 20}, .tabIndex = 2};
+const platform::PopupMenuDesign kPopupMenu1{
+    .box = {20, 14, 256, 20}, .tabIndex = 2, .accessibleName = "Material"};
 const platform::LabelDesign kLabel3{
     .box = {20, 175, 142, 20}, .tabIndex = 5, .text = "Current (A):", .captions = "current"};
 const platform::TextFieldDesign kCurrent{.box = {196, 174, 80, 22}, .tabIndex = 9, .text = "0.350"};
@@ -42,7 +43,8 @@ const platform::LabelDesign kResult{.box = {20, 207, 256, 20},
                                     .text = "Untitled",
                                     .align = Align::Right,
                                     .textColor = Color{0x0000FF},
-                                    .style = {.size = 14, .bold = true}};
+                                    .style = {.size = 14, .bold = true},
+                                    .live = true};
 const platform::LabelDesign kForm{.box = {20, 46, 256, 16},
                                   .tabIndex = 9,
                                   .text = "Untitled",

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "Accessibility.h"
 #include "Dispatch.h"
 #include "Display.h"
 #include "Ink.h"
@@ -93,6 +94,7 @@ Runtime::Runtime(int& argc, char** argv, const DesktopIdentity& identity) {
   QApplication::setQuitOnLastWindowClosed(false);
   detail::UseDefaultPixelSize();
   qApp->installEventFilter(new DesktopChanges(qApp));
+  detail::InstallAccessibility();
   QGuiApplication::setDesktopFileName(QString::fromStdString(identity.desktopId));
   QCoreApplication::setApplicationVersion(QString::fromStdString(identity.version));
   if (!identity.iconPixels.empty()) QApplication::setWindowIcon(IconOf(identity.iconPixels));

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "Accessibility.h"
 #include "Dispatch.h"
 #include "Ink.h"
 #include "Scale.h"
@@ -25,6 +26,7 @@ void Label::Apply(const LabelDesign& design) {
   detail::UseDesignColours(label, detail::ColorOf(design.textColor), std::nullopt);
   label->setWordWrap(design.multiline);
   captions_ = design.captions;
+  live_ = design.live;
   Fit();
 }
 
@@ -35,8 +37,13 @@ std::string Label::Text() const {
 
 void Label::SetText(const std::string& text) {
   detail::RequireMainThread();
-  static_cast<QLabel*>(widget_)->setText(QString::fromStdString(text));
+  auto* label = static_cast<QLabel*>(widget_);
+  const QString shown = QString::fromStdString(text);
+  const bool changed = shown != label->text();
+  label->setText(shown);
   Fit();
+  // Before the window shows, a text is the start's, not news.
+  if (live_ && changed && label->isVisible()) detail::Announce(label->parentWidget(), shown);
 }
 
 void Label::Rescale() {

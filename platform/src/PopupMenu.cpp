@@ -19,6 +19,7 @@ PopupMenu::PopupMenu(Window& window)
 
 void PopupMenu::Apply(const PopupMenuDesign& design) {
   Place(design.box, design.tabIndex, {}, {});
+  combo_->setAccessibleName(QString::fromStdString(design.accessibleName));
   // Tab reaches it, as it reaches the fields; the mouse wheel does not change it by accident.
   combo_->setFocusPolicy(Qt::StrongFocus);
 }

@@ -57,6 +57,8 @@ struct LabelDesign {
   // The name of the field this label captions: the field's name for a screen reader, and the
   // field a mnemonic in the label would focus. Empty for a label that captions nothing.
   std::string captions;
+  // Whether a screen reader says each new text as it comes, wherever the focus is.
+  bool live = false;
 };
 
 struct TextFieldDesign {
@@ -70,6 +72,8 @@ struct TextFieldDesign {
 struct PopupMenuDesign {
   Box box;
   int tabIndex = 0;
+  // What a screen reader calls the popup: the choice it makes. Not shown.
+  std::string accessibleName;
 };
 
 }  // namespace platform

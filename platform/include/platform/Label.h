@@ -6,7 +6,8 @@
 
 namespace platform {
 
-// A line of static text. Raises no events. A text wider than the label's box keeps its
+// A line of static text. Raises no events. A live label's new texts are said by a screen
+// reader as they come, once the window shows. A text wider than the label's box keeps its
 // alignment and takes the room the window has beyond the box's other side; where that is not
 // enough, its type shrinks until the whole text shows.
 class Label final : public Control {
@@ -33,6 +34,7 @@ class Label final : public Control {
   void Fit();
 
   std::string captions_;
+  bool live_ = false;
   bool outgrown_ = false;  // the box or type differ from the design's for the text shown
 };
 
