@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolButton>
+#include <QToolTip>
 #include <QtTest>
 
 #include "RecordingWindow.h"
@@ -185,6 +186,18 @@ class WindowTest : public QObject {
       QVERIFY(!label->font().bold() && !label->font().italic());
       QCOMPARE(label->focusPolicy(), Qt::NoFocus);
     }
+  }
+
+  // Ctrl+F1 in a field shows its caption's tooltip beside it; Escape hides it again.
+  void ctrlF1ShowsAFieldsTooltip() {
+    QLineEdit* field = FieldNamed(*window, "diameter");
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_F1, Qt::ControlModifier);
+    QTRY_VERIFY(QToolTip::isVisible());
+    QVERIFY(QToolTip::text().startsWith("AWG 24 = 0.51054 mm (cat5/cat5e)\nAWG 23"));
+    QCOMPARE(TextOf(window->diameter()), QString("0.51054"));
+    QTest::keyClick(field, Qt::Key_Escape);
+    QTRY_VERIFY(!QToolTip::isVisible());
   }
 
   void tooltipsShowTheirLines_data() {

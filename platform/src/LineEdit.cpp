@@ -1,6 +1,7 @@
 #include "LineEdit.h"
 
 #include <QKeyEvent>
+#include <QToolTip>
 #include <algorithm>
 
 #include "EditCommands.h"
@@ -56,6 +57,16 @@ bool LineEdit::event(QEvent* event) {
 }
 
 void LineEdit::keyPressEvent(QKeyEvent* event) {
+  // Ctrl+F1 shows the field's tooltip (its caption's) from the keyboard, as GTK desktops do;
+  // Escape or leaving the field hides it.
+  if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::ControlModifier) {
+    QToolTip::showText(mapToGlobal(QPoint(0, height())), accessibleDescription(), this);
+    return;
+  }
+  if (event->key() == Qt::Key_Escape && QToolTip::isVisible()) {
+    QToolTip::hideText();
+    return;
+  }
   const int key = KeyOf(event);
   // A press of a key whose release is waiting settles it: at the release's instant it is the
   // press of an auto-repeat, later it follows a real release.
@@ -84,6 +95,7 @@ void LineEdit::keyReleaseEvent(QKeyEvent* event) {
 }
 
 void LineEdit::focusOutEvent(QFocusEvent* event) {
+  QToolTip::hideText();
   // The menu bar taking the focus from the keyboard (Alt, F10) leaves the selection for the
   // Edit menu's commands, as a menu opened with the mouse does.
   const int start = selectionStart();
