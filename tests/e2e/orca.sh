@@ -1,8 +1,9 @@
 #!/bin/sh
 # A blind user's walk through the window with Orca, in a session from session.sh: Orca runs
 # headless with its own settings, speaking through speech-dispatcher into a silent sound card,
-# and every utterance lands in its debug file as "SPEECH OUTPUT". Checks that the result line
-# is said after each change of it that the user makes, and not at start-up. Usage: orca.sh PROGRAM
+# and every utterance lands in its debug file as "SPEECH OUTPUT". Checks that each field's
+# value is heard whole, and that the result line is said after each change of it that the user
+# makes, and not at start-up. Usage: orca.sh PROGRAM
 set -eu
 program="$1"
 work="$(mktemp -d)"
@@ -44,11 +45,12 @@ PYTHONPATH="$work/python" orca -u "$work/settings" --debug-file="$log" >/dev/nul
 pids="$pids $!"
 
 said() {
-  count="$(grep -c "SPEECH OUTPUT: .*$1" "$log" 2>/dev/null)" || true
+  count="$(sed -n 's/.*SPEECH OUTPUT: //p' "$log" 2>/dev/null | grep -c -- "$1")" || true
   echo "${count:-0}"
 }
+# Waits at most $2 seconds (10 unless given) for Orca to have said $1.
 wait_said() {
-  for _ in $(seq 200); do [ "$(said "$1")" -ge "${2:-1}" ] && return 0; sleep 0.1; done
+  for _ in $(seq "$((${2:-10} * 10))"); do [ "$(said "$1")" -ge 1 ] && return 0; sleep 0.1; done
   return 1
 }
 failures=0
@@ -56,22 +58,33 @@ check() {
   if [ "$1" = 0 ]; then echo "ok   $2"; else echo "FAIL $2"; failures=$((failures + 1)); fi
 }
 
-wait_said "Screen reader on" || { echo "FAIL Orca did not start"; exit 1; }
+wait_said "Screen reader on" 60 || { echo "FAIL Orca did not start"; exit 1; }
 "$program" >/dev/null 2>&1 &
 pids="$pids $!"
-wait_said "combo box" || { echo "FAIL Orca never reached the window"; exit 1; }
+wait_said "combo box" 30 || { echo "FAIL Orca never reached the window"; exit 1; }
 sleep 1
 check "$(said 'Voltage drop')" "the first result is not said at start-up"
 
-# Tab to the length field, a 5 after its 60, then back.
-xdotool key Tab
+# Every field's value whole, as Tab reaches it.
+for value in 60 0.51054 0.20471 0.350; do
+  xdotool key Tab
+  wait_said "^'$value selected\."
+  check $? "Tab to the field holding $value says \"$value selected\""
+done
+xdotool key shift+Tab shift+Tab shift+Tab
 sleep 1
+# A 5 after the length's 60, then back from the menus, then deleted again.
 xdotool key End 5
 wait_said "Voltage drop = 18.101V"
 check $? "a 5 typed after the length's 60 is followed by the new result"
+xdotool key F10
+sleep 1
+xdotool key Escape
+wait_said "^'605"
+check $? "back from the menus the field is heard whole (605)"
 xdotool key BackSpace
 wait_said "Voltage drop = 1.795V"
-check $? "deleting it again says the result again"
+check $? "deleting the 5 says the result again"
 # A new material from the popup.
 xdotool key shift+Tab
 sleep 1
