@@ -71,9 +71,8 @@ int Calculate(const CommandLine& line) {
     return UsageError("unknown material '" + line.Value("material") +
                       "' (copper, aluminium, gold, silver, iron or lead)");
   }
-  const std::string diameter = line.IsSet("diameter")
-                                   ? line.Value("diameter")
-                                   : conductor::DiameterText(line.Value("area"));
+  const std::string diameter =
+      line.IsSet("diameter") ? line.Value("diameter") : conductor::DiameterText(line.Value("area"));
   const double drop = calc::VoltageDrop(material->resistivity, line.Value("current"),
                                         line.Value("length"), diameter);
   ShowMessage(kTitle, calc::ResultLine(drop) + "\n", MessageKind::Output);

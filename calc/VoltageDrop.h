@@ -10,8 +10,7 @@ namespace calc {
 
 // Vd = ρ · I · L / A: volts, for ohm · mm² / m, amperes, metres and square millimetres.
 // Nothing is validated: a zero cross-section gives an infinity or NaN.
-inline double VoltageDrop(double resistivity, double current, double length,
-                          double crossSection) {
+inline double VoltageDrop(double resistivity, double current, double length, double crossSection) {
   return (resistivity * (current * length)) / crossSection;
 }
 

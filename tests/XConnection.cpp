@@ -1,9 +1,9 @@
 // Xlib's macros clash with Qt's names, so its one use in the tests lives here, after Qt's.
-#include <QGuiApplication>
-#include <csignal>
-
 #include <X11/Xlib.h>
 #include <sys/socket.h>
+
+#include <QGuiApplication>
+#include <csignal>
 
 void BreakXConnectionThroughXlib() {
   std::signal(SIGPIPE, SIG_IGN);

@@ -258,11 +258,26 @@ class CalculatorTest : public QObject {
     QTest::addColumn<QString>("diameter");
     QTest::addColumn<QString>("area");
     QTest::addColumn<QString>("drop");
-    QTest::newRow("paste") << "EditPaste" << "1" << "1" << "0.7853981633974483" << "0.468";
-    QTest::newRow("an empty paste leaves the selection")
-        << "EditPaste" << "" << "0.51054" << "0.20471" << "1.795";
-    QTest::newRow("delete") << "EditClear" << "1" << "" << "0" << "\u221E";
-    QTest::newRow("cut") << "EditCut" << "1" << "" << "0" << "\u221E";
+    QTest::newRow("paste") << "EditPaste"
+                           << "1"
+                           << "1"
+                           << "0.7853981633974483"
+                           << "0.468";
+    QTest::newRow("an empty paste leaves the selection") << "EditPaste"
+                                                         << ""
+                                                         << "0.51054"
+                                                         << "0.20471"
+                                                         << "1.795";
+    QTest::newRow("delete") << "EditClear"
+                            << "1"
+                            << ""
+                            << "0"
+                            << "\u221E";
+    QTest::newRow("cut") << "EditCut"
+                         << "1"
+                         << ""
+                         << "0"
+                         << "\u221E";
   }
 
   void editMenuCommandsKeepAreaAndResultInStep() {

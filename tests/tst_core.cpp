@@ -22,21 +22,34 @@ class CoreTest : public QObject {
     QTest::addColumn<double>("drop");
     QTest::addColumn<QString>("line");
     QTest::newRow("copper, the window's first inputs")
-        << "Copper" << "0.350" << "60" << "0.51054" << 0x1.cb90e492b2899p+0
-        << "Voltage drop = 1.795V";
+        << "Copper"
+        << "0.350"
+        << "60"
+        << "0.51054" << 0x1.cb90e492b2899p+0 << "Voltage drop = 1.795V";
     QTest::newRow("aluminium, a decimal comma")
-        << "Aluminium" << "10" << "25" << "2,5" << 0x1.6d1030a52a322p+0
-        << "Voltage drop = 1.426V";
+        << "Aluminium"
+        << "10"
+        << "25"
+        << "2,5" << 0x1.6d1030a52a322p+0 << "Voltage drop = 1.426V";
     QTest::newRow("lead at AWG 18")
-        << "Lead" << "1.5" << "100" << "1.02362" << 0x1.42428142f36fep+5
-        << "Voltage drop = 40.282V";
+        << "Lead"
+        << "1.5"
+        << "100"
+        << "1.02362" << 0x1.42428142f36fep+5 << "Voltage drop = 40.282V";
     QTest::newRow("the longest result")
-        << "Silver" << "-1" << "1" << "4.5e-8" << -0x1.24ca10a19a099p+43
-        << "Voltage drop = -10060164304080.299V";
+        << "Silver"
+        << "-1"
+        << "1"
+        << "4.5e-8" << -0x1.24ca10a19a099p+43 << "Voltage drop = -10060164304080.299V";
     QTest::newRow("zero diameter divides by zero")
-        << "Gold" << "2" << "3" << "0" << double(INFINITY) << "Voltage drop = \u221EV";
-    QTest::newRow("zero over zero") << "Iron" << "0" << "60" << "" << double(NAN)
-                                    << "Voltage drop = NaNV";
+        << "Gold"
+        << "2"
+        << "3"
+        << "0" << double(INFINITY) << "Voltage drop = \u221EV";
+    QTest::newRow("zero over zero") << "Iron"
+                                    << "0"
+                                    << "60"
+                                    << "" << double(NAN) << "Voltage drop = NaNV";
   }
 
   void voltageDrop() {
@@ -62,16 +75,23 @@ class CoreTest : public QObject {
     QTest::addColumn<QString>("found");
     QTest::addColumn<double>("resistivity");
     QTest::addColumn<QString>("formula");
-    QTest::newRow("lower case") << "copper" << "Copper" << 0.0175
+    QTest::newRow("lower case") << "copper"
+                                << "Copper" << 0.0175
                                 << "Vd (20\u00B0C) = ( Length x Current x 0.0175 ) / Area";
-    QTest::newRow("upper case") << "LEAD" << "Lead" << 0.221
+    QTest::newRow("upper case") << "LEAD"
+                                << "Lead" << 0.221
                                 << "Vd (20\u00B0C) = ( Length x Current x 0.221 ) / Area";
-    QTest::newRow("mixed case") << "aLuMiNiUm" << "Aluminium" << 0.028
+    QTest::newRow("mixed case") << "aLuMiNiUm"
+                                << "Aluminium" << 0.028
                                 << "Vd (20\u00B0C) = ( Length x Current x 0.028 ) / Area";
-    QTest::newRow("empty") << "" << "" << 0.0 << "";
-    QTest::newRow("a prefix") << "Copp" << "" << 0.0 << "";
-    QTest::newRow("a trailing blank") << "Copper " << "" << 0.0 << "";
-    QTest::newRow("another language") << "Kupfer" << "" << 0.0 << "";
+    QTest::newRow("empty") << ""
+                           << "" << 0.0 << "";
+    QTest::newRow("a prefix") << "Copp"
+                              << "" << 0.0 << "";
+    QTest::newRow("a trailing blank") << "Copper "
+                                      << "" << 0.0 << "";
+    QTest::newRow("another language") << "Kupfer"
+                                      << "" << 0.0 << "";
   }
 
   void materialNamed() {
@@ -91,11 +111,16 @@ class CoreTest : public QObject {
     QTest::addColumn<bool>("fromDiameter");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("other");
-    QTest::newRow("AWG 24 diameter") << true << "0.51054" << "0.20471488863018003";
-    QTest::newRow("AWG 24 cross-section") << false << "0.20471" << "0.5105339040678251";
-    QTest::newRow("a 2 mm diameter is pi") << true << "2" << "3.141592653589793";
-    QTest::newRow("pi to four places") << false << "3.1416" << "2.00000233843363";
-    QTest::newRow("no diameter") << true << "" << "0";
+    QTest::newRow("AWG 24 diameter") << true << "0.51054"
+                                     << "0.20471488863018003";
+    QTest::newRow("AWG 24 cross-section") << false << "0.20471"
+                                          << "0.5105339040678251";
+    QTest::newRow("a 2 mm diameter is pi") << true << "2"
+                                           << "3.141592653589793";
+    QTest::newRow("pi to four places") << false << "3.1416"
+                                       << "2.00000233843363";
+    QTest::newRow("no diameter") << true << ""
+                                 << "0";
   }
 
   void conductorTexts() {

@@ -226,7 +226,8 @@ class PlatformTest : public QObject {
     QProcess child;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("BREAK_X_CONNECTION", "1");
-    // A program ended from inside the event loop frees nothing: no leak report in a sanitizer build.
+    // A program ended from inside the event loop frees nothing: no leak report in a sanitizer
+    // build.
     environment.insert("ASAN_OPTIONS", "detect_leaks=0");
     child.setProcessEnvironment(environment);
     child.start(QCoreApplication::applicationFilePath(),

@@ -60,15 +60,16 @@ class ProgramTest : public QObject {
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("out");  // patterns
     QTest::addColumn<QString>("err");
-    const QString help = "^Usage: voltage-drop \\[options\\]\n\nComputes the voltage drop"
-                         "[^\n]*\n(.|\n)*-platform(.|\n)*--material <name>(.|\n)*--area <mm2>";
+    const QString help =
+        "^Usage: voltage-drop \\[options\\]\n\nComputes the voltage drop"
+        "[^\n]*\n(.|\n)*-platform(.|\n)*--material <name>(.|\n)*--area <mm2>";
     const QString version = "^voltage-drop " + QRegularExpression::escape(VD_VERSION) + "\n$";
     QTest::newRow("--help") << QStringList{"--help"} << 0 << help << "^$";
     QTest::newRow("-h") << QStringList{"-h"} << 0 << help << "^$";
     QTest::newRow("--version") << QStringList{"--version"} << 0 << version << "^$";
     QTest::newRow("-v, after Qt's own options")
-        << QStringList{"-platform", "offscreen", "-reverse", "-style=fusion", "-v"} << 0
-        << version << "^$";
+        << QStringList{"-platform", "offscreen", "-reverse", "-style=fusion", "-v"} << 0 << version
+        << "^$";
     QTest::newRow("an unknown option")
         << QStringList{"--bogus-option"} << 2 << "^$"
         << "^voltage-drop: unknown option '--bogus-option'" + kTryHelp;
@@ -79,31 +80,34 @@ class ProgramTest : public QObject {
         << QStringList{"--material", "copper", "--current"} << 2 << "^$"
         << "^voltage-drop: missing value after '--current'" + kTryHelp;
     QTest::newRow("the window's first inputs")
-        << QStringList{"--material", "copper", "--current", "0.350", "--length", "60",
-                       "--diameter", "0.51054"}
-        << 0 << "^Voltage drop = 1\\.795V\n$" << "^$";
+        << QStringList{"--material", "copper", "--current",  "0.350",
+                       "--length",   "60",     "--diameter", "0.51054"}
+        << 0 << "^Voltage drop = 1\\.795V\n$"
+        << "^$";
     QTest::newRow("from the cross-section, any letter case")
-        << QStringList{"--material", "COPPER", "--current", "0.350", "--length", "60",
-                       "--area", "0.20471"}
-        << 0 << "^Voltage drop = 1\\.795V\n$" << "^$";
-    QTest::newRow("decimal commas")
-        << QStringList{"--material", "Aluminium", "--current", "2,5", "--length", "60",
-                       "--diameter", "1,5"}
-        << 0 << "^Voltage drop = 2\\.377V\n$" << "^$";
+        << QStringList{"--material", "COPPER", "--current", "0.350",
+                       "--length",   "60",     "--area",    "0.20471"}
+        << 0 << "^Voltage drop = 1\\.795V\n$"
+        << "^$";
+    QTest::newRow("decimal commas") << QStringList{"--material", "Aluminium", "--current",  "2,5",
+                                                   "--length",   "60",        "--diameter", "1,5"}
+                                    << 0 << "^Voltage drop = 2\\.377V\n$"
+                                    << "^$";
     QTest::newRow("a missing input")
-        << QStringList{"--material", "copper", "--current", "1", "--diameter", "1"} << 2
-        << "^$" << "^voltage-drop: missing --length" + kTryHelp;
+        << QStringList{"--material", "copper", "--current", "1", "--diameter", "1"} << 2 << "^$"
+        << "^voltage-drop: missing --length" + kTryHelp;
     QTest::newRow("neither diameter nor area")
         << QStringList{"--material", "copper", "--current", "1", "--length", "1"} << 2 << "^$"
         << "^voltage-drop: missing --diameter or --area" + kTryHelp;
     QTest::newRow("both diameter and area")
-        << QStringList{"--material", "copper", "--current", "1", "--length", "1",
-                       "--diameter", "1", "--area", "1"}
-        << 2 << "^$" << "^voltage-drop: give --diameter or --area, not both" + kTryHelp;
+        << QStringList{"--material", "copper",     "--current", "1",      "--length",
+                       "1",          "--diameter", "1",         "--area", "1"}
+        << 2 << "^$"
+        << "^voltage-drop: give --diameter or --area, not both" + kTryHelp;
     QTest::newRow("an unknown material")
-        << QStringList{"--material", "kupfer", "--current", "1", "--length", "1",
-                       "--diameter", "1"}
-        << 2 << "^$" << "^voltage-drop: unknown material 'kupfer' \\(copper, [^\n]*\\)" + kTryHelp;
+        << QStringList{"--material", "kupfer", "--current", "1", "--length", "1", "--diameter", "1"}
+        << 2 << "^$"
+        << "^voltage-drop: unknown material 'kupfer' \\(copper, [^\n]*\\)" + kTryHelp;
   }
 
   void options() {
@@ -178,11 +182,22 @@ class ProgramTest : public QObject {
     QTest::addColumn<QString>("length");
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("value");
-    QTest::newRow("copper, AWG 24") << 0 << "0.350" << "60" << "diameter" << "0.51054";
-    QTest::newRow("lead from a cross-section with a decimal comma")
-        << 5 << "1,5" << "100" << "areafld" << "0,823";
-    QTest::newRow("silver, the longest result") << 3 << "-1" << "1" << "diameter" << "4.5e-8";
-    QTest::newRow("iron, no cross-section") << 4 << "2" << "3" << "areafld" << "0";
+    QTest::newRow("copper, AWG 24") << 0 << "0.350"
+                                    << "60"
+                                    << "diameter"
+                                    << "0.51054";
+    QTest::newRow("lead from a cross-section with a decimal comma") << 5 << "1,5"
+                                                                    << "100"
+                                                                    << "areafld"
+                                                                    << "0,823";
+    QTest::newRow("silver, the longest result") << 3 << "-1"
+                                                << "1"
+                                                << "diameter"
+                                                << "4.5e-8";
+    QTest::newRow("iron, no cross-section") << 4 << "2"
+                                            << "3"
+                                            << "areafld"
+                                            << "0";
   }
 
   void sameAsTheWindow() {
@@ -207,8 +222,8 @@ class ProgramTest : public QObject {
 
     const std::string_view name = calc::kMaterials[std::size_t(material)].name;
     const Outcome outcome = RunProgram(
-        {"--material", QString::fromUtf8(name.data(), qsizetype(name.size())), "--current",
-         current, "--length", length, field == "areafld" ? "--area" : "--diameter", value});
+        {"--material", QString::fromUtf8(name.data(), qsizetype(name.size())), "--current", current,
+         "--length", length, field == "areafld" ? "--area" : "--diameter", value});
     QCOMPARE(outcome.status, 0);
     QCOMPARE(outcome.out, shown + "\n");
   }

@@ -325,9 +325,8 @@ class Run {
     }
     // The calculation core, as the command line uses it, agrees to the bit on the same texts.
     const double coreDrop =
-        calc::VoltageDrop(calc::kMaterials[std::size_t(row)].resistivity,
-                          window_->current().Text(), window_->lenght().Text(),
-                          window_->diameter().Text());
+        calc::VoltageDrop(calc::kMaterials[std::size_t(row)].resistivity, window_->current().Text(),
+                          window_->lenght().Text(), window_->diameter().Text());
     if (!SameDouble(coreDrop, drop) || calc::ResultLine(coreDrop) != expected.toStdString()) {
       return "the core computes " + QString::fromStdString(calc::ResultLine(coreDrop));
     }

@@ -315,8 +315,9 @@ class WindowTest : public QObject {
     const QColor result = WidgetNamed(*window, "result")->palette().color(QPalette::WindowText);
     QCOMPARE(result.hsvHue(), 240);
     if (theme.startsWith("light")) QCOMPARE(result, QColor(0, 0, 255));
-    QCOMPARE(FieldNamed(*window, "current")->palette().color(QPalette::Base),
-             theme.startsWith("light") ? QColor(Qt::white) : paletteOf(theme).color(QPalette::Base));
+    QCOMPARE(
+        FieldNamed(*window, "current")->palette().color(QPalette::Base),
+        theme.startsWith("light") ? QColor(Qt::white) : paletteOf(theme).color(QPalette::Base));
   }
 
   // Run again with a 16 pt, a 32 pt and a monospace desktop font and on a doubled screen
@@ -333,8 +334,10 @@ class WindowTest : public QObject {
       QCOMPARE(content, QSize(qRound(296 * scale), qRound(247 * scale)));
       // Boxes are scaled by their edges, so boxes that meet in the design meet on screen.
       const std::pair<const char*, platform::Box> boxes[] = {
-          {"current", design::kCurrent.box}, {"Label3", design::kLabel3.box},
-          {"form", design::kForm.box}, {"PopupMenu1", design::kPopupMenu1.box}};
+          {"current", design::kCurrent.box},
+          {"Label3", design::kLabel3.box},
+          {"form", design::kForm.box},
+          {"PopupMenu1", design::kPopupMenu1.box}};
       for (const auto& [name, box] : boxes) {
         const auto edge = [scale](int design) { return qRound(design * scale); };
         QCOMPARE(WidgetNamed(*window, name)->geometry(),
@@ -374,8 +377,7 @@ class WindowTest : public QObject {
     const QRect designed = WidgetNamed(*window, "result")->geometry();
     for (const auto& [current, length, diameter] :
          {std::tuple{"-1", "1", "4.5e-8"}, std::tuple{"0.350", "60", "0.51054"}}) {
-      for (const auto& [name, text] : {std::pair{"current", current},
-                                       std::pair{"lenght", length},
+      for (const auto& [name, text] : {std::pair{"current", current}, std::pair{"lenght", length},
                                        std::pair{"diameter", diameter}}) {
         QLineEdit* field = FieldNamed(*window, name);
         field->setFocus();
@@ -543,8 +545,7 @@ class WindowTest : public QObject {
                              built.PopupMenu1().Change.Raise(built.PopupMenu1()));
     QVERIFY_THROWS_EXCEPTION(platform::RuntimeException,
                              built.current().TextChange.Raise(built.current()));
-    QCOMPARE(built.calls,
-             QStringList({"PopupMenu1_Change", "current_TextChange", "calculate"}));
+    QCOMPARE(built.calls, QStringList({"PopupMenu1_Change", "current_TextChange", "calculate"}));
   }
 
   void aFailureWhileOpeningReachesTheCaller() {

@@ -75,17 +75,15 @@ class FieldAccessible final : public QAccessibleWidget,
     *end = *start + int(Field()->selectedText().size());
   }
   void addSelection(int start, int end) override { setSelection(0, start, end); }
-  void setSelection(int, int start, int end) override {
-    Field()->setSelection(start, end - start);
-  }
+  void setSelection(int, int start, int end) override { Field()->setSelection(start, end - start); }
   void removeSelection(int) override { Field()->deselect(); }
   QRect characterRect(int offset) const override {
     const QFontMetrics metrics(Field()->font());
     const QRect box = Field()->contentsRect();
     const int x = box.left() + metrics.horizontalAdvance(Field()->text().left(offset));
     const QPoint corner = Field()->mapToGlobal(QPoint(x, box.top()));
-    return QRect(corner, QSize(metrics.horizontalAdvance(Field()->text().mid(offset, 1)),
-                               box.height()));
+    return QRect(corner,
+                 QSize(metrics.horizontalAdvance(Field()->text().mid(offset, 1)), box.height()));
   }
   int offsetAtPoint(const QPoint& point) const override {
     return Field()->cursorPositionAt(Field()->mapFromGlobal(point));

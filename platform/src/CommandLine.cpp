@@ -13,12 +13,26 @@ namespace {
 
 // Qt's own options, which QGuiApplication, QApplication and the platform plugins read when
 // the runtime starts: those that take a value, and those that do not.
-constexpr const char* kQtOptionsWithValue[] = {
-    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
-    "qwindowicon", "qwindowtitle", "session", "display", "geometry", "style", "stylesheet",
-    "name", "title", "visual", "qmljsdebugger", "dialogs", "fontengine"};
-constexpr const char* kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync",
-                                    "testability"};
+constexpr const char* kQtOptionsWithValue[] = {"platform",
+                                               "platformpluginpath",
+                                               "platformtheme",
+                                               "plugin",
+                                               "qwindowgeometry",
+                                               "qwindowicon",
+                                               "qwindowtitle",
+                                               "session",
+                                               "display",
+                                               "geometry",
+                                               "style",
+                                               "stylesheet",
+                                               "name",
+                                               "title",
+                                               "visual",
+                                               "qmljsdebugger",
+                                               "dialogs",
+                                               "fontengine"};
+constexpr const char* kQtFlags[] = {"reverse", "widgetcount", "nograb",
+                                    "dograb",  "sync",        "testability"};
 
 QStringList Names(const std::vector<std::string>& names) {
   QStringList list;
@@ -48,8 +62,7 @@ CommandLine::CommandLine(int argc, char** argv, const std::vector<CommandLineOpt
   // Qt's options are written with one dash ("-platform xcb"), so every name is a long one.
   qt.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   for (const CommandLineOption& option : options) {
-    qt.addOption(QCommandLineOption(Names(option.names),
-                                    QString::fromStdString(option.description),
+    qt.addOption(QCommandLineOption(Names(option.names), QString::fromStdString(option.description),
                                     QString::fromStdString(option.valueName)));
   }
   for (const char* name : kQtOptionsWithValue) {
@@ -91,7 +104,8 @@ std::string CommandLine::Value(std::string_view name) const {
 
 std::string CommandLine::Help(std::string_view program, std::string_view description) const {
   QCommandLineParser& qt = parser_->qt;
-  qt.setApplicationDescription(QString::fromUtf8(description.data(), qsizetype(description.size())));
+  qt.setApplicationDescription(
+      QString::fromUtf8(description.data(), qsizetype(description.size())));
   // With no application object Qt cannot know the program's name.
   QString text = qt.helpText();
   text.replace(QStringLiteral("<executable_name>"),

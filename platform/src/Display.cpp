@@ -76,8 +76,8 @@ bool PluginInstalled(const std::string& platform, int argc, char** argv) {
       !Argument(argc, argv, "-platformpluginpath").empty()) {
     return true;
   }
-  const std::string file = platform == "wayland" ? "libqwayland-generic.so"
-                                                 : "libq" + platform + ".so";
+  const std::string file =
+      platform == "wayland" ? "libqwayland-generic.so" : "libq" + platform + ".so";
   const QDir folder(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QLatin1String("/platforms"));
   return folder.exists(QString::fromStdString(file));
 }
@@ -108,8 +108,8 @@ std::string WaylandProblem() {
   std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
   const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
   const bool connected =
-      socket >= 0 && ::connect(socket, reinterpret_cast<const sockaddr*>(&address),
-                               sizeof address) == 0;
+      socket >= 0 &&
+      ::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
   if (socket >= 0) ::close(socket);
   return connected ? "" : "cannot connect to the Wayland display \"" + name + "\"";
 }

@@ -173,7 +173,8 @@ void Window::FitDesign() {
   }
   if (const QScreen* screen = widget_->screen()) {
     const QRect available = screen->availableGeometry();
-    const int menuBar = widget_->menuBar()->isVisible() ? widget_->menuBar()->sizeHint().height() : 0;
+    const int menuBar =
+        widget_->menuBar()->isVisible() ? widget_->menuBar()->sizeHint().height() : 0;
     const double fits =
         std::min(double(available.width() - kFrameWidth) / designWidth_,
                  double(available.height() - kFrameHeight - menuBar) / designHeight_);
