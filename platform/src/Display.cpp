@@ -36,7 +36,10 @@ std::string Lower(std::string text) {
 // The value that follows `option` among the arguments, as Qt reads it; empty when absent.
 std::string Argument(int argc, char** argv, std::string_view option) {
   for (int i = 1; i + 1 < argc; ++i) {
-    if (argv[i] == option || argv[i] == "-" + std::string(option)) return argv[i + 1];
+    const std::string_view argument = argv[i];
+    if (argument == option || (argument.starts_with('-') && argument.substr(1) == option)) {
+      return argv[i + 1];
+    }
   }
   return {};
 }
