@@ -67,6 +67,14 @@ void Label::Fit() {
   auto* label = static_cast<QLabel*>(widget_);
   if (std::exchange(outgrown_, false)) Control::Rescale();
   const QRect box = detail::ScaledBox(DesignBox());
+  // The glyphs' own advances, which the font keeps, with room for kerning: a text that fits
+  // so needs no layout to tell (every change of the result line would otherwise lay it out).
+  const QFontMetrics metrics(label->font());
+  int advances = metrics.averageCharWidth();
+  for (const QChar c : label->text()) {
+    advances += c.isSurrogate() ? box.width() : metrics.horizontalAdvance(c);
+  }
+  if (advances <= box.width()) return;
   const int width = TextWidth();
   if (width <= box.width()) return;
   // The room up to the window's edges on the side the text grows toward.
