@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QStringList>
+#include <QTest>
 #include <memory>
 
 #include "platform/QtAccess.h"
@@ -85,6 +86,14 @@ inline QWidget* WidgetNamed(const Window1& window, const char* name) {
 
 inline QLineEdit* FieldNamed(const Window1& window, const char* name) {
   return static_cast<QLineEdit*>(WidgetNamed(window, name));
+}
+
+// Types into the field as a person would: focus it, select all, type.
+inline void TypeInto(const Window1& window, const char* name, const QString& text) {
+  QLineEdit* field = FieldNamed(window, name);
+  field->setFocus();
+  QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(field, text);
 }
 
 inline QString TextOf(const platform::Label& label) { return QString::fromStdString(label.Text()); }

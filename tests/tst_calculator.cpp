@@ -18,14 +18,6 @@ class CalculatorTest : public QObject {
 
   RecordingWindow* window = nullptr;
 
-  // Types into the field as a person would: focus it, select all, type.
-  void TypeInto(const char* name, const QString& text) {
-    QLineEdit* field = FieldNamed(*window, name);
-    field->setFocus();
-    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(field, text);
-  }
-
  private slots:
   void init() {
     window = &RecordingWindow::OpenNew();
@@ -188,9 +180,9 @@ class CalculatorTest : public QObject {
 
   void editingCurrentOrLengthRecomputesAtEveryChange() {
     window->calls.clear();
-    TypeInto("current", "2");
+    TypeInto(*window, "current", "2");
     QCOMPARE(TextOf(window->result()), QString("Voltage drop = 10.258V"));
-    TypeInto("lenght", "1");
+    TypeInto(*window, "lenght", "1");
     QCOMPARE(TextOf(window->result()), QString("Voltage drop = 0.171V"));
     QVERIFY(window->Count("calculate") >= 2);
     QCOMPARE(window->Count("calculate"),
@@ -198,7 +190,7 @@ class CalculatorTest : public QObject {
   }
 
   void typingADiameterRewritesTheAreaOnRelease() {
-    TypeInto("diameter", "1");
+    TypeInto(*window, "diameter", "1");
     QCOMPARE(TextOf(window->diameter()), QString("1"));
     QCOMPARE(TextOf(window->areafld()), QString("0.7853981633974483"));
     QCOMPARE(TextOf(window->result()), QString("Voltage drop = 0.468V"));
@@ -231,14 +223,14 @@ class CalculatorTest : public QObject {
   }
 
   void theAreaTypedStaysAsTyped() {
-    TypeInto("areafld", "0.50");
+    TypeInto(*window, "areafld", "0.50");
     QCOMPARE(TextOf(window->areafld()), QString("0.50"));
     QCOMPARE(TextOf(window->diameter()), QString("0.7978845608028654"));
     QCOMPARE(TextOf(window->result()), QString("Voltage drop = 0.735V"));
   }
 
   void aLeadingZeroInAreaDividesByZeroUntilADigitFollows() {
-    TypeInto("areafld", "0");
+    TypeInto(*window, "areafld", "0");
     QCOMPARE(TextOf(window->diameter()), QString("0"));
     QCOMPARE(TextOf(window->result()), QString("Voltage drop = \u221EV"));
     QTest::keyClicks(FieldNamed(*window, "areafld"), ".5");
@@ -246,7 +238,7 @@ class CalculatorTest : public QObject {
   }
 
   void aNegativeAreaGivesNoDiameter() {
-    TypeInto("areafld", "-1");
+    TypeInto(*window, "areafld", "-1");
     QCOMPARE(TextOf(window->diameter()), QString("NaN"));
     QCOMPARE(TextOf(window->result()), QString("Voltage drop = NaNV"));
   }
@@ -299,7 +291,7 @@ class CalculatorTest : public QObject {
   }
 
   void undoFromTheMenuRestoresAreaAndResult() {
-    TypeInto("diameter", "1");
+    TypeInto(*window, "diameter", "1");
     window->EditUndo().Action();
     window->EditUndo().Action();
     QCOMPARE(TextOf(window->diameter()), QString("0.51054"));
@@ -349,7 +341,7 @@ class CalculatorTest : public QObject {
         QString(std::localeconv()->decimal_point) != ",") {
       QSKIP("no locale with a decimal comma (de_DE.UTF-8) is installed here");
     }
-    TypeInto("diameter", "0.75");
+    TypeInto(*window, "diameter", "0.75");
     QCOMPARE(TextOf(window->areafld()), QString("0.44178646691106466"));
     QCOMPARE(TextOf(window->result()), QString("Voltage drop = 0.832V"));
   }

@@ -209,14 +209,9 @@ class ProgramTest : public QObject {
     RecordingWindow& window = RecordingWindow::OpenNew();
     QVERIFY(QTest::qWaitForWindowActive(platform::WidgetOf(window)));
     window.PopupMenu1().SetListIndex(material);
-    const QByteArray fieldName = field.toLatin1();
-    for (const auto& [name, text] : {std::pair{"current", current}, std::pair{"lenght", length},
-                                     std::pair{fieldName.constData(), value}}) {
-      QLineEdit* edit = FieldNamed(window, name);
-      edit->setFocus();
-      QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-      QTest::keyClicks(edit, text);
-    }
+    TypeInto(window, "current", current);
+    TypeInto(window, "lenght", length);
+    TypeInto(window, qPrintable(field), value);
     const QString shown = TextOf(window.result());
     platform::DestroyAllWindows();
 

@@ -19,6 +19,11 @@ ensure_packages() {
   as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing
 }
 
+# The project's one version, from project() in CMakeLists.txt.
+project_version() {
+  sed -n 's/^project(VoltageDrop VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt
+}
+
 # Starts a private Xvfb, which picks a free display itself and writes its number once it
 # accepts connections; exports DISPLAY and sets xvfb to the server's process ID. $1 is a folder
 # for its files.

@@ -158,16 +158,15 @@ void Window::FitDesign() {
   if (fitting || designWidth_ <= 0 || designHeight_ <= 0) return;
   fitting = true;
   double type = detail::DesktopScale();
-  const auto rescale = [this](double typeScale, double boxScale) {
-    detail::SetScales(typeScale, boxScale);
-    for (auto& control : controls_) control->Rescale();
-  };
-  rescale(type, type);
+  // The texts are measured in the design's own boxes and type, before a label fits itself.
+  detail::SetScales(type, type);
   double box = type;
   for (auto& control : controls_) {
+    control->Control::Rescale();
     const auto* label = dynamic_cast<const Label*>(control.get());
-    const int width = label != nullptr ? label->TextWidth() : 0;
-    if (width > detail::ScaledBox(label != nullptr ? label->DesignBox() : Box{}).width()) {
+    if (label == nullptr) continue;
+    const int width = label->TextWidth();
+    if (width > detail::ScaledBox(label->DesignBox()).width()) {
       box = std::max(box, double(width + 1) / label->DesignBox().width);
     }
   }
@@ -183,7 +182,8 @@ void Window::FitDesign() {
       box = fits;
     }
   }
-  rescale(type, box);
+  detail::SetScales(type, box);
+  for (auto& control : controls_) control->Rescale();
   widget_->centralWidget()->setFixedSize(detail::Scaled(designWidth_),
                                          detail::Scaled(designHeight_));
   fitting = false;

@@ -174,11 +174,16 @@ def contrast(a, b):
     return max(la, lb) / min(la, lb)
 
 
-def ink_contrast(box_pixels):
-    """The contrast of the text in a box: its most frequent colour is the background, the
-    colour that differs most from it is the ink."""
+def ink(box_pixels):
+    """The colours of the text in a box and of its background: the most frequent colour is the
+    background, the colour that differs most from it is the ink."""
     background = collections.Counter(box_pixels).most_common(1)[0][0]
-    return max(contrast(pixel, background) for pixel in set(box_pixels))
+    return max(set(box_pixels), key=lambda pixel: contrast(pixel, background)), background
+
+
+def ink_contrast(box_pixels):
+    """The contrast of the text in a box."""
+    return contrast(*ink(box_pixels))
 
 
 def window_origin(path, frame):
@@ -279,12 +284,6 @@ def check_giant_paste(calculator):
     check(idle < 0.2 and (SANITIZED or after - before < 50),
           f"then the program idles ({idle:.2f} s CPU in 2 s) and holds "
           f"{after - before:.1f} MiB more than before")
-
-
-def ink(box_pixels):
-    """The colour of the text in a box: the one that differs most from the most frequent."""
-    background = collections.Counter(box_pixels).most_common(1)[0][0]
-    return max(set(box_pixels), key=lambda pixel: contrast(pixel, background)), background
 
 
 def check_live_theme_changes():

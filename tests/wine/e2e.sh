@@ -13,11 +13,16 @@ mkdir -p "$shots"
 result_x=20 result_y=207 result_width=256 result_height=20
 design_height=247
 
-# Reads the result line off a screenshot of the whole screen.
-read_result() {
+# Sets left, top, width and height to the window's client area on the screen.
+geometry() {
   eval "$(xwininfo -id "$window" | awk '/Absolute upper-left X/ { print "left=" $NF }
     /Absolute upper-left Y/ { print "top=" $NF } /Width:/ { print "width=" $NF }
     /Height:/ { print "height=" $NF }')"
+}
+
+# Reads the result line off a screenshot of the whole screen.
+read_result() {
+  geometry
   menu_bar=$((height - design_height))
   convert "$1" -crop "$((result_width + 8))x$((result_height + 8))+$((left + result_x - 4))+$((top + menu_bar + result_y - 4))" \
     +repage -resize 400% -colorspace Gray "$1.result.png"
@@ -27,7 +32,7 @@ read_result() {
 start_program "$exe"
 wait_for_window
 title="$(xdotool getwindowname "$window")"
-eval "$(xwininfo -id "$window" | awk '/Width:/ { print "width=" $NF } /Height:/ { print "height=" $NF }')"
+geometry
 echo "window \"$title\", $width x $height"
 [ "$width" -eq 296 ] || fail "window width $width, expected 296"
 # The design's 247 pixels below a menu bar of one line of text.

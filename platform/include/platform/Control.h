@@ -36,7 +36,6 @@ class Control {
   // Places the widget and sizes its text again, after the design's scales changed.
   virtual void Rescale();
   const Box& DesignBox() const { return box_; }
-  const TextStyle& DesignStyle() const { return style_; }
   // Raises Open, once the window has been constructed.
   virtual void Opened() {}
   // Drops every handler attached to the control's events.
