@@ -1,7 +1,9 @@
 #include "Accessibility.h"
 
 #include <QAccessible>
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QWidget>
@@ -108,11 +110,81 @@ class FieldAccessible final : public QAccessibleWidget,
   QLineEdit* Field() const { return static_cast<QLineEdit*>(widget()); }
 };
 
+// A popup as a screen reader reads it. Qt 6.4 names a popup after its current row and offers
+// no selection, so Orca said "Copper combo box" and never heard which row was chosen: here the
+// popup keeps its own name ("Material") and answers with the current row as its value and its
+// text, which Orca reads as the popup's value. Its one child is the list of rows, as in Qt.
+class PopupAccessible final : public QAccessibleWidget, public QAccessibleTextInterface {
+ public:
+  explicit PopupAccessible(QComboBox* popup) : QAccessibleWidget(popup, QAccessible::ComboBox) {}
+
+  int childCount() const override { return 1; }
+  QAccessibleInterface* child(int index) const override {
+    return index == 0 ? QAccessible::queryAccessibleInterface(Popup()->view()) : nullptr;
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    return child != nullptr && child->object() == Popup()->view() ? 0 : -1;
+  }
+  QString text(QAccessible::Text kind) const override {
+    if (kind == QAccessible::Value) return Popup()->currentText();
+    if (kind == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+      return Popup()->currentText();
+    }
+    return QAccessibleWidget::text(kind);
+  }
+  QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.expandable = true;
+    state.expanded = Popup()->view()->isVisible();
+    return state;
+  }
+  QStringList actionNames() const override {
+    return QStringList(showMenuAction()) + QAccessibleWidget::actionNames();
+  }
+  void doAction(const QString& action) override {
+    if (action != showMenuAction()) return QAccessibleWidget::doAction(action);
+    if (Popup()->view()->isVisible()) {
+      Popup()->hidePopup();
+    } else {
+      Popup()->showPopup();
+    }
+  }
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+  }
+
+  // The text interface: the current row's text, read-only, one run, nothing selected.
+  QString attributes(int, int* start, int* end) const override {
+    *start = 0;
+    *end = characterCount();
+    return {};
+  }
+  int characterCount() const override { return int(Popup()->currentText().size()); }
+  QString text(int start, int end) const override {
+    return Popup()->currentText().mid(start, end - start);
+  }
+  int cursorPosition() const override { return 0; }
+  void setCursorPosition(int) override {}
+  int selectionCount() const override { return 0; }
+  void selection(int, int* start, int* end) const override { *start = *end = 0; }
+  void addSelection(int, int) override {}
+  void setSelection(int, int, int) override {}
+  void removeSelection(int) override {}
+  QRect characterRect(int) const override { return {}; }
+  int offsetAtPoint(const QPoint&) const override { return -1; }
+  void scrollToSubstring(int, int) override {}
+
+ private:
+  QComboBox* Popup() const { return static_cast<QComboBox*>(widget()); }
+};
+
 QAccessibleInterface* Interface(const QString&, QObject* object) {
   if (auto* announcer = dynamic_cast<Announcer*>(object)) {
     return new QAccessibleWidget(announcer, QAccessible::Notification);
   }
   if (auto* field = dynamic_cast<LineEdit*>(object)) return new FieldAccessible(field);
+  if (auto* popup = dynamic_cast<QComboBox*>(object)) return new PopupAccessible(popup);
   return nullptr;
 }
 

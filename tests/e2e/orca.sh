@@ -63,6 +63,8 @@ wait_said "Screen reader on" 60 || { echo "FAIL Orca did not start"; exit 1; }
 pids="$pids $!"
 wait_said "combo box" 30 || { echo "FAIL Orca never reached the window"; exit 1; }
 sleep 1
+check "$(($(said '^.Material combo box') == 0))" "the popup is heard by its name, Material"
+check "$(($(said '^.Copper\.') == 0))" "and its value, Copper"
 check "$(said 'Voltage drop')" "the first result is not said at start-up"
 
 # Every field's value whole, as Tab reaches it.
@@ -91,6 +93,14 @@ sleep 1
 xdotool key Down
 wait_said "Voltage drop = 2.872V"
 check $? "a new material with Down is followed by its result"
+check "$(($(said '^.Aluminium\.') == 0))" "Down says the new material, Aluminium"
+xdotool key End
+wait_said "^'Lead\."
+check $? "End says the new material, Lead"
+# Orca's Where am I, on the keypad.
+xdotool key KP_Enter
+wait_said "^'6 of 6"
+check $? "Where am I names the row chosen, 6 of 6"
 sleep 1
 check "$(($(said 'Voltage drop = 18.101V') - 1))" "each result is said once"
 
