@@ -13,7 +13,7 @@
 #include "Dispatch.h"
 #include "Display.h"
 #include "Ink.h"
-#include "LazyIconStyle.h"
+#include "DesktopStyle.h"
 #include "Scale.h"
 #include "platform/Exceptions.h"
 #include "platform/Window.h"
@@ -88,7 +88,7 @@ Runtime::Runtime(int& argc, char** argv, const DesktopIdentity& identity) {
     throw NoDisplayException(problem);
   }
   qt_ = std::make_unique<QApplication>(argc, argv);
-  QApplication::setStyle(new detail::LazyIconStyle);
+  QApplication::setStyle(new detail::DesktopStyle);
   if (QGuiApplication::platformName() == QLatin1String("xcb")) detail::EndQuietlyOnLostDisplay();
   // The window's Close handler decides whether closing it ends the program.
   QApplication::setQuitOnLastWindowClosed(false);

@@ -65,6 +65,18 @@ QColor Mix(const QColor& from, const QColor& to, double share) {
                 channel(from.blue(), to.blue()));
 }
 
+// `ink`, or the nearest colour of its hue that reaches `contrast` on `background`: toward white
+// on a dark background, toward black on a light one.
+QColor WithContrast(const QColor& ink, const QColor& background, double contrast) {
+  if (ContrastRatio(ink, background) >= contrast) return ink;
+  const QColor target = Luminance(background) < 0.18 ? QColor(Qt::white) : QColor(Qt::black);
+  for (int step = 1; step <= 20; ++step) {
+    const QColor mixed = Mix(ink, target, step / 20.0);
+    if (ContrastRatio(mixed, background) >= contrast) return mixed;
+  }
+  return target;
+}
+
 }  // namespace
 
 double ContrastRatio(const QColor& a, const QColor& b) {
@@ -81,13 +93,12 @@ bool IsDark(const QPalette& palette) {
 QColor LegibleInk(const QColor& ink, const QColor& background, const QColor& themeInk) {
   if (ContrastRatio(ink, background) >= kLegibleContrast) return ink;
   if (ink.hsvHue() < 0 && ContrastRatio(themeInk, background) >= kLegibleContrast) return themeInk;
-  // Toward white on a dark background, toward black on a light one: the hue stays.
-  const QColor target = Luminance(background) < 0.18 ? QColor(Qt::white) : QColor(Qt::black);
-  for (int step = 1; step <= 20; ++step) {
-    const QColor mixed = Mix(ink, target, step / 20.0);
-    if (ContrastRatio(mixed, background) >= kLegibleContrast) return mixed;
-  }
-  return target;
+  return WithContrast(ink, background, kLegibleContrast);
+}
+
+QColor FocusRingColour(const QPalette& palette) {
+  return WithContrast(palette.color(QPalette::Highlight), palette.color(QPalette::Window),
+                      kIndicatorContrast);
 }
 
 QColor FieldBase(const QColor& base, const QPalette& palette) {

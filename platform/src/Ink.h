@@ -22,6 +22,9 @@ inline QColor ColorOf(Color colour) {
                 static_cast<int>((colour.rgb >> 8) & 0xFF), static_cast<int>(colour.rgb & 0xFF));
 }
 
+// What WCAG asks of a focus indicator against what it covers.
+constexpr double kIndicatorContrast = 3.0;
+
 // WCAG 2 contrast ratio of two opaque colours, from 1 to 21.
 double ContrastRatio(const QColor& a, const QColor& b);
 
@@ -30,6 +33,10 @@ bool IsDark(const QPalette& palette);
 // The colour to draw text of the design colour `ink` in, on the `background` the theme gives,
 // where `themeInk` is the theme's text colour for that background.
 QColor LegibleInk(const QColor& ink, const QColor& background, const QColor& themeInk);
+
+// The colour of the ring around the control that has the keyboard focus: the theme's highlight,
+// darkened or lightened until it stands out from the window's background.
+QColor FocusRingColour(const QPalette& palette);
 
 // The background for a field the design paints `base`, on a theme with `palette`.
 QColor FieldBase(const QColor& base, const QPalette& palette);

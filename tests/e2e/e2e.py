@@ -227,6 +227,50 @@ def check_appearance(calculator):
     shown = ", ".join(f"{name!r} {ratio:.1f}" for name, ratio in ratios.items())
     check(len(ratios) == 10 and min(ratios.values()) >= 4.5,
           f"every text reads at 4.5:1 or more on screen ({path}): {shown}")
+    if not WAYLAND:  # keys are typed through X
+        check_focus_rings(calculator, path)
+
+
+def band(path, box, inner, outer):
+    """The pixels of a screenshot between a box grown by `inner` and by `outer` pixels (either
+    may be negative, inside the box), always in the same order."""
+    x, y, width, height = box
+    left, top, across, down = x - outer, y - outer, width + 2 * outer, height + 2 * outer
+    area = pixels(path, left, top, across, down)
+    edge = outer - inner
+    return [area[row * across + column] for row in range(down) for column in range(across)
+            if not (edge <= row < down - edge and edge <= column < across - edge)]
+
+
+def check_focus_rings(calculator, start):
+    """Each control's focus indicator, pixel by pixel, against the same pixels without the focus:
+    the popup's ring at start-up, a field's ring, and a menu title reached with Alt."""
+    def box(test):
+        return tuple(DEVICE_PIXELS * v for v in calculator.extents(find(calculator.app, test)))
+    popup = box(lambda n: n.getRole() == pyatspi.ROLE_COMBO_BOX)
+    field = box(lambda n: n.getRole() == pyatspi.ROLE_TEXT and n.name == "Total cable length (m):")
+    # A title's ring stays clear of the menu bar's bottom line, the title's last row.
+    x, y, width, height = box(lambda n: n.getRole() in (pyatspi.ROLE_MENU, pyatspi.ROLE_MENU_ITEM)
+                              and n.name == "File")
+    title = (x, y, width, height - DEVICE_PIXELS)
+    xdotool("key", "--clearmodifiers", "Tab")
+    wait_for(lambda: calculator.field(
+        "Total cable length (m):").getState().contains(pyatspi.STATE_FOCUSED), 3)
+    time.sleep(0.3)
+    tabbed = screenshot(f"{DESKTOP}-tabbed")
+    xdotool("key", "alt")
+    time.sleep(0.5)
+    alt = screenshot(f"{DESKTOP}-alt")
+    xdotool("key", "Escape")
+    # The ring lies 1 to 3 pixels outside a control's box, and 1 to 3 pixels inside a title's.
+    ring = (DEVICE_PIXELS, 3 * DEVICE_PIXELS)
+    for name, focused, unfocused, where, (inner, outer) in [
+            ("the popup's ring at start-up", start, tabbed, popup, ring),
+            ("a field's ring", tabbed, start, field, ring),
+            ("the File title reached with Alt", alt, tabbed, title, (-3 * DEVICE_PIXELS, -DEVICE_PIXELS))]:
+        ratio = min(contrast(a, b) for a, b in zip(band(focused, where, inner, outer),
+                                                    band(unfocused, where, inner, outer)))
+        check(ratio >= 3, f"{name} differs from its unfocused pixels by {ratio:.2f}:1 at least")
 
 
 def check_display_loss(calculator, what):
