@@ -1,7 +1,7 @@
 #include "Accessibility.h"
 
-#include <QAccessible>
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QFontMetrics>
@@ -191,6 +191,15 @@ QAccessibleInterface* Interface(const QString&, QObject* object) {
 }  // namespace
 
 void InstallAccessibility() { QAccessible::installFactory(Interface); }
+
+void AnnounceCurrentRow(QComboBox* popup) {
+  // The popup's list of rows, which Qt builds only when it is first needed, says which row
+  // became current when its own current row changes: it follows the popup's, closed or open.
+  // (A typed letter already goes through the list.)
+  if (!QAccessible::isActive()) return;
+  popup->view()->setCurrentIndex(
+      popup->model()->index(popup->currentIndex(), popup->modelColumn()));
+}
 
 void Announce(QWidget* content, const QString& text) {
   if (!QAccessible::isActive()) return;

@@ -1,5 +1,6 @@
 #pragma once
 
+class QComboBox;
 class QString;
 class QWidget;
 
@@ -14,5 +15,9 @@ void InstallAccessibility();
 // Has a screen reader say `text` once, wherever the focus is: through a notification, hidden
 // from sight, among the widgets of `content`.
 void Announce(QWidget* content, const QString& text);
+
+// Has a screen reader say the row that has become `popup`'s current one, also while the popup is
+// closed and Up, Down, Home or End changed it.
+void AnnounceCurrentRow(QComboBox* popup);
 
 }  // namespace platform::detail

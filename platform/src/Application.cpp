@@ -10,10 +10,10 @@
 #include <cstdio>
 
 #include "Accessibility.h"
+#include "DesktopStyle.h"
 #include "Dispatch.h"
 #include "Display.h"
 #include "Ink.h"
-#include "DesktopStyle.h"
 #include "Scale.h"
 #include "platform/Exceptions.h"
 #include "platform/Window.h"

@@ -61,12 +61,12 @@ void DrawRing(QPainter* painter, const QRect& box, const QPalette& palette) {
 }
 
 // Puts the window's focus ring around the widget that now has the focus. A menu bar marks its
-// own title; a window that has lost the focus shows no ring.
+// own title, and a popup's list its current row; a window that has lost the focus shows no ring.
 void MoveRing(QWidget* before, QWidget* now) {
   if (before != nullptr && (now == nullptr || before->window() != now->window())) {
     if (auto* ring = before->window()->findChild<QFocusFrame*>()) ring->setWidget(nullptr);
   }
-  if (now == nullptr || now->isWindow()) return;
+  if (now == nullptr || now->isWindow() || now->window()->windowType() == Qt::Popup) return;
   auto* ring = now->window()->findChild<QFocusFrame*>();
   if (ring == nullptr) ring = new QFocusFrame(now->window());
   ring->setWidget(qobject_cast<QMenuBar*>(now) != nullptr ? nullptr : now);
@@ -113,7 +113,7 @@ int DesktopStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
 }
 
 QIcon DesktopStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
-                                  const QWidget* widget) const {
+                                 const QWidget* widget) const {
   if (icon == SP_ToolBarHorizontalExtensionButton) return QIcon(new DeferredIcon(icon));
   return QProxyStyle::standardIcon(icon, option, widget);
 }

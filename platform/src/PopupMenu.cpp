@@ -1,8 +1,8 @@
 #include "platform/PopupMenu.h"
 
-#include <QAbstractItemView>
 #include <QComboBox>
 
+#include "Accessibility.h"
 #include "Dispatch.h"
 #include "WindowContent.h"
 #include "platform/Exceptions.h"
@@ -14,11 +14,8 @@ PopupMenu::PopupMenu(Window& window)
   // An empty combo box selects the first row added to it and says so; with a placeholder it
   // leaves the selection at -1, so that only the program or the user selects a row.
   combo_->setPlaceholderText(QStringLiteral(" "));
-  QObject::connect(combo_, &QComboBox::currentIndexChanged, combo_, [this](int row) {
-    // The list of rows follows the current row even while it is closed: its item view tells a
-    // screen reader which row became current, which is how the new row is heard when Up, Down,
-    // Home or End change it in the closed popup (a typed letter already goes through the list).
-    combo_->view()->setCurrentIndex(combo_->model()->index(row, combo_->modelColumn()));
+  QObject::connect(combo_, &QComboBox::currentIndexChanged, combo_, [this] {
+    detail::AnnounceCurrentRow(combo_);
     detail::Deliver([&] { Change.Raise(*this); });
   });
 }
