@@ -21,12 +21,27 @@ class Announcer final : public QWidget {
 
 constexpr const char* kAnnouncerName = "platform.announcer";
 
+// A text with one set of attributes: one run covers it all. Qt 6.4's own interfaces answer the
+// text-attributes query with an empty run (0, 0), and Orca cuts what it speaks of a selection
+// by the run's end: "6" for a selected "60".
+class OneRunText : public QAccessibleTextInterface {
+ public:
+  QString attributes(int, int* start, int* end) const override {
+    *start = 0;
+    *end = characterCount();
+    return {};
+  }
+  int characterCount() const override { return int(Whole().size()); }
+  QString text(int start, int end) const override { return Whole().mid(start, end - start); }
+
+ protected:
+  virtual QString Whole() const = 0;
+};
+
 // A field as a screen reader reads it: what Qt's own line edit interface offers, built on
-// Qt's public accessibility classes, but for the text-attributes query. Qt 6.4 answers that
-// with an empty run (0, 0), and Orca cuts what it speaks of a selection by the run's end: "6"
-// for a selected "60". The field's text has one set of attributes: one run covers it all.
+// Qt's public accessibility classes, but for the text-attributes query.
 class FieldAccessible final : public QAccessibleWidget,
-                              public QAccessibleTextInterface,
+                              public OneRunText,
                               public QAccessibleEditableTextInterface {
  public:
   explicit FieldAccessible(QLineEdit* field)
@@ -58,15 +73,6 @@ class FieldAccessible final : public QAccessibleWidget,
   }
 
   // The text interface.
-  QString attributes(int, int* start, int* end) const override {
-    *start = 0;
-    *end = characterCount();
-    return {};
-  }
-  int characterCount() const override { return int(Field()->text().size()); }
-  QString text(int start, int end) const override {
-    return Field()->text().mid(start, end - start);
-  }
   int cursorPosition() const override { return Field()->cursorPosition(); }
   void setCursorPosition(int position) override { Field()->setCursorPosition(position); }
   int selectionCount() const override { return Field()->hasSelectedText() ? 1 : 0; }
@@ -107,6 +113,7 @@ class FieldAccessible final : public QAccessibleWidget,
   }
 
  private:
+  QString Whole() const override { return Field()->text(); }
   QLineEdit* Field() const { return static_cast<QLineEdit*>(widget()); }
 };
 
@@ -114,7 +121,7 @@ class FieldAccessible final : public QAccessibleWidget,
 // no selection, so Orca said "Copper combo box" and never heard which row was chosen: here the
 // popup keeps its own name ("Material") and answers with the current row as its value and its
 // text, which Orca reads as the popup's value. Its one child is the list of rows, as in Qt.
-class PopupAccessible final : public QAccessibleWidget, public QAccessibleTextInterface {
+class PopupAccessible final : public QAccessibleWidget, public OneRunText {
  public:
   explicit PopupAccessible(QComboBox* popup) : QAccessibleWidget(popup, QAccessible::ComboBox) {}
 
@@ -154,16 +161,7 @@ class PopupAccessible final : public QAccessibleWidget, public QAccessibleTextIn
     return QAccessibleWidget::interface_cast(type);
   }
 
-  // The text interface: the current row's text, read-only, one run, nothing selected.
-  QString attributes(int, int* start, int* end) const override {
-    *start = 0;
-    *end = characterCount();
-    return {};
-  }
-  int characterCount() const override { return int(Popup()->currentText().size()); }
-  QString text(int start, int end) const override {
-    return Popup()->currentText().mid(start, end - start);
-  }
+  // The text interface: the current row's text, read-only, nothing selected.
   int cursorPosition() const override { return 0; }
   void setCursorPosition(int) override {}
   int selectionCount() const override { return 0; }
@@ -176,6 +174,7 @@ class PopupAccessible final : public QAccessibleWidget, public QAccessibleTextIn
   void scrollToSubstring(int, int) override {}
 
  private:
+  QString Whole() const override { return Popup()->currentText(); }
   QComboBox* Popup() const { return static_cast<QComboBox*>(widget()); }
 };
 
