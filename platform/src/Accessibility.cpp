@@ -200,6 +200,30 @@ void AnnounceCurrentRow(QComboBox* popup) {
       popup->model()->index(popup->currentIndex(), popup->modelColumn()));
 }
 
+namespace {
+
+// The handler that was in force when a SelectionUnreported took over: none, or a test's.
+QAccessible::UpdateHandler outerHandler = nullptr;
+
+// Every event but a selection change goes on as it would have: to that handler, or to the
+// screen reader through Qt's own bridge.
+void ReportAllButSelection(QAccessibleEvent* event) {
+  if (event->type() == QAccessible::TextSelectionChanged) return;
+  if (outerHandler != nullptr) return outerHandler(event);
+  QAccessible::installUpdateHandler(nullptr);
+  QAccessible::updateAccessibility(event);
+  QAccessible::installUpdateHandler(ReportAllButSelection);
+}
+
+}  // namespace
+
+SelectionUnreported::SelectionUnreported()
+    : outer_(QAccessible::installUpdateHandler(ReportAllButSelection)) {
+  if (outer_ != ReportAllButSelection) outerHandler = outer_;
+}
+
+SelectionUnreported::~SelectionUnreported() { QAccessible::installUpdateHandler(outer_); }
+
 void Announce(QWidget* content, const QString& text) {
   if (!QAccessible::isActive()) return;
   auto* announcer = content->findChild<QWidget*>(QLatin1String(kAnnouncerName));

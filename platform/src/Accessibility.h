@@ -1,5 +1,6 @@
 #pragma once
 
+class QAccessibleEvent;
 class QComboBox;
 class QString;
 class QWidget;
@@ -19,5 +20,21 @@ void Announce(QWidget* content, const QString& text);
 // Has a screen reader say the row that has become `popup`'s current one, also while the popup is
 // closed and Up, Down, Home or End changed it.
 void AnnounceCurrentRow(QComboBox* popup);
+
+// While one lives, a field's selection changing is not reported to a screen reader. Qt reports
+// the selection a field loses or gains as the focus moves (the field left deselects, the field
+// Tab reaches selects all) before it reports the focus itself, and Orca speaks each at once:
+// "Text unselected." on every Tab and the new field's value twice. A screen reader reads the
+// selection of the field that gets the focus from the field itself.
+class SelectionUnreported {
+ public:
+  SelectionUnreported();
+  ~SelectionUnreported();
+  SelectionUnreported(const SelectionUnreported&) = delete;
+  SelectionUnreported& operator=(const SelectionUnreported&) = delete;
+
+ private:
+  void (*outer_)(QAccessibleEvent*);
+};
 
 }  // namespace platform::detail

@@ -4,6 +4,7 @@
 #include <QToolTip>
 #include <algorithm>
 
+#include "Accessibility.h"
 #include "EditCommands.h"
 #include "KeyState.h"
 
@@ -94,7 +95,13 @@ void LineEdit::keyReleaseEvent(QKeyEvent* event) {
   RaiseKeyUp(key);
 }
 
+void LineEdit::focusInEvent(QFocusEvent* event) {
+  const detail::SelectionUnreported quiet;
+  QLineEdit::focusInEvent(event);
+}
+
 void LineEdit::focusOutEvent(QFocusEvent* event) {
+  const detail::SelectionUnreported quiet;
   QToolTip::hideText();
   // The menu bar taking the focus from the keyboard (Alt, F10) leaves the selection for the
   // Edit menu's commands, as a menu opened with the mouse does.

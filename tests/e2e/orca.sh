@@ -73,6 +73,8 @@ for value in 60 0.51054 0.20471 0.350; do
   wait_said "^'$value selected\."
   check $? "Tab to the field holding $value says \"$value selected\""
 done
+check "$(said "^'[0-9.]*'{\|Text unselected")" \
+  "Tab says no value twice and no \"Text unselected\" for the field left"
 xdotool key shift+Tab shift+Tab shift+Tab
 sleep 1
 # A 5 after the length's 60, then back from the menus, then deleted again.
