@@ -178,6 +178,19 @@ class PopupAccessible final : public QAccessibleWidget, public OneRunText {
   QComboBox* Popup() const { return static_cast<QComboBox*>(widget()); }
 };
 
+// The handler that was in force when a SelectionUnreported took over: none, or a test's.
+QAccessible::UpdateHandler outerHandler = nullptr;
+
+// Every event but a selection change goes on as it would have: to that handler, or to the
+// screen reader through Qt's own bridge.
+void ReportAllButSelection(QAccessibleEvent* event) {
+  if (event->type() == QAccessible::TextSelectionChanged) return;
+  if (outerHandler != nullptr) return outerHandler(event);
+  QAccessible::installUpdateHandler(nullptr);
+  QAccessible::updateAccessibility(event);
+  QAccessible::installUpdateHandler(ReportAllButSelection);
+}
+
 QAccessibleInterface* Interface(const QString&, QObject* object) {
   if (auto* announcer = dynamic_cast<Announcer*>(object)) {
     return new QAccessibleWidget(announcer, QAccessible::Notification);
@@ -192,30 +205,13 @@ QAccessibleInterface* Interface(const QString&, QObject* object) {
 void InstallAccessibility() { QAccessible::installFactory(Interface); }
 
 void AnnounceCurrentRow(QComboBox* popup) {
-  // The popup's list of rows, which Qt builds only when it is first needed, says which row
-  // became current when its own current row changes: it follows the popup's, closed or open.
-  // (A typed letter already goes through the list.)
+  // The popup's list of rows reports its new current row, which Orca speaks, as it does when a
+  // typed letter picks a row through the list: it follows the popup's row, open or closed. Qt
+  // builds the list only when it is first needed, so it is left alone without a screen reader.
   if (!QAccessible::isActive()) return;
   popup->view()->setCurrentIndex(
       popup->model()->index(popup->currentIndex(), popup->modelColumn()));
 }
-
-namespace {
-
-// The handler that was in force when a SelectionUnreported took over: none, or a test's.
-QAccessible::UpdateHandler outerHandler = nullptr;
-
-// Every event but a selection change goes on as it would have: to that handler, or to the
-// screen reader through Qt's own bridge.
-void ReportAllButSelection(QAccessibleEvent* event) {
-  if (event->type() == QAccessible::TextSelectionChanged) return;
-  if (outerHandler != nullptr) return outerHandler(event);
-  QAccessible::installUpdateHandler(nullptr);
-  QAccessible::updateAccessibility(event);
-  QAccessible::installUpdateHandler(ReportAllButSelection);
-}
-
-}  // namespace
 
 SelectionUnreported::SelectionUnreported()
     : outer_(QAccessible::installUpdateHandler(ReportAllButSelection)) {
