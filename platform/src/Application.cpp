@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 
 #include "Accessibility.h"
@@ -88,6 +89,12 @@ Runtime::Runtime(int& argc, char** argv, const DesktopIdentity& identity) {
     throw NoDisplayException(problem);
   }
   qt_ = std::make_unique<QApplication>(argc, argv);
+#ifndef _WIN32
+  // A write to a display server, or a pipe, whose other end has just gone must fail and be
+  // handled as such, not end the program silently: a repaint as the X server stopped once ended
+  // it by SIGPIPE, with no line and status -13. The command line's own output keeps SIGPIPE.
+  std::signal(SIGPIPE, SIG_IGN);
+#endif
   QApplication::setStyle(new detail::DesktopStyle);
   if (QGuiApplication::platformName() == QLatin1String("xcb")) detail::EndQuietlyOnLostDisplay();
   // The window's Close handler decides whether closing it ends the program.

@@ -274,6 +274,10 @@ def check_focus_rings(calculator, start):
 
 
 def check_display_loss(calculator, what):
+    # What a write to the display server raises once the server is gone.
+    calculator.process.send_signal(signal.SIGPIPE)
+    check(not wait_for(lambda: calculator.process.poll() is not None, 0.5),
+          "SIGPIPE leaves the program running")
     os.kill(int(os.environ["SESSION_SERVER_PID"]), signal.SIGTERM)
     status = calculator.wait_exit()
     lines = calculator.process.stderr.read().strip().splitlines()
