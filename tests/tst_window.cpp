@@ -358,7 +358,7 @@ class WindowTest : public QObject {
     for (const char* name : kControls) {
       QWidget* widget = WidgetNamed(*window, name);
       if (auto* label = qobject_cast<QLabel*>(widget)) {
-    // The design's own texts fit within its right margin, which the popup's edge marks.
+        // The design's own texts fit within its right margin, which the popup's edge marks.
         QVERIFY2(
             fits(label, label->text()) &&
                 label->geometry().right() <= WidgetNamed(*window, "PopupMenu1")->geometry().right(),
