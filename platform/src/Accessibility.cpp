@@ -121,6 +121,7 @@ class FieldAccessible final : public QAccessibleWidget,
 // no selection, so Orca said "Copper combo box" and never heard which row was chosen: here the
 // popup keeps its own name ("Material") and answers with the current row as its value and its
 // text, which Orca reads as the popup's value. Its one child is the list of rows, as in Qt.
+// Qt 6.5 and later offer the popup's current row through the selection interface themselves.
 class PopupAccessible final : public QAccessibleWidget, public OneRunText {
  public:
   explicit PopupAccessible(QComboBox* popup) : QAccessibleWidget(popup, QAccessible::ComboBox) {}

@@ -15,6 +15,7 @@
 #include "Dispatch.h"
 #include "Display.h"
 #include "Ink.h"
+#include "QtMessages.h"
 #include "Scale.h"
 #include "platform/Exceptions.h"
 #include "platform/Window.h"
@@ -88,6 +89,7 @@ Runtime::Runtime(int& argc, char** argv, const DesktopIdentity& identity) {
   if (const std::string problem = detail::DisplayProblem(argc, argv); !problem.empty()) {
     throw NoDisplayException(problem);
   }
+  detail::InstallQtMessages(argc > 0 ? argv[0] : nullptr);
   qt_ = std::make_unique<QApplication>(argc, argv);
 #ifndef _WIN32
   // A write to a display server, or a pipe, whose other end has just gone must fail and be

@@ -1,8 +1,9 @@
 #include "Display.h"
 
+#include "QtMessages.h"
+
 #include <QDir>
 #include <QLibraryInfo>
-#include <cstdio>
 #include <cstdlib>
 #include <string_view>
 #include <vector>
@@ -152,10 +153,7 @@ std::string DisplayProblem(int, char**) { return {}; }
 
 void EndQuietlyOnLostDisplay() {
 #if defined(__linux__)
-  XSetIOErrorHandler([](Display*) -> int {
-    std::fputs("The X11 connection broke. Did the X11 server die?\n", stderr);
-    std::exit(1);
-  });
+  XSetIOErrorHandler([](Display*) -> int { EndForLostDisplay("X11"); });
 #endif
 }
 

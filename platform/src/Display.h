@@ -10,8 +10,8 @@ namespace platform::detail {
 // server answers.
 std::string DisplayProblem(int argc, char** argv);
 
-// Ends the program with status 1 and one line when the X server goes away. Qt's xcb side does
-// so by itself; its Xlib side, which may notice first, would add Xlib's three-line report.
+// Ends the program with its one line for a lost display when Xlib notices first that the X
+// server went away; Xlib alone would print its three-line report.
 void EndQuietlyOnLostDisplay();
 
 }  // namespace platform::detail

@@ -10,6 +10,7 @@ display away."""
 import collections
 import math
 import os
+import shutil
 import signal
 import subprocess
 import sys
@@ -149,7 +150,7 @@ def screenshot(name):
     if WAYLAND:
         with tempfile.TemporaryDirectory() as folder:
             subprocess.run(["weston-screenshooter"], cwd=folder, check=True, timeout=10)
-            os.replace(os.path.join(folder, os.listdir(folder)[0]), path)
+            shutil.move(os.path.join(folder, os.listdir(folder)[0]), path)
     else:
         subprocess.run(["import", "-window", "root", path], check=True, timeout=20)
     return path
@@ -279,11 +280,16 @@ def check_display_loss(calculator, what):
     check(not wait_for(lambda: calculator.process.poll() is not None, 0.5),
           "SIGPIPE leaves the program running")
     os.kill(int(os.environ["SESSION_SERVER_PID"]), signal.SIGTERM)
+    check_lost_display(calculator, f"losing the {what}")
+
+
+def check_lost_display(calculator, what):
     status = calculator.wait_exit()
     lines = calculator.process.stderr.read().strip().splitlines()
-    check(status == 1 and len(lines) <= 2,
-          f"losing the {what} ends the program with status 1 and a short message "
-          f"(got {status}: {lines})")
+    system = "Wayland" if WAYLAND else "X11"
+    line = f"{os.path.basename(PROGRAM)}: lost the display: the {system} connection broke"
+    check(status == 1 and lines == [line],
+          f"{what} ends the program with status 1 and its one line, nothing else (got {status}: {lines})")
 
 
 def check_desktop_identity(calculator):
@@ -533,10 +539,7 @@ def check_interaction(calculator):
     check_stopped_clipboard(calculator)
     check_giant_paste(calculator)
     xdotool("windowkill", calculator.window[0])
-    status = calculator.wait_exit()
-    lines = calculator.process.stderr.read().strip().splitlines()
-    check(status == 1 and len(lines) <= 2,
-          f"a killed X connection ends the program with status 1 (got {status}: {lines})")
+    check_lost_display(calculator, "a killed X connection")
 
     check_display_loss(Calculator(ENDS_ABRUPTLY), "X server")
 
