@@ -16,7 +16,7 @@ int main(int argc, char* argv[]) {
     Main();
     return runtime.ExitStatus();
   } catch (...) {
-    // The runtime could not start (no display, for one): there is nothing to show a dialog on.
+    // The runtime could not start: there is nothing to show a dialog on.
     platform::ReportUnhandledException(std::current_exception());
     return 1;
   }

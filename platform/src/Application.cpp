@@ -86,11 +86,9 @@ bool HasDesktop() {
 }  // namespace
 
 Runtime::Runtime(int& argc, char** argv, const DesktopIdentity& identity) {
-  if (const std::string problem = detail::DisplayProblem(argc, argv); !problem.empty()) {
-    throw NoDisplayException(problem);
-  }
   detail::InstallQtMessages(argc > 0 ? argv[0] : nullptr);
   qt_ = std::make_unique<QApplication>(argc, argv);
+  detail::QtStarted();
 #ifndef _WIN32
   // A write to a display server, or a pipe, whose other end has just gone must fail and be
   // handled as such, not end the program silently: a repaint as the X server stopped once ended

@@ -2,26 +2,66 @@
 
 #include <QLoggingCategory>
 #include <QString>
+#include <QStringList>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace platform::detail {
 namespace {
 
 std::string programName = "voltage-drop";
 QtMessageHandler qtHandler = nullptr;
+bool starting = false;
+
+struct HeldMessage {
+  QtMsgType type;
+  std::string category;
+  QString text;
+};
+std::vector<HeldMessage> held;
+
+void Write(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (qtHandler != nullptr) return qtHandler(type, context, message);
+  std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+// Qt reports each platform it could not start with a warning or two ("could not connect to
+// display :0", "Could not load the Qt platform plugin "xcb" …") and then gives up with a fatal
+// message and abort(): the warnings, in Qt's own words, are the reason.
+[[noreturn]] void EndForNoDisplay(const QString& fatal) {
+  QStringList reasons;
+  for (const HeldMessage& message : held) {
+    // Qt 6.5 and later add this guess whenever xcb does not start, whatever the reason was.
+    if (message.text.startsWith(QLatin1String("From 6.5.0, xcb-cursor0"))) continue;
+    reasons << message.text.simplified();
+  }
+  if (reasons.isEmpty()) reasons << fatal.section(QLatin1Char('\n'), 0, 0).simplified();
+  if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+    reasons << QStringLiteral("neither DISPLAY nor WAYLAND_DISPLAY is set");
+  }
+  std::fprintf(stderr, "%s: no display to open the window on: %s\n", programName.c_str(),
+               qPrintable(reasons.join(QLatin1String("; "))));
+  std::fflush(stderr);
+  std::_Exit(1);
+}
 
 // Qt's xcb plugin says "The X11 connection broke (error N). Did the X11 server die?" and its
 // Wayland plugin "The Wayland connection broke. Did the Wayland compositor die?"; Qt 6.4 then
 // exits with 1, Qt 6.8's Wayland plugin with 255, and Qt 6.11 first tears objects down with a
 // warning for each.
 void Handle(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (type == QtFatalMsg && starting) EndForNoDisplay(message);
   if (type != QtFatalMsg && message.contains(QLatin1String("connection broke"))) {
     EndForLostDisplay(message.contains(QLatin1String("Wayland")) ? "Wayland" : "X11");
   }
-  if (qtHandler != nullptr) return qtHandler(type, context, message);
-  std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+  if (starting && type != QtFatalMsg) {
+    held.push_back({type, context.category != nullptr ? context.category : "", message});
+    return;
+  }
+  Write(type, context, message);
 }
 
 }  // namespace
@@ -32,8 +72,22 @@ void InstallQtMessages(const char* programPath) {
     programName = path.substr(path.find_last_of("/\\") + 1);
   }
   // Rules set here give way to QT_LOGGING_RULES and QT_LOGGING_CONF (QLoggingCategory's order).
-  QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false\n*.info=false"));
+  // Besides debug and info, two kinds of warning that no user can act on stay off: the
+  // accessibility bridge's on calls it does not implement (at-spi2-core 2.56 asks Qt 6.11 for
+  // GetApplicationBusAddress), and the GNOME theme's when no desktop portal answers it.
+  QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false\n*.info=false\n"
+                                                  "qt.accessibility.atspi.warning=false\n"
+                                                  "qt.qpa.theme.gnome.warning=false"));
   qtHandler = qInstallMessageHandler(Handle);
+  starting = true;
+}
+
+void QtStarted() {
+  starting = false;
+  for (const HeldMessage& message : std::exchange(held, {})) {
+    const QMessageLogContext context(nullptr, 0, nullptr, message.category.c_str());
+    Write(message.type, context, message.text);
+  }
 }
 
 void EndForLostDisplay(const char* system) {

@@ -38,9 +38,9 @@ struct DesktopIdentity {
 };
 
 // The runtime: Qt's application object for the life of the process, with the application font
-// the design's text sizes are measured in. Raises NoDisplayException, before Qt is touched,
-// when there is no display to show a window on. Destroying it closes every window and shuts
-// Qt down.
+// the design's text sizes are measured in. When there is no display to show a window on, it
+// ends the program with one line on standard error and status 1. Destroying it closes every
+// window and shuts Qt down.
 class Runtime {
  public:
   Runtime(int& argc, char** argv, const DesktopIdentity& identity = {});

@@ -32,8 +32,6 @@ PLATFORM_EXCEPTION(OutOfBoundsException);
 PLATFORM_EXCEPTION(InvalidArgumentException);
 // A number pattern that Format does not understand.
 PLATFORM_EXCEPTION(UnsupportedFormatException);
-// No display to show a window on.
-PLATFORM_EXCEPTION(NoDisplayException);
 
 #undef PLATFORM_EXCEPTION
 
