@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QShortcut>
+#include <QStyle>
 #include <QTimer>
 
 #include "Dispatch.h"
@@ -82,6 +83,28 @@ class EscapeLeavesMenuBar final : public QObject {
   QMenuBar* bar_;
 };
 
+// F10 opens the first menu with its first item active, as on GNOME and KDE, the way Alt then
+// Down do: Qt's own keyboard navigation of the bar, the same on every Qt version. The bar takes
+// the focus (the field keeps its selection for the Edit menu), Left and Right move between the
+// menus with their first item active, and Escape gives the focus back. Qt enters it on an Alt
+// press that no shortcut takes (the window's shortcut-override query) and the release after it.
+void OpenFirstMenu(QMenuBar* bar) {
+  if (bar->actions().isEmpty()) return;
+  if (!bar->style()->styleHint(QStyle::SH_MenuBar_AltKeyNavigation, nullptr, bar)) {
+    bar->setActiveAction(bar->actions().first());
+    return;
+  }
+  // A modifier key's event reports the modifiers as they are after it: the press's state is
+  // given without Alt, the release's with it.
+  QKeyEvent altPress(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::NoModifier);
+  altPress.ignore();
+  QApplication::sendEvent(bar->window(), &altPress);
+  QKeyEvent altRelease(QEvent::KeyRelease, Qt::Key_Alt, Qt::AltModifier);
+  QApplication::sendEvent(bar, &altRelease);
+  QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+  QApplication::sendEvent(bar, &down);
+}
+
 }  // namespace
 
 QMenuBar* BuildMenuBar(MenuBar& menuBar, QWidget* parent) {
@@ -93,11 +116,8 @@ QMenuBar* BuildMenuBar(MenuBar& menuBar, QWidget* parent) {
     AddItems(menu, *item);
     menu->installEventFilter(new EscapeLeavesMenuBar(bar));
   }
-  // F10 opens the first menu, as on GNOME and KDE; Escape gives the focus back.
   QObject::connect(new QShortcut(QKeySequence(Qt::Key_F10), parent), &QShortcut::activated, bar,
-                   [bar] {
-                     if (!bar->actions().isEmpty()) bar->setActiveAction(bar->actions().first());
-                   });
+                   [bar] { OpenFirstMenu(bar); });
   return bar;
 }
 

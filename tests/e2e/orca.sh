@@ -94,11 +94,13 @@ check "$(said "^'[0-9.]*'{\|Text unselected")" \
   "Tab says no value twice and no \"Text unselected\" for the field left"
 xdotool key shift+Tab shift+Tab shift+Tab
 sleep 1
-# A 5 after the length's 60, then back from the menus, then deleted again.
+# A 5 after the length's 60, then through the menus and back, then deleted again.
 xdotool key End 5
 check_said "Voltage drop = 18.101V" "a 5 typed after the length's 60 is followed by the new result"
 xdotool key F10
-sleep 1
+check_said "^'Quit" "F10 opens the File menu on its first item, Quit"
+xdotool key Right
+check_said "^'Undo" "Right opens the Edit menu on its first item, Undo (the field was edited)"
 xdotool key Escape
 check_said "^'605" "back from the menus the field is heard whole (605)"
 xdotool key BackSpace
