@@ -117,12 +117,19 @@ class FieldAccessible final : public QAccessibleWidget,
   QLineEdit* Field() const { return static_cast<QLineEdit*>(widget()); }
 };
 
-// A popup as a screen reader reads it. Qt 6.4 names a popup after its current row and offers
-// no selection, so Orca said "Copper combo box" and never heard which row was chosen: here the
-// popup keeps its own name ("Material") and answers with the current row as its value and its
-// text, which Orca reads as the popup's value. Its one child is the list of rows, as in Qt.
-// Qt 6.5 and later offer the popup's current row through the selection interface themselves.
-class PopupAccessible final : public QAccessibleWidget, public OneRunText {
+// A popup as a screen reader reads it. Qt names a popup after its current row on Linux, so Orca
+// said "Copper combo box": here the popup keeps its own name ("Material") and answers with the
+// current row as its value and its text, which Orca 43 reads as the popup's value. Orca 48 and
+// later read the row the popup's selection holds instead, and hear a new one when Qt reports
+// the popup's value changed: from Qt 6.5, which has the selection interface, the current row
+// is the popup's one selected item. Its one child is the list of rows, as in Qt.
+class PopupAccessible final : public QAccessibleWidget,
+                              public OneRunText
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    ,
+                              public QAccessibleSelectionInterface
+#endif
+{
  public:
   explicit PopupAccessible(QComboBox* popup) : QAccessibleWidget(popup, QAccessible::ComboBox) {}
 
@@ -159,8 +166,26 @@ class PopupAccessible final : public QAccessibleWidget, public OneRunText {
   }
   void* interface_cast(QAccessible::InterfaceType type) override {
     if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    if (type == QAccessible::SelectionInterface) {
+      return static_cast<QAccessibleSelectionInterface*>(this);
+    }
+#endif
     return QAccessibleWidget::interface_cast(type);
   }
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+  // The selection interface: the current row, chosen with the popup's own keys, not from here.
+  int selectedItemCount() const override { return CurrentRow() != nullptr ? 1 : 0; }
+  QList<QAccessibleInterface*> selectedItems() const override {
+    QAccessibleInterface* row = CurrentRow();
+    return row != nullptr ? QList<QAccessibleInterface*>{row} : QList<QAccessibleInterface*>{};
+  }
+  bool select(QAccessibleInterface*) override { return false; }
+  bool unselect(QAccessibleInterface*) override { return false; }
+  bool selectAll() override { return false; }
+  bool clear() override { return false; }
+#endif
 
   // The text interface: the current row's text, read-only, nothing selected.
   int cursorPosition() const override { return 0; }
@@ -177,6 +202,14 @@ class PopupAccessible final : public QAccessibleWidget, public OneRunText {
  private:
   QString Whole() const override { return Popup()->currentText(); }
   QComboBox* Popup() const { return static_cast<QComboBox*>(widget()); }
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+  QAccessibleInterface* CurrentRow() const {
+    QAccessibleInterface* list = child(0);
+    QAccessibleTableInterface* rows = list != nullptr ? list->tableInterface() : nullptr;
+    const int row = Popup()->currentIndex();
+    return rows != nullptr && row >= 0 ? rows->cellAt(row, Popup()->modelColumn()) : nullptr;
+  }
+#endif
 };
 
 // The handler that was in force when a SelectionUnreported took over: none, or a test's.
@@ -206,12 +239,17 @@ QAccessibleInterface* Interface(const QString&, QObject* object) {
 void InstallAccessibility() { QAccessible::installFactory(Interface); }
 
 void AnnounceCurrentRow(QComboBox* popup) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+  // Qt reports the popup's new value itself, and Orca reads the row from its selection.
+  Q_UNUSED(popup);
+#else
   // The popup's list of rows reports its new current row, which Orca speaks, as it does when a
   // typed letter picks a row through the list: it follows the popup's row, open or closed. Qt
   // builds the list only when it is first needed, so it is left alone without a screen reader.
   if (!QAccessible::isActive()) return;
   popup->view()->setCurrentIndex(
       popup->model()->index(popup->currentIndex(), popup->modelColumn()));
+#endif
 }
 
 SelectionUnreported::SelectionUnreported()
