@@ -13,13 +13,16 @@
 namespace platform::detail {
 namespace {
 
-// The hidden widget whose showing a screen reader presents as a notification.
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+// The hidden widget whose showing a screen reader presents as a notification: Qt 6.4 has no
+// announcement event.
 class Announcer final : public QWidget {
  public:
   using QWidget::QWidget;
 };
 
 constexpr const char* kAnnouncerName = "platform.announcer";
+#endif
 
 // A text with one set of attributes: one run covers it all. Qt 6.4's own interfaces answer the
 // text-attributes query with an empty run (0, 0), and Orca cuts what it speaks of a selection
@@ -226,9 +229,11 @@ void ReportAllButSelection(QAccessibleEvent* event) {
 }
 
 QAccessibleInterface* Interface(const QString&, QObject* object) {
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
   if (auto* announcer = dynamic_cast<Announcer*>(object)) {
     return new QAccessibleWidget(announcer, QAccessible::Notification);
   }
+#endif
   if (auto* field = dynamic_cast<LineEdit*>(object)) return new FieldAccessible(field);
   if (auto* popup = dynamic_cast<QComboBox*>(object)) return new PopupAccessible(popup);
   return nullptr;
@@ -261,6 +266,10 @@ SelectionUnreported::~SelectionUnreported() { QAccessible::installUpdateHandler(
 
 void Announce(QWidget* content, const QString& text) {
   if (!QAccessible::isActive()) return;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+  QAccessibleAnnouncementEvent announcement(content, text);
+  QAccessible::updateAccessibility(&announcement);
+#else
   auto* announcer = content->findChild<QWidget*>(QLatin1String(kAnnouncerName));
   if (announcer == nullptr) {
     announcer = new Announcer(content);
@@ -270,6 +279,7 @@ void Announce(QWidget* content, const QString& text) {
   announcer->setAccessibleName(text);
   announcer->hide();
   announcer->show();
+#endif
 }
 
 }  // namespace platform::detail

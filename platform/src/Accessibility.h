@@ -13,8 +13,9 @@ namespace platform::detail {
 // Installs the platform's accessible interfaces; the runtime calls it once.
 void InstallAccessibility();
 
-// Has a screen reader say `text` once, wherever the focus is: through a notification, hidden
-// from sight, among the widgets of `content`.
+// Has a screen reader say `text` once, wherever the focus is: through Qt's announcement event
+// from `content` (Qt 6.8 and later), or else through a notification hidden from sight among the
+// widgets of `content`.
 void Announce(QWidget* content, const QString& text);
 
 // Has a screen reader say the row that has become `popup`'s current one, also while the popup is

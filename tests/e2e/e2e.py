@@ -19,6 +19,8 @@ import time
 
 import pyatspi
 
+import keys as keys_by_code
+
 PROGRAM = os.path.abspath(sys.argv[1])
 DESKTOP = sys.argv[2] if len(sys.argv) > 2 else "light"
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -419,7 +421,10 @@ def check_edit_menu_from_keyboard(calculator):
         xdotool("type", "60")
         xdotool("key", "--clearmodifiers", "ctrl+a")
         for key in keys:
-            xdotool("key", "--clearmodifiers", key)
+            if key == "F10":
+                keys_by_code.press(key)
+            else:
+                xdotool("key", "--clearmodifiers", key)
             time.sleep(0.2)
         right = wait_for(lambda: calculator.field_text(caption) == field and clipboard() == copied, 3)
         check(right, f"{' '.join(keys)} on a selected \"60\" leaves the field "

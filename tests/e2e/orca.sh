@@ -85,13 +85,13 @@ wait_said "combo box" 30 || { echo "FAIL Orca never reached the window"; exit 1;
 sleep 1
 check "$(($(said '^.Material combo box') == 0))" "the popup is heard by its name, Material"
 # Orca 43 says the value on its own, Orca 48 and later after the name.
-check "$(($(said 'Copper\.') == 0))" "and its value, Copper"
+check "$(($(said "Copper\\.\\?'") == 0))" "and its value, Copper"
 check "$(said 'Voltage drop')" "the first result is not said at start-up"
 
 # Every field's value whole, as Tab reaches it.
 for value in 60 0.51054 0.20471 0.350; do
   xdotool key Tab
-  check_said "^'$value selected\." "Tab to the field holding $value says \"$value selected\""
+  check_said "^'$value selected\\.\\?'" "Tab to the field holding $value says \"$value selected\""
 done
 check "$(said "^'[0-9.]*'{\|Text unselected")" \
   "Tab says no value twice and no \"Text unselected\" for the field left"
@@ -100,7 +100,7 @@ sleep 1
 # A 5 after the length's 60, then through the menus and back, then deleted again.
 xdotool key End 5
 check_said "Voltage drop = 18.101V" "a 5 typed after the length's 60 is followed by the new result"
-xdotool key F10
+/usr/bin/python3 "$(dirname "$0")/keys.py" F10
 check_said "^'Quit" "F10 opens the File menu on its first item, Quit"
 xdotool key Right
 check_said "^'Undo" "Right opens the Edit menu on its first item, Undo (the field was edited)"
@@ -113,12 +113,12 @@ xdotool key shift+Tab
 sleep 1
 xdotool key Down
 check_said "Voltage drop = 2.872V" "a new material with Down is followed by its result"
-check_said "^'Aluminium\." "Down says the new material, Aluminium"
+check_said "^'Aluminium\\.\\?'" "Down says the new material, Aluminium"
 xdotool key End
-check_said "^'Lead\." "End says the new material, Lead"
+check_said "^'Lead\\.\\?'" "End says the new material, Lead"
 # Orca's Where am I, on the keypad.
 xdotool key KP_Enter
-check_said "^'6 of 6" "Where am I names the row chosen, 6 of 6"
+check_said "^'6 of 6\\|^'Material combo box Lead" "Where am I names the row chosen (6 of 6, or Lead)"
 sleep 1
 check "$(($(said 'Voltage drop = 18.101V') - 1))" "each result is said once"
 
