@@ -34,3 +34,15 @@ start_xvfb() {
   DISPLAY=":$(head -n 1 "$1/display")"
   export DISPLAY
 }
+
+# Installs ccache and sets it up to keep compiled objects in the project's cache folder across
+# runs and clones (paths under this folder are hashed relative to it); prints the CMake option
+# that builds through it.
+ccache_option() {
+  ensure_packages ccache >&2
+  CCACHE_DIR="${XDG_CACHE_HOME:-$HOME/.cache}/voltage-drop/ccache"
+  CCACHE_BASEDIR="$PWD"
+  CCACHE_NOHASHDIR=1
+  export CCACHE_DIR CCACHE_BASEDIR CCACHE_NOHASHDIR
+  echo "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
+}

@@ -50,6 +50,7 @@ class FieldAccessible final : public QAccessibleWidget,
   explicit FieldAccessible(QLineEdit* field)
       : QAccessibleWidget(field, QAccessible::EditableText) {}
 
+  using OneRunText::text;
   QString text(QAccessible::Text kind) const override {
     return kind == QAccessible::Value ? Field()->text() : QAccessibleWidget::text(kind);
   }
@@ -143,6 +144,7 @@ class PopupAccessible final : public QAccessibleWidget,
   int indexOfChild(const QAccessibleInterface* child) const override {
     return child != nullptr && child->object() == Popup()->view() ? 0 : -1;
   }
+  using OneRunText::text;
   QString text(QAccessible::Text kind) const override {
     if (kind == QAccessible::Value) return Popup()->currentText();
     if (kind == QAccessible::Name && widget()->accessibleName().isEmpty()) {
