@@ -25,12 +25,17 @@ project_version() {
 }
 
 # Starts a private Xvfb, which picks a free display itself and writes its number once it
-# accepts connections; exports DISPLAY and sets xvfb to the server's process ID. $1 is a folder
-# for its files.
+# accepts connections; exports DISPLAY and sets xvfb to the server's process ID, or fails with
+# the server's log when it never comes up. $1 is a folder for its files.
 start_xvfb() {
   Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp 3>"$1/display" >"$1/xvfb.log" 2>&1 &
   xvfb=$!
   for _ in $(seq 200); do [ -s "$1/display" ] && break; sleep 0.05; done
+  if [ ! -s "$1/display" ]; then
+    echo "Xvfb did not start:" >&2
+    cat "$1/xvfb.log" >&2
+    return 1
+  fi
   DISPLAY=":$(head -n 1 "$1/display")"
   export DISPLAY
 }

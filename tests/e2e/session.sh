@@ -23,10 +23,11 @@ if [ "${SESSION:-x11}" = wayland ]; then
     --width=1024 --height=768 >"$work/weston.log" 2>&1 &
   server=$!
   for _ in $(seq 200); do [ -S "$work/wayland-e2e" ] && break; sleep 0.05; done
+  [ -S "$work/wayland-e2e" ] || { echo "weston did not start:" >&2; cat "$work/weston.log" >&2; exit 1; }
   export WAYLAND_DISPLAY=wayland-e2e QT_QPA_PLATFORM=wayland
   unset DISPLAY
 else
-  start_xvfb "$work"
+  start_xvfb "$work" || exit 1
   server=$xvfb
   unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 
@@ -40,6 +41,7 @@ export SESSION_SERVER_PID="$server"
 dbus-daemon --session --nofork --print-address=3 3>"$work/bus" >/dev/null 2>&1 &
 bus=$!
 for _ in $(seq 100); do [ -s "$work/bus" ] && break; sleep 0.05; done
+[ -s "$work/bus" ] || { echo "the session bus did not start" >&2; exit 1; }
 DBUS_SESSION_BUS_ADDRESS="$(head -n 1 "$work/bus")"
 export DBUS_SESSION_BUS_ADDRESS
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
