@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -18,20 +19,42 @@ constexpr const char* kProgram = "voltage-drop";
 constexpr const char* kTitle = "Voltage Drop Calculator";
 constexpr int kUsageError = 2;
 
+// The calculation's inputs: the options that take a value.
+constexpr const char* kMaterial = "material";
+constexpr const char* kCurrent = "current";
+constexpr const char* kLength = "length";
+constexpr const char* kDiameter = "diameter";
+constexpr const char* kArea = "area";
+
+// "copper, aluminium, gold, silver, iron or lead": the materials as they are given.
+std::string MaterialNames() {
+  std::string names;
+  for (std::size_t i = 0; i < calc::kMaterials.size(); ++i) {
+    if (i > 0) names += i + 1 == calc::kMaterials.size() ? " or " : ", ";
+    for (const char c : calc::kMaterials[i].name) {
+      names += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+  }
+  return names;
+}
+
 // Every option of the program: one entry here, and its handling in RunCommandLine.
-const std::vector<platform::CommandLineOption> kOptions = {
-    {{"h", "help"}, "Show this help and exit."},
-    {{"v", "version"}, "Show the version and exit."},
-    {{"material"},
-     "Print the voltage drop for this conductor material (copper, aluminium, gold, silver, "
-     "iron or lead) instead of opening the window; needs --current, --length and --diameter "
-     "or --area.",
-     "name"},
-    {{"current"}, "The load current in amperes.", "A"},
-    {{"length"}, "The total cable length, out and back, in metres.", "m"},
-    {{"diameter"}, "The conductor's diameter in millimetres.", "mm"},
-    {{"area"}, "The conductor's cross-section in square millimetres.", "mm2"},
-};
+const std::vector<platform::CommandLineOption>& Options() {
+  static const std::vector<platform::CommandLineOption> options = {
+      {{"h", "help"}, "Show this help and exit."},
+      {{"v", "version"}, "Show the version and exit."},
+      {{kMaterial},
+       "Print the voltage drop for this conductor material (" + MaterialNames() +
+           ") instead of opening the window; needs --" + kCurrent + ", --" + kLength +
+           " and --" + kDiameter + " or --" + kArea + ".",
+       "name"},
+      {{kCurrent}, "The load current in amperes.", "A"},
+      {{kLength}, "The total cable length, out and back, in metres.", "m"},
+      {{kDiameter}, "The conductor's diameter in millimetres.", "mm"},
+      {{kArea}, "The conductor's cross-section in square millimetres.", "mm2"},
+  };
+  return options;
+}
 
 constexpr const char* kDescription =
     "Computes the voltage drop along a cable run. Without options it opens the\n"
@@ -50,8 +73,8 @@ int UsageError(const std::string& problem) {
 }
 
 bool AsksForCalculation(const CommandLine& line) {
-  for (const char* name : {"material", "current", "length", "diameter", "area"}) {
-    if (line.IsSet(name)) return true;
+  for (const platform::CommandLineOption& option : Options()) {
+    if (!option.valueName.empty() && line.IsSet(option.names.back())) return true;
   }
   return false;
 }
@@ -59,22 +82,22 @@ bool AsksForCalculation(const CommandLine& line) {
 // The result line for the inputs, computed as the window computes it: from --area, the
 // diameter the window would write into its field, then the drop from that text.
 int Calculate(const CommandLine& line) {
-  for (const char* name : {"material", "current", "length"}) {
+  for (const char* name : {kMaterial, kCurrent, kLength}) {
     if (!line.IsSet(name)) return UsageError(std::string("missing --") + name);
   }
-  if (line.IsSet("diameter") == line.IsSet("area")) {
-    return UsageError(line.IsSet("area") ? "give --diameter or --area, not both"
-                                         : "missing --diameter or --area");
+  const std::string either = std::string("--") + kDiameter + " or --" + kArea;
+  if (line.IsSet(kDiameter) == line.IsSet(kArea)) {
+    return UsageError(line.IsSet(kArea) ? "give " + either + ", not both" : "missing " + either);
   }
-  const calc::Material* material = calc::MaterialNamed(line.Value("material"));
+  const calc::Material* material = calc::MaterialNamed(line.Value(kMaterial));
   if (material == nullptr) {
-    return UsageError("unknown material '" + line.Value("material") +
-                      "' (copper, aluminium, gold, silver, iron or lead)");
+    return UsageError("unknown material '" + line.Value(kMaterial) + "' (" + MaterialNames() +
+                      ")");
   }
-  const std::string diameter =
-      line.IsSet("diameter") ? line.Value("diameter") : conductor::DiameterText(line.Value("area"));
-  const double drop = calc::VoltageDrop(material->resistivity, line.Value("current"),
-                                        line.Value("length"), diameter);
+  const std::string diameter = line.IsSet(kDiameter) ? line.Value(kDiameter)
+                                                     : conductor::DiameterText(line.Value(kArea));
+  const double drop = calc::VoltageDrop(material->resistivity, line.Value(kCurrent),
+                                        line.Value(kLength), diameter);
   ShowMessage(kTitle, calc::ResultLine(drop) + "\n", MessageKind::Output);
   return 0;
 }
@@ -82,7 +105,7 @@ int Calculate(const CommandLine& line) {
 }  // namespace
 
 std::optional<int> RunCommandLine(int argc, char** argv) {
-  const CommandLine line(argc, argv, kOptions);
+  const CommandLine line(argc, argv, Options());
   if (!line.Error().empty()) return UsageError(line.Error());
   if (line.IsSet("help")) {
     ShowMessage(kTitle, line.Help(kProgram, kDescription), MessageKind::Output);

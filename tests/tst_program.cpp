@@ -92,7 +92,14 @@ class ProgramTest : public QObject {
     QTest::newRow("an unknown material")
         << QStringList{"--material", "kupfer", "--current", "1", "--length", "1", "--diameter", "1"}
         << 2 << "^$"
-        << "^voltage-drop: unknown material 'kupfer' \\(copper, [^\n]*\\)" + kTryHelp;
+        << "^voltage-drop: unknown material 'kupfer' "
+           "\\(copper, aluminium, gold, silver, iron or lead\\)" + kTryHelp;
+    // Any one input asks for a calculation instead of the window.
+    for (const char* input : {"--material", "--current", "--length", "--diameter", "--area"}) {
+      const QString missing = QString(input) == "--material" ? "current" : "material";
+      QTest::addRow("%s alone", input) << QStringList{input, "copper"} << 2 << "^$"
+                                       << "^voltage-drop: missing --" + missing + kTryHelp;
+    }
   }
 
   void options() {

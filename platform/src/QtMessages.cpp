@@ -3,9 +3,12 @@
 #include <QLoggingCategory>
 #include <QString>
 #include <QStringList>
+#include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -22,6 +25,19 @@ struct HeldMessage {
   QString text;
 };
 std::vector<HeldMessage> held;
+
+// Writes the program's one line for how it ends, and ends it with status 1 at once. Qt may say
+// so from two threads at a time (Qt 6.4's Wayland plugin reads events on a thread of its own):
+// the first one writes and ends, any other waits for the end.
+[[noreturn]] void EndWith(const std::string& line) {
+  static std::atomic_flag ending = ATOMIC_FLAG_INIT;
+  if (ending.test_and_set()) {
+    for (;;) std::this_thread::sleep_for(std::chrono::seconds(1));
+  }
+  std::fprintf(stderr, "%s: %s\n", programName.c_str(), line.c_str());
+  std::fflush(stderr);
+  std::_Exit(1);
+}
 
 void Write(QtMsgType type, const QMessageLogContext& context, const QString& message) {
   if (qtHandler != nullptr) return qtHandler(type, context, message);
@@ -42,10 +58,7 @@ void Write(QtMsgType type, const QMessageLogContext& context, const QString& mes
   if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
     reasons << QStringLiteral("neither DISPLAY nor WAYLAND_DISPLAY is set");
   }
-  std::fprintf(stderr, "%s: no display to open the window on: %s\n", programName.c_str(),
-               qPrintable(reasons.join(QLatin1String("; "))));
-  std::fflush(stderr);
-  std::_Exit(1);
+  EndWith("no display to open the window on: " + reasons.join(QLatin1String("; ")).toStdString());
 }
 
 // Qt's xcb plugin says "The X11 connection broke (error N). Did the X11 server die?" and its
@@ -91,10 +104,7 @@ void QtStarted() {
 }
 
 void EndForLostDisplay(const char* system) {
-  std::fprintf(stderr, "%s: lost the display: the %s connection broke\n", programName.c_str(),
-               system);
-  std::fflush(stderr);
-  std::_Exit(1);
+  EndWith(std::string("lost the display: the ") + system + " connection broke");
 }
 
 }  // namespace platform::detail
