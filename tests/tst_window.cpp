@@ -410,6 +410,34 @@ class WindowTest : public QObject {
                           "&Delete ", "-", "Select &All Ctrl+A"}));
   }
 
+  // The focused field is ringed just outside its box, at 3:1 against what is there without the
+  // focus, whatever style the application has.
+  void theFocusedFieldIsRingedWhateverTheStyle_data() {
+    QTest::addColumn<QString>("style");
+    QTest::newRow("Fusion") << "Fusion";
+    QTest::newRow("Windows") << "Windows";
+  }
+
+  void theFocusedFieldIsRingedWhateverTheStyle() {
+    QFETCH(QString, style);
+    const QString original = QApplication::style()->name();
+    const auto restore = qScopeGuard([&] { QApplication::setStyle(original); });
+    QVERIFY(QApplication::setStyle(style) != nullptr);
+    window = &RecordingWindow::OpenNew();
+    QMainWindow* main = MainWindowOf(*window);
+    QVERIFY(QTest::qWaitForWindowActive(main));
+    QWidget* field = FieldNamed(*window, "current");
+    const QRect box(field->mapTo(main, QPoint(0, 0)), field->size());
+    const auto bandPixel = [&](QWidget* focus) {
+      focus->setFocus();
+      QCoreApplication::processEvents();
+      return main->grab().toImage().pixel(box.left() - 2, box.center().y());
+    };
+    const QRgb unfocused = bandPixel(FieldNamed(*window, "lenght"));
+    const QRgb ringed = bandPixel(field);
+    QVERIFY2(Contrast(ringed, unfocused) >= 3, qPrintable(QString::number(Contrast(ringed, unfocused))));
+  }
+
   // The menu bar's overflow button, hidden while the menus fit, gets its icon when drawn.
   void theMenuOverflowButtonHasItsIcon() {
     auto* overflow =

@@ -1,7 +1,8 @@
 ; The Windows installer: per-machine (into Program Files) or per-user (into the user's
 ; programs folder), a Start-menu shortcut, an entry in Apps & features, and an uninstaller that
 ; removes exactly what was installed. makensis is given VERSION, STAGE (the folder holding the
-; files to install) and OUTFILE.
+; files to install, and the lines that install and remove each of them, which tools/windows
+; writes from packaging/windows/files) and OUTFILE.
 ; A 64-bit installer, as the program is: Windows itself refuses both on a 32-bit system.
 Target amd64-unicode
 SetCompressor /SOLID lzma
@@ -57,12 +58,7 @@ FunctionEnd
 
 Section "Install"
   SetOutPath "$INSTDIR"
-  File "${STAGE}\voltage-drop.exe"
-  File "${STAGE}\LICENSE.txt"
-  File "${STAGE}\THIRD-PARTY.txt"
-  File "${STAGE}\LGPL-3.txt"
-  File "${STAGE}\GPL-3.txt"
-  File "${STAGE}\README.txt"
+  !include "${STAGE}\install-files.nsh"
   WriteUninstaller "$INSTDIR\uninstall.exe"
   CreateShortcut "$SMPROGRAMS\${APP_NAME}.lnk" "$INSTDIR\voltage-drop.exe" "" \
     "$INSTDIR\voltage-drop.exe" 0
@@ -85,12 +81,7 @@ SectionEnd
 
 Section "Uninstall"
   Delete "$SMPROGRAMS\${APP_NAME}.lnk"
-  Delete "$INSTDIR\voltage-drop.exe"
-  Delete "$INSTDIR\LICENSE.txt"
-  Delete "$INSTDIR\THIRD-PARTY.txt"
-  Delete "$INSTDIR\LGPL-3.txt"
-  Delete "$INSTDIR\GPL-3.txt"
-  Delete "$INSTDIR\README.txt"
+  !include "${STAGE}\uninstall-files.nsh"
   Delete "$INSTDIR\uninstall.exe"
   ; Only an empty folder goes: anything the user put there stays.
   RMDir "$INSTDIR"

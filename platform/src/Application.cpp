@@ -11,9 +11,9 @@
 #include <cstdio>
 
 #include "Accessibility.h"
-#include "DesktopStyle.h"
 #include "Dispatch.h"
 #include "Display.h"
+#include "FocusRing.h"
 #include "Ink.h"
 #include "QtMessages.h"
 #include "Scale.h"
@@ -72,7 +72,7 @@ class DesktopChanges final : public QObject {
       detail::UseDefaultPixelSize();
       detail::FitOpenWindows();
     }
-    if (event->type() == QEvent::ApplicationPaletteChange) detail::ReapplyDesignColours();
+    if (event->type() == QEvent::ApplicationPaletteChange) detail::ReapplyDesignColors();
     return false;
   }
 };
@@ -95,7 +95,7 @@ Runtime::Runtime(int& argc, char** argv, const DesktopIdentity& identity) {
   // it by SIGPIPE, with no line and status -13. The command line's own output keeps SIGPIPE.
   std::signal(SIGPIPE, SIG_IGN);
 #endif
-  QApplication::setStyle(new detail::DesktopStyle);
+  detail::InstallFocusRing();
   if (QGuiApplication::platformName() == QLatin1String("xcb")) detail::EndQuietlyOnLostDisplay();
   // The window's Close handler decides whether closing it ends the program.
   QApplication::setQuitOnLastWindowClosed(false);

@@ -13,9 +13,9 @@ double Linear(double channel) {
   return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
 }
 
-double Luminance(const QColor& colour) {
-  return 0.2126 * Linear(colour.redF()) + 0.7152 * Linear(colour.greenF()) +
-         0.0722 * Linear(colour.blueF());
+double Luminance(const QColor& color) {
+  return 0.2126 * Linear(color.redF()) + 0.7152 * Linear(color.greenF()) +
+         0.0722 * Linear(color.blueF());
 }
 
 constexpr const char* kDesignInk = "platform.designInk";
@@ -25,7 +25,7 @@ bool applying = false;
 
 // Gives `widget` its design colours, made legible on the theme's: only the roles set here
 // override the theme's, so everything else follows the theme.
-void ApplyDesignColours(QWidget* widget) {
+void ApplyDesignColors(QWidget* widget) {
   const QPalette theme = QGuiApplication::palette();
   const QVariant base = widget->property(kDesignBase);
   const QPalette::ColorRole inkRole = base.isValid() ? QPalette::Text : QPalette::WindowText;
@@ -44,14 +44,14 @@ void ApplyDesignColours(QWidget* widget) {
 
 // Gives a widget its design colours back whenever anything else sets its palette: a theme such
 // as qt6ct's sets its whole palette on every widget after a change, over the design's.
-class KeepDesignColours final : public QObject {
+class KeepDesignColors final : public QObject {
  public:
   using QObject::QObject;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::PaletteChange && !applying) {
-      ApplyDesignColours(static_cast<QWidget*>(watched));
+      ApplyDesignColors(static_cast<QWidget*>(watched));
     }
     return false;
   }
@@ -96,7 +96,7 @@ QColor LegibleInk(const QColor& ink, const QColor& background, const QColor& the
   return WithContrast(ink, background, kLegibleContrast);
 }
 
-QColor FocusRingColour(const QPalette& palette) {
+QColor FocusRingColor(const QPalette& palette) {
   return WithContrast(palette.color(QPalette::Highlight), palette.color(QPalette::Window),
                       kIndicatorContrast);
 }
@@ -105,17 +105,17 @@ QColor FieldBase(const QColor& base, const QPalette& palette) {
   return IsDark(palette) && base == QColor(Qt::white) ? palette.color(QPalette::Base) : base;
 }
 
-void UseDesignColours(QWidget* widget, const QColor& ink, std::optional<QColor> base) {
-  static auto* const keeper = new KeepDesignColours(qApp);
+void UseDesignColors(QWidget* widget, const QColor& ink, std::optional<QColor> base) {
+  static auto* const keeper = new KeepDesignColors(qApp);
   if (!widget->property(kDesignInk).isValid()) widget->installEventFilter(keeper);
   widget->setProperty(kDesignInk, ink);
   if (base) widget->setProperty(kDesignBase, *base);
-  ApplyDesignColours(widget);
+  ApplyDesignColors(widget);
 }
 
-void ReapplyDesignColours() {
+void ReapplyDesignColors() {
   for (QWidget* widget : QApplication::allWidgets()) {
-    if (widget->property(kDesignInk).isValid()) ApplyDesignColours(widget);
+    if (widget->property(kDesignInk).isValid()) ApplyDesignColors(widget);
   }
 }
 

@@ -17,9 +17,9 @@ namespace platform::detail {
 // On a light theme every colour stays exactly as designed.
 constexpr double kLegibleContrast = 4.5;
 
-inline QColor ColorOf(Color colour) {
-  return QColor(static_cast<int>((colour.rgb >> 16) & 0xFF),
-                static_cast<int>((colour.rgb >> 8) & 0xFF), static_cast<int>(colour.rgb & 0xFF));
+inline QColor ColorOf(Color color) {
+  return QColor(static_cast<int>((color.rgb >> 16) & 0xFF),
+                static_cast<int>((color.rgb >> 8) & 0xFF), static_cast<int>(color.rgb & 0xFF));
 }
 
 // What WCAG asks of a focus indicator against what it covers.
@@ -36,17 +36,17 @@ QColor LegibleInk(const QColor& ink, const QColor& background, const QColor& the
 
 // The colour of the ring around the control that has the keyboard focus: the theme's highlight,
 // darkened or lightened until it stands out from the window's background.
-QColor FocusRingColour(const QPalette& palette);
+QColor FocusRingColor(const QPalette& palette);
 
 // The background for a field the design paints `base`, on a theme with `palette`.
 QColor FieldBase(const QColor& base, const QPalette& palette);
 
 // Draws `widget`'s text in the design's `ink`, on the design's `base` for a field, made legible
 // for the theme in force.
-void UseDesignColours(QWidget* widget, const QColor& ink, std::optional<QColor> base);
+void UseDesignColors(QWidget* widget, const QColor& ink, std::optional<QColor> base);
 
 // Makes every widget's design colours legible again on a theme that has changed; the runtime
 // calls it whenever the application palette changes.
-void ReapplyDesignColours();
+void ReapplyDesignColors();
 
 }  // namespace platform::detail

@@ -23,7 +23,7 @@ void Label::Apply(const LabelDesign& design) {
                                    : design.align == Align::Center ? Qt::AlignHCenter
                                                                    : Qt::AlignLeft;
   label->setAlignment(horizontal | Qt::AlignVCenter);
-  detail::UseDesignColours(label, detail::ColorOf(design.textColor), std::nullopt);
+  detail::UseDesignColors(label, detail::ColorOf(design.textColor), std::nullopt);
   label->setWordWrap(design.multiline);
   captions_ = design.captions;
   live_ = design.live;

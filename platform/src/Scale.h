@@ -25,7 +25,7 @@ double DesktopScale();
 // The design grows by two factors: its type by the type scale, its boxes by the box scale. Both
 // start at the desktop's scale; a window then widens its boxes where the desktop's font draws
 // its texts wider than the design's font did, and narrows both to fit the screen
-// (window/Fit). Setting them also sets the application's font to the default UI size.
+// (Window::FitDesign). Setting them also sets the application's font to the default UI size.
 double TypeScale();
 double BoxScale();
 void SetScales(double type, double box);

@@ -9,9 +9,14 @@ exe="$1"
 shots="$2"
 mkdir -p "$shots"
 
-# The result line's box in the window's client area, below the menu bar (the window's design).
-result_x=20 result_y=207 result_width=256 result_height=20
-design_height=247
+# The window's size and the result line's box in its client area, below the menu bar, as the
+# window's design gives them.
+design="$(dirname "$0")/../../window/Design.cpp"
+design_width="$(sed -n 's/.*kWindow1{\.width = \([0-9]*\),.*/\1/p' "$design")"
+design_height="$(sed -n '/kWindow1{/,/}/ s/.*\.height = \([0-9]*\),.*/\1/p' "$design")"
+eval "$(sed -n 's/.*kResult{\.box = {\([0-9]*\), \([0-9]*\), \([0-9]*\), \([0-9]*\)}.*/result_x=\1 result_y=\2 result_width=\3 result_height=\4/p' "$design")"
+[ -n "$design_width" ] && [ -n "$design_height" ] && [ -n "${result_x:-}" ] ||
+  fail "the window's design was not found in $design"
 
 # Sets left, top, width and height to the window's client area on the screen.
 geometry() {
@@ -34,10 +39,10 @@ wait_for_window
 title="$(xdotool getwindowname "$window")"
 geometry
 echo "window \"$title\", $width x $height"
-[ "$width" -eq 296 ] || fail "window width $width, expected 296"
-# The design's 247 pixels below a menu bar of one line of text.
+[ "$width" -eq "$design_width" ] || fail "window width $width, expected $design_width"
+# The design's height below a menu bar of one line of text.
 [ "$height" -gt $((design_height + 10)) ] && [ "$height" -lt $((design_height + 50)) ] ||
-  fail "window height $height, expected 247 and a menu bar"
+  fail "window height $height, expected $design_height and a menu bar"
 
 xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
 sleep 1

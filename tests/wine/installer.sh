@@ -19,7 +19,7 @@ files() {
 
 files >"$WINEPREFIX/before"
 wine "$setup" /S
-for file in voltage-drop.exe uninstall.exe LICENSE.txt THIRD-PARTY.txt LGPL-3.txt GPL-3.txt README.txt; do
+for file in uninstall.exe $(cat "$(dirname "$0")/../../packaging/windows/files"); do
   [ -f "$folder/$file" ] || fail "not installed: $file"
 done
 [ -f "$shortcut" ] || fail "no Start-menu shortcut"
