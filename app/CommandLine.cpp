@@ -45,8 +45,8 @@ const std::vector<platform::CommandLineOption>& Options() {
       {{"v", "version"}, "Show the version and exit."},
       {{kMaterial},
        "Print the voltage drop for this conductor material (" + MaterialNames() +
-           ") instead of opening the window; needs --" + kCurrent + ", --" + kLength +
-           " and --" + kDiameter + " or --" + kArea + ".",
+           ") instead of opening the window; needs --" + kCurrent + ", --" + kLength + " and --" +
+           kDiameter + " or --" + kArea + ".",
        "name"},
       {{kCurrent}, "The load current in amperes.", "A"},
       {{kLength}, "The total cable length, out and back, in metres.", "m"},
@@ -64,12 +64,20 @@ constexpr const char* kDescription =
     "\n"
     "Qt's standard options (-platform, -style, -reverse ...) are accepted too.";
 
-int UsageError(const std::string& problem) {
-  ShowMessage(kTitle,
-              std::string(kProgram) + ": " + problem + "\nTry '" + kProgram +
-                  " --help' for more information.\n",
+// Shows `text` and gives `status`; a write that fails says so on stderr, where it can, and
+// gives 1.
+int Say(const std::string& text, MessageKind kind, int status) {
+  const std::string problem = ShowMessage(kTitle, text, kind);
+  if (problem.empty()) return status;
+  ShowMessage(kTitle, std::string(kProgram) + ": write error: " + problem + "\n",
               MessageKind::Error);
-  return kUsageError;
+  return 1;
+}
+
+int UsageError(const std::string& problem) {
+  return Say(std::string(kProgram) + ": " + problem + "\nTry '" + kProgram +
+                 " --help' for more information.\n",
+             MessageKind::Error, kUsageError);
 }
 
 bool AsksForCalculation(const CommandLine& line) {
@@ -91,15 +99,16 @@ int Calculate(const CommandLine& line) {
   }
   const calc::Material* material = calc::MaterialNamed(line.Value(kMaterial));
   if (material == nullptr) {
-    return UsageError("unknown material '" + line.Value(kMaterial) + "' (" + MaterialNames() +
-                      ")");
+    return UsageError("unknown material " + platform::Quoted(line.Value(kMaterial)) + " (" +
+                      MaterialNames() + ")");
   }
-  const std::string diameter = line.IsSet(kDiameter) ? line.Value(kDiameter)
-                                                     : conductor::DiameterText(line.Value(kArea));
-  const double drop = calc::VoltageDrop(material->resistivity, line.Value(kCurrent),
-                                        line.Value(kLength), diameter);
-  ShowMessage(kTitle, calc::ResultLine(drop) + "\n", MessageKind::Output);
-  return 0;
+  // Numbers are read as the fields hold them, a long one cut where a field cuts a paste.
+  const std::string diameter = line.IsSet(kDiameter)
+                                   ? line.FieldValue(kDiameter)
+                                   : conductor::DiameterText(line.FieldValue(kArea));
+  const double drop = calc::VoltageDrop(material->resistivity, line.FieldValue(kCurrent),
+                                        line.FieldValue(kLength), diameter);
+  return Say(calc::ResultLine(drop) + "\n", MessageKind::Output, 0);
 }
 
 }  // namespace
@@ -107,13 +116,9 @@ int Calculate(const CommandLine& line) {
 std::optional<int> RunCommandLine(int argc, char** argv) {
   const CommandLine line(argc, argv, Options());
   if (!line.Error().empty()) return UsageError(line.Error());
-  if (line.IsSet("help")) {
-    ShowMessage(kTitle, line.Help(kProgram, kDescription), MessageKind::Output);
-    return 0;
-  }
+  if (line.IsSet("help")) return Say(line.Help(kProgram, kDescription), MessageKind::Output, 0);
   if (line.IsSet("version")) {
-    ShowMessage(kTitle, std::string(kProgram) + " " + VD_VERSION + "\n", MessageKind::Output);
-    return 0;
+    return Say(std::string(kProgram) + " " + VD_VERSION + "\n", MessageKind::Output, 0);
   }
   if (AsksForCalculation(line)) return Calculate(line);
   return std::nullopt;

@@ -15,6 +15,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstring>
 #endif
 
@@ -94,6 +95,34 @@ class ProgramTest : public QObject {
         << 2 << "^$"
         << "^voltage-drop: unknown material 'kupfer' "
            "\\(copper, aluminium, gold, silver, iron or lead\\)" + kTryHelp;
+    QTest::newRow("an option where a value belongs")
+        << QStringList{"--current", "--area", "1"} << 2 << "^$"
+        << "^voltage-drop: missing value after '--current'" + kTryHelp;
+    QTest::newRow("two dashes where a value belongs")
+        << QStringList{"--material", "copper", "--current", "--bogus"} << 2 << "^$"
+        << "^voltage-drop: missing value after '--current'" + kTryHelp;
+    QTest::newRow("three dashes: the option named as given")
+        << QStringList{"---current", "1"} << 2 << "^$"
+        << "^voltage-drop: unknown option '---current'" + kTryHelp;
+    QTest::newRow("an unknown option after a value written like it")
+        << QStringList{"--current", "-bogus", "--bogus"} << 2 << "^$"
+        << "^voltage-drop: unknown option '--bogus'" + kTryHelp;
+    // Echoed values are quoted so that they show as they are, on one line.
+    const QStringList lead = {"--current", "1", "--length", "1", "--diameter", "1", "--material"};
+    QTest::newRow("a newline in a value")
+        << (QStringList(lead) << "lead\n") << 2 << "^$"
+        << "^voltage-drop: unknown material \\$'lead\\\\n' \\([^\n]*\\)" + kTryHelp;
+    QTest::newRow("terminal controls in a value")
+        << (QStringList(lead) << "\x1b]0;x\a") << 2 << "^$"
+        << "^voltage-drop: unknown material \\$'\\\\033\\]0;x\\\\a' \\([^\n]*\\)" + kTryHelp;
+    QTest::newRow("a quote in a value")
+        << (QStringList(lead) << "it's") << 2 << "^$"
+        << "^voltage-drop: unknown material \\$'it\\\\'s' \\([^\n]*\\)" + kTryHelp;
+    // A field keeps the first 32,767 characters of a paste: "1000…0" there, 1 with the rest.
+    QTest::newRow("a value longer than a field holds")
+        << QStringList{"--material", "copper", "--current", "1", "--length", "1", "--diameter",
+                       "1" + QString(32766, '0') + "e-32766"}
+        << 0 << "^Voltage drop = 0V\n$" << "^$";
     // Any one input asks for a calculation instead of the window.
     for (const char* input : {"--material", "--current", "--length", "--diameter", "--area"}) {
       const QString missing = QString(input) == "--material" ? "current" : "material";
@@ -111,6 +140,30 @@ class ProgramTest : public QObject {
     QCOMPARE(outcome.status, status);
     QVERIFY2(QRegularExpression(out).match(outcome.out).hasMatch(), qPrintable(outcome.out));
     QVERIFY2(QRegularExpression(err).match(outcome.err).hasMatch(), qPrintable(outcome.err));
+  }
+
+  // A full disk (/dev/full) fails every write to standard output: it is said, status 1.
+  void writeErrors_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("a result") << QStringList{"--material", "copper", "--current", "1", "--length",
+                                             "1", "--diameter", "1"};
+    QTest::newRow("--help") << QStringList{"--help"};
+    QTest::newRow("--version") << QStringList{"--version"};
+  }
+
+  void writeErrors() {
+#if defined(_WIN32)
+    QSKIP("Windows has no /dev/full");
+#else
+    QFETCH(QStringList, arguments);
+    QProcess process;
+    process.setStandardOutputFile("/dev/full");
+    process.start(QStringLiteral(VD_PROGRAM), arguments);
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 1);
+    QCOMPARE(process.readAllStandardError(),
+             "voltage-drop: write error: " + QByteArray(std::strerror(ENOSPC)) + "\n");
+#endif
   }
 
   void noDisplay_data() {

@@ -11,6 +11,7 @@
 #include <cstdio>
 
 #include "Accessibility.h"
+#include "DeferredIcon.h"
 #include "Dispatch.h"
 #include "Display.h"
 #include "FocusRing.h"
@@ -86,15 +87,17 @@ bool HasDesktop() {
 }  // namespace
 
 Runtime::Runtime(int& argc, char** argv, const DesktopIdentity& identity) {
-  detail::InstallQtMessages(argc > 0 ? argv[0] : nullptr);
-  qt_ = std::make_unique<QApplication>(argc, argv);
-  detail::QtStarted();
 #ifndef _WIN32
   // A write to a display server, or a pipe, whose other end has just gone must fail and be
   // handled as such, not end the program silently: a repaint as the X server stopped once ended
-  // it by SIGPIPE, with no line and status -13. The command line's own output keeps SIGPIPE.
+  // it by SIGPIPE, with no line and status -13, and so did a warning Qt wrote as it started to
+  // a standard error whose reader had gone. The command line's own output keeps SIGPIPE.
   std::signal(SIGPIPE, SIG_IGN);
 #endif
+  detail::InstallQtMessages(argc > 0 ? argv[0] : nullptr);
+  qt_ = std::make_unique<QApplication>(argc, argv);
+  detail::QtStarted();
+  QApplication::setStyle(new detail::DeferredIconStyle);
   detail::InstallFocusRing();
   if (QGuiApplication::platformName() == QLatin1String("xcb")) detail::EndQuietlyOnLostDisplay();
   // The window's Close handler decides whether closing it ends the program.

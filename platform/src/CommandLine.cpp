@@ -2,7 +2,12 @@
 
 #include <QCommandLineParser>
 #include <QStringList>
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+
+#include "platform/TextField.h"
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -40,15 +45,74 @@ QStringList Names(const std::vector<std::string>& names) {
   return list;
 }
 
-// The argument as typed that gave Qt's unknown option `name`.
+// The argument as typed that gave Qt's unknown option `name` ("-current" for "---current"):
+// the last one written so, since an earlier one may have been taken as an option's value.
 QString Typed(const QStringList& arguments, const QString& name) {
-  for (const QString& argument : arguments.mid(1)) {
-    QString bare = argument;
-    while (bare.startsWith('-')) bare.remove(0, 1);
-    if (bare.section('=', 0, 0) == name) return argument;
+  for (qsizetype i = arguments.size() - 1; i > 0; --i) {
+    const QString option = arguments[i].section('=', 0, 0);
+    if (option == "-" + name || option == "--" + name) return arguments[i];
   }
   return name;
 }
+
+// The length of the UTF-8 sequence at the start of `bytes`, or 0 where it is not one.
+int SequenceLength(std::string_view bytes) {
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
+  const unsigned char lead = byte(0);
+  const int length = lead < 0x80                   ? 1
+                     : lead >= 0xC2 && lead < 0xE0 ? 2
+                     : lead >= 0xE0 && lead < 0xF0 ? 3
+                     : lead >= 0xF0 && lead < 0xF5 ? 4
+                                                   : 0;
+  if (length == 0 || bytes.size() < std::size_t(length)) return 0;
+  for (int i = 1; i < length; ++i) {
+    if ((byte(std::size_t(i)) & 0xC0) != 0x80) return 0;
+  }
+  // No overlong form, no surrogate, nothing past U+10FFFF.
+  if (lead == 0xE0 && byte(1) < 0xA0) return 0;
+  if (lead == 0xED && byte(1) >= 0xA0) return 0;
+  if (lead == 0xF0 && byte(1) < 0x90) return 0;
+  if (lead == 0xF4 && byte(1) >= 0x90) return 0;
+  return length;
+}
+
+#if defined(_WIN32)
+QString Decoded(std::string_view bytes) {
+  return QString::fromLocal8Bit(bytes.data(), qsizetype(bytes.size()));
+}
+std::string Encoded(const QString& text) { return text.toLocal8Bit().toStdString(); }
+#else
+// Arguments are bytes and Qt's parser takes text: a byte that is not part of UTF-8 goes through
+// as a lone surrogate, U+DC80 to U+DCFF, so that a value comes back byte for byte.
+QString Decoded(std::string_view bytes) {
+  QString text;
+  while (!bytes.empty()) {
+    const int length = SequenceLength(bytes);
+    if (length == 0) {
+      text += QChar(char16_t(0xDC00 + static_cast<unsigned char>(bytes.front())));
+      bytes.remove_prefix(1);
+    } else {
+      text += QString::fromUtf8(bytes.data(), length);
+      bytes.remove_prefix(std::size_t(length));
+    }
+  }
+  return text;
+}
+
+std::string Encoded(const QString& text) {
+  std::string bytes;
+  qsizetype from = 0;
+  for (qsizetype i = 0; i <= text.size(); ++i) {
+    const bool escaped = i < text.size() && text[i].unicode() >= 0xDC80 &&
+                         text[i].unicode() <= 0xDCFF && (i == 0 || !text[i - 1].isHighSurrogate());
+    if (i < text.size() && !escaped) continue;
+    bytes += text.mid(from, i - from).toStdString();
+    if (escaped) bytes += static_cast<char>(text[i].unicode() - 0xDC00);
+    from = i + 1;
+  }
+  return bytes;
+}
+#endif
 
 }  // namespace
 
@@ -76,19 +140,39 @@ CommandLine::CommandLine(int argc, char** argv, const std::vector<CommandLineOpt
     qt.addOption(option);
   }
   QStringList arguments;
-  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  for (int i = 0; i < argc; ++i) arguments << Decoded(std::string_view(argv[i]));
   if (!qt.parse(arguments)) {
     const QStringList unknown = qt.unknownOptionNames();
     if (!unknown.isEmpty()) {
-      error_ = "unknown option '" + Typed(arguments, unknown.first()).toStdString() + "'";
+      error_ = "unknown option " + Quoted(Encoded(Typed(arguments, unknown.first())));
     } else {
       // Qt's own wording ("Missing value after '--current'."), as a clause of the program's.
       QString text = qt.errorText();
       if (text.endsWith('.')) text.chop(1);
-      error_ = (text.left(1).toLower() + text.mid(1)).toStdString();
+      error_ = Encoded(text.left(1).toLower() + text.mid(1));
     }
-  } else if (!qt.positionalArguments().isEmpty()) {
-    error_ = "unexpected argument '" + qt.positionalArguments().first().toStdString() + "'";
+    return;
+  }
+  // "--current --area 1": the parser takes "--area" for the current, where a value was
+  // forgotten. A value is never written with two dashes, nor as one of the options.
+  for (const CommandLineOption& option : options) {
+    const QString name = QString::fromStdString(option.names.back());
+    if (option.valueName.empty() || !qt.isSet(name)) continue;
+    const QString value = qt.value(name);
+    QString bare = value;
+    while (bare.startsWith('-')) bare.remove(0, 1);
+    bool forgotten = value.startsWith(QLatin1String("--"));
+    for (const CommandLineOption& other : options) {
+      forgotten = forgotten || (value.startsWith('-') && Names(other.names).contains(bare));
+    }
+    if (forgotten) {
+      error_ = "missing value after " + Quoted("--" + option.names.back());
+      return;
+    }
+  }
+  if (!qt.positionalArguments().isEmpty()) {
+    error_ = "unexpected argument " + Quoted(Encoded(qt.positionalArguments().first()));
+    return;
   }
 }
 
@@ -99,7 +183,61 @@ bool CommandLine::IsSet(std::string_view name) const {
 }
 
 std::string CommandLine::Value(std::string_view name) const {
-  return parser_->qt.value(QString::fromUtf8(name.data(), qsizetype(name.size()))).toStdString();
+  return Encoded(parser_->qt.value(QString::fromUtf8(name.data(), qsizetype(name.size()))));
+}
+
+std::string CommandLine::FieldValue(std::string_view name) const {
+  const QString value = parser_->qt.value(QString::fromUtf8(name.data(), qsizetype(name.size())));
+  return Encoded(value.left(TextField::kStandardMaxLength));
+}
+
+std::string Quoted(std::string_view text) {
+  bool plain = true;
+  for (std::string_view rest = text; !rest.empty() && plain;) {
+    const unsigned char c = static_cast<unsigned char>(rest.front());
+    const int length = c < 0x80 ? 1 : SequenceLength(rest);
+    // Control characters (C0, DEL, C1), quotes and bytes outside UTF-8 need escapes.
+    const bool c1 = c == 0xC2 && length == 2 && static_cast<unsigned char>(rest[1]) < 0xA0;
+    plain = length > 0 && c >= 0x20 && c != 0x7F && c != '\'' && !c1;
+    rest.remove_prefix(std::size_t(std::max(length, 1)));
+  }
+  if (plain) return "'" + std::string(text) + "'";
+  std::string quoted = "$'";
+  for (std::string_view rest = text; !rest.empty();) {
+    const unsigned char c = static_cast<unsigned char>(rest.front());
+    const int length = c < 0x80 ? 1 : SequenceLength(rest);
+    const bool c1 = c == 0xC2 && length == 2 && static_cast<unsigned char>(rest[1]) < 0xA0;
+    if (length > 1 && !c1) {
+      quoted.append(rest.substr(0, std::size_t(length)));
+      rest.remove_prefix(std::size_t(length));
+      continue;
+    }
+    const int count = c1 ? 2 : 1;
+    for (int i = 0; i < count; ++i) {
+      const unsigned char b = static_cast<unsigned char>(rest[std::size_t(i)]);
+      const char* named = b == '\a'   ? "\\a"
+                          : b == '\b' ? "\\b"
+                          : b == '\t' ? "\\t"
+                          : b == '\n' ? "\\n"
+                          : b == '\v' ? "\\v"
+                          : b == '\f' ? "\\f"
+                          : b == '\r' ? "\\r"
+                          : b == '\'' ? "\\'"
+                          : b == '\\' ? "\\\\"
+                                      : nullptr;
+      if (named != nullptr) {
+        quoted += named;
+      } else if (b >= 0x20 && b < 0x7F) {
+        quoted += static_cast<char>(b);
+      } else {
+        char octal[5];
+        std::snprintf(octal, sizeof octal, "\\%03o", b);
+        quoted += octal;
+      }
+    }
+    rest.remove_prefix(std::size_t(count));
+  }
+  return quoted + "'";
 }
 
 std::string CommandLine::Help(std::string_view program, std::string_view description) const {
@@ -131,8 +269,8 @@ bool UseMessageBox() {
 }  // namespace
 #endif
 
-void ShowMessage([[maybe_unused]] std::string_view title, const std::string& text,
-                 MessageKind kind) {
+std::string ShowMessage([[maybe_unused]] std::string_view title, const std::string& text,
+                        MessageKind kind) {
 #if defined(_WIN32)
   if (UseMessageBox()) {
     const QString message = QString::fromStdString(text).trimmed();
@@ -141,12 +279,16 @@ void ShowMessage([[maybe_unused]] std::string_view title, const std::string& tex
     MessageBoxW(nullptr, reinterpret_cast<const wchar_t*>(message.utf16()),
                 reinterpret_cast<const wchar_t*>(caption.utf16()),
                 MB_OK | MB_TOPMOST | MB_SETFOREGROUND | icon);
-    return;
+    return {};
   }
 #endif
   std::FILE* stream = kind == MessageKind::Output ? stdout : stderr;
-  std::fputs(text.c_str(), stream);
-  std::fflush(stream);
+  errno = 0;
+  const bool written = std::fputs(text.c_str(), stream) >= 0 && std::fflush(stream) == 0;
+  if (written && !std::ferror(stream)) return {};
+  const int error = errno;
+  std::clearerr(stream);
+  return error != 0 ? std::strerror(error) : "the output could not be written";
 }
 
 }  // namespace platform

@@ -26,12 +26,15 @@ class CommandLine {
   CommandLine& operator=(const CommandLine&) = delete;
   ~CommandLine();
 
-  // What is wrong with the arguments, naming the argument (an unknown option, a stray
-  // argument, a missing value); empty when nothing is.
+  // What is wrong with the arguments, naming the argument as it was given, quoted (an unknown
+  // option, a stray argument, a missing value, or one of the program's own options where a
+  // value belongs); empty when nothing is.
   const std::string& Error() const { return error_; }
   bool IsSet(std::string_view name) const;
-  // The option's value (the last one given); empty when it was not given.
+  // The option's value (the last one given), byte for byte as given; empty when it was not.
   std::string Value(std::string_view name) const;
+  // The value as a text field holds it when pasted: its first 32,767 characters at most.
+  std::string FieldValue(std::string_view name) const;
   // The usage: how the program is called, `description`, and its options.
   std::string Help(std::string_view program, std::string_view description) const;
 
@@ -41,11 +44,17 @@ class CommandLine {
   std::string error_;
 };
 
+// `text` quoted for a message, as coreutils quotes a file name, so that it is seen as it is and
+// stays on one line: 'lead' as it is, and a text holding a control character, a quote or bytes
+// that are not UTF-8 in $'…' with escapes ($'lead\n', $'\033]0;x\a').
+std::string Quoted(std::string_view text);
+
 enum class MessageKind { Output, Error };
 
 // Shows a message to whoever started the program: on standard output or standard error. On
 // Windows, a program started without a console or redirected output shows it in a message
-// box titled `title` instead, as Qt shows its own command-line messages.
-void ShowMessage(std::string_view title, const std::string& text, MessageKind kind);
+// box titled `title` instead, as Qt shows its own command-line messages. Returns why the text
+// could not be written (the system's words: "No space left on device"), or empty.
+std::string ShowMessage(std::string_view title, const std::string& text, MessageKind kind);
 
 }  // namespace platform
