@@ -1,5 +1,6 @@
 #include "LineEdit.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QToolTip>
 #include <algorithm>
@@ -24,6 +25,15 @@ int KeyOf(const QKeyEvent* event) {
 
 LineEdit::LineEdit(QWidget* parent, KeyUpHandler keyUp)
     : QLineEdit(parent), keyUp_(std::move(keyUp)) {
+  // The window losing the X focus for an instant, too short for Qt to take the focus from the
+  // field, also sends the releases of the keys held down elsewhere.
+  static const bool watching = [] {
+    detail::WhenXFocusIsLost([] {
+      if (auto* field = dynamic_cast<LineEdit*>(QApplication::focusWidget())) field->SettleKeys();
+    });
+    return true;
+  }();
+  (void)watching;
   // textEdited comes before textChanged for the same change.
   connect(this, &QLineEdit::textEdited, this, [this] {
     if (inKeyPress_) {
@@ -113,6 +123,10 @@ void LineEdit::focusOutEvent(QFocusEvent* event) {
     detail::RememberFieldBehindMenuBar(this);
     if (length > 0) backwards ? setSelection(start + length, -length) : setSelection(start, length);
   }
+  SettleKeys();
+}
+
+void LineEdit::SettleKeys() {
   // A press that would settle a waiting release now goes elsewhere: the release was the end of
   // this field's typing.
   if (!deferredReleases_.empty()) {

@@ -21,7 +21,8 @@ namespace platform {
 //   with the release's time, it was a repeat, stamped later, a second press after a real
 //   release. No clock is involved, so a stalled process cannot mistake one for the other;
 // - a user edit made without a key press in the field gets a KeyUp with an empty key right
-//   after its text change, and so does a key edit whose release the field never saw.
+//   after its text change, and so does a key edit whose release the field never saw: the
+//   focus left the field, or its window lost the X focus for an instant.
 class LineEdit final : public QLineEdit {
  public:
   using KeyUpHandler = std::function<void(const std::string& key)>;
@@ -45,6 +46,8 @@ class LineEdit final : public QLineEdit {
     std::string text;
   };
 
+  // The keys held down in the field will be released elsewhere: a key edit gets its KeyUp now.
+  void SettleKeys();
   void RaiseKeyUp(const std::string& key);
   void RaiseDeferredReleases();
 
