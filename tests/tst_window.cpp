@@ -410,6 +410,25 @@ class WindowTest : public QObject {
                           "&Delete ", "-", "Select &All Ctrl+A"}));
   }
 
+  // The window's size follows the design and the desktop's font, never the result shown when
+  // the font changes: the longest result there is leaves it as a short one does.
+  void aLongResultLeavesTheWindowsSize() {
+    QMainWindow* main = MainWindowOf(*window);
+    const QFont original = QApplication::font();
+    const auto restore = qScopeGuard([&] { QApplication::setFont(original); });
+    QFont serif = original;
+    serif.setFamily("DejaVu Serif");
+    QApplication::setFont(serif);
+    QCoreApplication::processEvents();
+    const QSize withShortResult = main->size();
+    QApplication::setFont(original);
+    QCoreApplication::processEvents();
+    window->result().SetText("Voltage drop = -11003304707587.826V");
+    QApplication::setFont(serif);
+    QCoreApplication::processEvents();
+    QCOMPARE(main->size(), withShortResult);
+  }
+
   // The focused field is ringed just outside its box, at 3:1 against what is there without the
   // focus, whatever style the application has.
   void theFocusedFieldIsRingedWhateverTheStyle_data() {

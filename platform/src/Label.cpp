@@ -18,6 +18,7 @@ Label::Label(Window& window) : Control(new QLabel(detail::ContentOf(window))) {}
 void Label::Apply(const LabelDesign& design) {
   auto* label = static_cast<QLabel*>(widget_);
   Place(design.box, design.tabIndex, design.helpTag, design.style);
+  designText_ = design.text;
   label->setText(QString::fromStdString(design.text));
   const Qt::Alignment horizontal = design.align == Align::Right    ? Qt::AlignRight
                                    : design.align == Align::Center ? Qt::AlignHCenter
@@ -57,10 +58,12 @@ bool Label::WrapsOverLines() const {
          detail::ScaledBox(DesignBox()).height() >= 2 * QFontMetrics(label->font()).lineSpacing();
 }
 
-int Label::TextWidth() const {
+int Label::DesignTextWidth() const { return TextWidth(designText_); }
+
+int Label::TextWidth(const std::string& text) const {
   if (WrapsOverLines()) return 0;
   const auto* label = static_cast<const QLabel*>(widget_);
-  return QFontMetrics(label->font()).horizontalAdvance(label->text());
+  return QFontMetrics(label->font()).horizontalAdvance(QString::fromStdString(text));
 }
 
 void Label::Fit() {
@@ -75,7 +78,7 @@ void Label::Fit() {
     advances += c.isSurrogate() ? box.width() : metrics.horizontalAdvance(c);
   }
   if (advances <= box.width()) return;
-  const int width = TextWidth();
+  const int width = TextWidth(label->text().toStdString());
   if (width <= box.width()) return;
   // The room up to the window's edges on the side the text grows toward.
   const int windowWidth = label->parentWidget()->width();

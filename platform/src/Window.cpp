@@ -165,7 +165,7 @@ void Window::FitDesign() {
     control->Control::Rescale();
     const auto* label = dynamic_cast<const Label*>(control.get());
     if (label == nullptr) continue;
-    const int width = label->TextWidth();
+    const int width = label->DesignTextWidth();
     if (width > detail::ScaledBox(label->DesignBox()).width()) {
       box = std::max(box, double(width + 1) / label->DesignBox().width);
     }

@@ -22,17 +22,20 @@ class Label final : public Control {
   // The name of the field this label captions, or empty.
   const std::string& Captions() const { return captions_; }
 
-  // The width the text needs on one line in the label's type; 0 for a label whose box holds
-  // several lines to wrap the text over.
-  int TextWidth() const;
+  // The width the design's own text needs on one line in the label's type, whatever the label
+  // shows now: the window is fitted to its design, never to a text shown since. 0 for a label
+  // whose box holds several lines to wrap the text over.
+  int DesignTextWidth() const;
 
  protected:
   void Rescale() override;
 
  private:
   bool WrapsOverLines() const;
+  int TextWidth(const std::string& text) const;
   void Fit();
 
+  std::string designText_;
   std::string captions_;
   bool live_ = false;
   bool outgrown_ = false;  // the box or type differ from the design's for the text shown
