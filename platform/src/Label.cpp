@@ -18,7 +18,7 @@ Label::Label(Window& window) : Control(new QLabel(detail::ContentOf(window))) {}
 void Label::Apply(const LabelDesign& design) {
   auto* label = static_cast<QLabel*>(widget_);
   Place(design.box, design.tabIndex, design.helpTag, design.style);
-  designText_ = design.text;
+  openingText_ = design.text;
   label->setText(QString::fromStdString(design.text));
   const Qt::Alignment horizontal = design.align == Align::Right    ? Qt::AlignRight
                                    : design.align == Align::Center ? Qt::AlignHCenter
@@ -58,7 +58,9 @@ bool Label::WrapsOverLines() const {
          detail::ScaledBox(DesignBox()).height() >= 2 * QFontMetrics(label->font()).lineSpacing();
 }
 
-int Label::DesignTextWidth() const { return TextWidth(designText_); }
+void Label::KeepOpeningText() { openingText_ = Text(); }
+
+int Label::OpeningTextWidth() const { return TextWidth(openingText_); }
 
 int Label::TextWidth(const std::string& text) const {
   if (WrapsOverLines()) return 0;

@@ -69,6 +69,9 @@ Window& Window::Open(std::unique_ptr<Window> window) {
   OpenWindowList().push_back(&opened);
   opened.open_ = true;
   for (auto& control : opened.controls_) control->Opened();
+  for (auto& control : opened.controls_) {
+    if (auto* label = dynamic_cast<Label*>(control.get())) label->KeepOpeningText();
+  }
   opened.FitDesign();
   if (opened.visible_) opened.widget_->show();
   return opened;
@@ -165,7 +168,7 @@ void Window::FitDesign() {
     control->Control::Rescale();
     const auto* label = dynamic_cast<const Label*>(control.get());
     if (label == nullptr) continue;
-    const int width = label->DesignTextWidth();
+    const int width = label->OpeningTextWidth();
     if (width > detail::ScaledBox(label->DesignBox()).width()) {
       box = std::max(box, double(width + 1) / label->DesignBox().width);
     }

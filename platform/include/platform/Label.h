@@ -22,10 +22,13 @@ class Label final : public Control {
   // The name of the field this label captions, or empty.
   const std::string& Captions() const { return captions_; }
 
-  // The width the design's own text needs on one line in the label's type, whatever the label
-  // shows now: the window is fitted to its design, never to a text shown since. 0 for a label
-  // whose box holds several lines to wrap the text over.
-  int DesignTextWidth() const;
+  // The window fits itself to the texts its labels show as it opens (the design's, and those
+  // its opening handlers write), never to a text shown since: the live result line of the
+  // moment must not grow the window for good. The label keeps the text it shows now as that.
+  void KeepOpeningText();
+  // The width that text needs on one line in the label's type; 0 for a label whose box holds
+  // several lines to wrap the text over.
+  int OpeningTextWidth() const;
 
  protected:
   void Rescale() override;
@@ -35,7 +38,7 @@ class Label final : public Control {
   int TextWidth(const std::string& text) const;
   void Fit();
 
-  std::string designText_;
+  std::string openingText_;
   std::string captions_;
   bool live_ = false;
   bool outgrown_ = false;  // the box or type differ from the design's for the text shown
