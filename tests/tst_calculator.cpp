@@ -250,26 +250,33 @@ class CalculatorTest : public QObject {
     QTest::addColumn<QString>("diameter");
     QTest::addColumn<QString>("area");
     QTest::addColumn<QString>("drop");
+    QTest::addColumn<int>("from");  // the selection in the diameter's "0.51054": all by default
+    QTest::addColumn<int>("length");
     QTest::newRow("paste") << "EditPaste"
                            << "1"
                            << "1"
                            << "0.7853981633974483"
-                           << "0.468";
+                           << "0.468" << 0 << 0;
     QTest::newRow("an empty paste leaves the selection") << "EditPaste"
                                                          << ""
                                                          << "0.51054"
                                                          << "0.20471"
-                                                         << "1.795";
+                                                         << "1.795" << 0 << 0;
     QTest::newRow("delete") << "EditClear"
                             << "1"
                             << ""
                             << "0"
-                            << "\u221E";
+                            << "\u221E" << 0 << 0;
     QTest::newRow("cut") << "EditCut"
                          << "1"
                          << ""
                          << "0"
-                         << "\u221E";
+                         << "\u221E" << 0 << 0;
+    QTest::newRow("delete a part") << "EditClear"
+                                   << "1"
+                                   << "0.5"
+                                   << "0.19634954084936207"
+                                   << "1.872" << 3 << 4;
   }
 
   void editMenuCommandsKeepAreaAndResultInStep() {
@@ -278,10 +285,16 @@ class CalculatorTest : public QObject {
     QFETCH(QString, diameter);
     QFETCH(QString, area);
     QFETCH(QString, drop);
+    QFETCH(int, from);
+    QFETCH(int, length);
     QGuiApplication::clipboard()->setText(clipboard);
     QLineEdit* field = FieldNamed(*window, "diameter");
     field->setFocus();
-    field->selectAll();
+    if (length > 0) {
+      field->setSelection(from, length);
+    } else {
+      field->selectAll();
+    }
     const auto item = window->GetMenuBar()->Lookup(command.toStdString());
     QVERIFY(item != nullptr);
     QVERIFY(item->Action());

@@ -181,6 +181,9 @@ class ProgramTest : public QObject {
     QTest::newRow("X11 chosen on the command line")
         << QStringList{"-platform", "xcb"} << QStringList{"DISPLAY=:98"}
         << "could not connect to display :98";
+    QTest::newRow("an X display named on the command line")
+        << QStringList{"-display", ":97"} << QStringList{"DISPLAY=:96"}
+        << "could not connect to display :97";
     // Where qt6-wayland is not installed, Qt finds no plugin for Wayland.
     const QString noWayland = "(Failed to create wl_display \\((%1)\\)|"
                               "Could not find the Qt platform plugin \"wayland\" in \"\")";

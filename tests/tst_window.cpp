@@ -347,8 +347,9 @@ class WindowTest : public QObject {
     } else {
       QVERIFY(content.width() >= 296 && content.height() >= 247);
     }
+    // The window manager's frame and title bar (24 pixels at the least) fit on the screen too.
     const QRect screen = main->screen()->availableGeometry();
-    QVERIFY2(main->width() <= screen.width() && main->height() <= screen.height(),
+    QVERIFY2(main->width() <= screen.width() && main->height() + 24 <= screen.height(),
              qPrintable(QString("%1 x %2").arg(main->width()).arg(main->height())));
     const auto fits = [](QWidget* widget, const QString& text) {
       const QFontMetrics metrics(widget->font());
@@ -430,31 +431,53 @@ class WindowTest : public QObject {
   }
 
   // The focused field is ringed just outside its box, at 3:1 against what is there without the
-  // focus, whatever style the application has.
+  // focus, whatever style the application has and wherever the theme's highlight stands.
   void theFocusedFieldIsRingedWhateverTheStyle_data() {
     QTest::addColumn<QString>("style");
-    QTest::newRow("Fusion") << "Fusion";
-    QTest::newRow("Windows") << "Windows";
+    QTest::addColumn<QColor>("window");  // the theme's colours, or the default's where invalid
+    QTest::addColumn<QColor>("base");
+    QTest::addColumn<QColor>("highlight");
+    QTest::newRow("Fusion") << "Fusion" << QColor() << QColor() << QColor();
+    QTest::newRow("Windows") << "Windows" << QColor() << QColor() << QColor();
+    QTest::newRow("a highlight at 2.5:1 against the window")
+        << "Fusion" << QColor(Qt::white) << QColor(Qt::white) << QColor(0xA4, 0xA4, 0xA4);
+    QTest::newRow("fields unlike the window") << "Fusion" << QColor(0x76, 0x76, 0x76)
+                                              << QColor(Qt::white) << QColor(0x8A, 0x8A, 0x8A);
   }
 
   void theFocusedFieldIsRingedWhateverTheStyle() {
     QFETCH(QString, style);
-    const QString original = QApplication::style()->name();
-    const auto restore = qScopeGuard([&] { QApplication::setStyle(original); });
+    QFETCH(QColor, window);
+    QFETCH(QColor, base);
+    QFETCH(QColor, highlight);
+    const QString originalStyle = QApplication::style()->name();
+    const QPalette originalPalette = QApplication::palette();
+    const auto restore = qScopeGuard([&] {
+      QApplication::setStyle(originalStyle);
+      QApplication::setPalette(originalPalette);
+    });
     QVERIFY(QApplication::setStyle(style) != nullptr);
-    window = &RecordingWindow::OpenNew();
-    QMainWindow* main = MainWindowOf(*window);
+    if (window.isValid()) {
+      QPalette palette = QApplication::palette();
+      palette.setColor(QPalette::Window, window);
+      palette.setColor(QPalette::Base, base);
+      palette.setColor(QPalette::Highlight, highlight);
+      QApplication::setPalette(palette);
+    }
+    this->window = &RecordingWindow::OpenNew();
+    QMainWindow* main = MainWindowOf(*this->window);
     QVERIFY(QTest::qWaitForWindowActive(main));
-    QWidget* field = FieldNamed(*window, "current");
+    QWidget* field = FieldNamed(*this->window, "current");
     const QRect box(field->mapTo(main, QPoint(0, 0)), field->size());
     const auto bandPixel = [&](QWidget* focus) {
       focus->setFocus();
       QCoreApplication::processEvents();
       return main->grab().toImage().pixel(box.left() - 2, box.center().y());
     };
-    const QRgb unfocused = bandPixel(FieldNamed(*window, "lenght"));
+    const QRgb unfocused = bandPixel(FieldNamed(*this->window, "lenght"));
     const QRgb ringed = bandPixel(field);
-    QVERIFY2(Contrast(ringed, unfocused) >= 3, qPrintable(QString::number(Contrast(ringed, unfocused))));
+    const double contrast = Contrast(ringed, unfocused);
+    QVERIFY2(contrast >= 3, qPrintable(QString::number(contrast)));
   }
 
   // The menu bar's overflow button, hidden while the menus fit, gets its icon when drawn.
