@@ -16,6 +16,8 @@
 #include "Display.h"
 #include "FocusRing.h"
 #include "Ink.h"
+#include "KeyState.h"
+#include "LineEdit.h"
 #include "QtMessages.h"
 #include "Scale.h"
 #include "platform/Exceptions.h"
@@ -99,7 +101,10 @@ Runtime::Runtime(int& argc, char** argv, const DesktopIdentity& identity) {
   detail::QtStarted();
   QApplication::setStyle(new detail::DeferredIconStyle);
   detail::InstallFocusRing();
-  if (QGuiApplication::platformName() == QLatin1String("xcb")) detail::EndQuietlyOnLostDisplay();
+  if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+    detail::EndQuietlyOnLostDisplay();
+    detail::WhenXFocusIsLost(LineEdit::SettleKeysOfFocusedField);
+  }
   // The window's Close handler decides whether closing it ends the program.
   QApplication::setQuitOnLastWindowClosed(false);
   detail::UseDefaultPixelSize();

@@ -32,9 +32,11 @@ bool KeyIsDown(std::uint32_t keycode) {
 #if defined(__linux__)
 namespace {
 
-class XFocusWatch final : public QAbstractNativeEventFilter {
+// A QObject too, so that it goes with the application object; it leaves the event
+// dispatcher as it goes.
+class XFocusWatch final : public QObject, public QAbstractNativeEventFilter {
  public:
-  explicit XFocusWatch(void (*lost)()) : lost_(lost) {}
+  XFocusWatch(void (*lost)(), QObject* parent) : QObject(parent), lost_(lost) {}
 
   bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
     if (type != "xcb_generic_event_t") return false;
@@ -59,7 +61,7 @@ class XFocusWatch final : public QAbstractNativeEventFilter {
 void WhenXFocusIsLost(void (*lost)()) {
 #if defined(__linux__)
   if (QGuiApplication::platformName() != QLatin1String("xcb")) return;
-  qGuiApp->installNativeEventFilter(new XFocusWatch(lost));
+  qGuiApp->installNativeEventFilter(new XFocusWatch(lost, qGuiApp));
 #else
   (void)lost;
 #endif

@@ -25,15 +25,6 @@ int KeyOf(const QKeyEvent* event) {
 
 LineEdit::LineEdit(QWidget* parent, KeyUpHandler keyUp)
     : QLineEdit(parent), keyUp_(std::move(keyUp)) {
-  // The window losing the X focus for an instant, too short for Qt to take the focus from the
-  // field, also sends the releases of the keys held down elsewhere.
-  static const bool watching = [] {
-    detail::WhenXFocusIsLost([] {
-      if (auto* field = dynamic_cast<LineEdit*>(QApplication::focusWidget())) field->SettleKeys();
-    });
-    return true;
-  }();
-  (void)watching;
   // textEdited comes before textChanged for the same change.
   connect(this, &QLineEdit::textEdited, this, [this] {
     if (inKeyPress_) {
@@ -124,6 +115,10 @@ void LineEdit::focusOutEvent(QFocusEvent* event) {
     if (length > 0) backwards ? setSelection(start + length, -length) : setSelection(start, length);
   }
   SettleKeys();
+}
+
+void LineEdit::SettleKeysOfFocusedField() {
+  if (auto* field = dynamic_cast<LineEdit*>(QApplication::focusWidget())) field->SettleKeys();
 }
 
 void LineEdit::SettleKeys() {

@@ -32,6 +32,10 @@ class LineEdit final : public QLineEdit {
   // Called once the field's TextChange has been raised for a change of its text.
   void AfterTextChange();
 
+  // The window lost the X focus, perhaps for an instant too short for Qt to take the focus from
+  // the field: the keys held down in the focused field will be released in another window.
+  static void SettleKeysOfFocusedField();
+
  protected:
   bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
