@@ -16,8 +16,6 @@
 #include "Display.h"
 #include "FocusRing.h"
 #include "Ink.h"
-#include "KeyState.h"
-#include "LineEdit.h"
 #include "QtMessages.h"
 #include "Scale.h"
 #include "platform/Exceptions.h"
@@ -101,10 +99,7 @@ Runtime::Runtime(int& argc, char** argv, const DesktopIdentity& identity) {
   detail::QtStarted();
   QApplication::setStyle(new detail::DeferredIconStyle);
   detail::InstallFocusRing();
-  if (QGuiApplication::platformName() == QLatin1String("xcb")) {
-    detail::EndQuietlyOnLostDisplay();
-    detail::WhenXFocusIsLost(LineEdit::SettleKeysOfFocusedField);
-  }
+  if (QGuiApplication::platformName() == QLatin1String("xcb")) detail::EndQuietlyOnLostDisplay();
   // The window's Close handler decides whether closing it ends the program.
   QApplication::setQuitOnLastWindowClosed(false);
   detail::UseDefaultPixelSize();

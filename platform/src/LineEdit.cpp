@@ -1,7 +1,7 @@
 #include "LineEdit.h"
 
-#include <QApplication>
 #include <QKeyEvent>
+#include <QTimerEvent>
 #include <QToolTip>
 #include <algorithm>
 
@@ -16,10 +16,15 @@ namespace {
 // on-screen keyboard types through a keycode remapped for one press decodes to one key on the
 // press and to another on the release, once the mapping is restored. Keys sent without a
 // keycode (offscreen, QTest) are told apart by what they mean.
+constexpr int kScanCodeKey = 1 << 30;
+
 int KeyOf(const QKeyEvent* event) {
-  return event->nativeScanCode() != 0 ? static_cast<int>(event->nativeScanCode()) | (1 << 30)
+  return event->nativeScanCode() != 0 ? static_cast<int>(event->nativeScanCode()) | kScanCodeKey
                                       : event->key();
 }
+
+// How often the X server's key state is asked while a key pressed in the field has no release.
+constexpr int kReleaseWatch = 250;  // milliseconds
 
 }  // namespace
 
@@ -80,6 +85,10 @@ void LineEdit::keyPressEvent(QKeyEvent* event) {
     }
   }
   pressedKeys_.insert(key);
+  // Under X, the server's key state tells a release that never reached the field.
+  if (event->nativeScanCode() != 0 && !releaseWatch_.isActive()) {
+    releaseWatch_.start(kReleaseWatch, this);
+  }
   inKeyPress_ = true;
   QLineEdit::keyPressEvent(event);
   inKeyPress_ = false;
@@ -117,8 +126,18 @@ void LineEdit::focusOutEvent(QFocusEvent* event) {
   SettleKeys();
 }
 
-void LineEdit::SettleKeysOfFocusedField() {
-  if (auto* field = dynamic_cast<LineEdit*>(QApplication::focusWidget())) field->SettleKeys();
+void LineEdit::timerEvent(QTimerEvent* event) {
+  if (event->timerId() != releaseWatch_.timerId()) return QLineEdit::timerEvent(event);
+  if (pressedKeys_.isEmpty() && deferredReleases_.empty()) return releaseWatch_.stop();
+  for (const int key : std::as_const(pressedKeys_)) {
+    if (!(key & kScanCodeKey) || detail::KeyIsDown(std::uint32_t(key & ~kScanCodeKey))) return;
+  }
+  for (const Release& release : deferredReleases_) {
+    if (detail::KeyIsDown(std::uint32_t(release.key & ~kScanCodeKey))) return;
+  }
+  // Every key pressed here is up, and no release came for it: it went to another window.
+  releaseWatch_.stop();
+  SettleKeys();
 }
 
 void LineEdit::SettleKeys() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QBasicTimer>
 #include <QLineEdit>
 #include <QSet>
 #include <functional>
@@ -22,7 +23,8 @@ namespace platform {
 //   release. No clock is involved, so a stalled process cannot mistake one for the other;
 // - a user edit made without a key press in the field gets a KeyUp with an empty key right
 //   after its text change, and so does a key edit whose release the field never saw: the
-//   focus left the field, or its window lost the X focus for an instant.
+//   focus left the field, or the X server has the key up though no release came (it went to
+//   another window while this one lost the X focus for an instant, too short for Qt to tell).
 class LineEdit final : public QLineEdit {
  public:
   using KeyUpHandler = std::function<void(const std::string& key)>;
@@ -32,14 +34,11 @@ class LineEdit final : public QLineEdit {
   // Called once the field's TextChange has been raised for a change of its text.
   void AfterTextChange();
 
-  // The window lost the X focus, perhaps for an instant too short for Qt to take the focus from
-  // the field: the keys held down in the focused field will be released in another window.
-  static void SettleKeysOfFocusedField();
-
  protected:
   bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
+  void timerEvent(QTimerEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
 
@@ -61,6 +60,7 @@ class LineEdit final : public QLineEdit {
   bool keyEditSinceKeyUp_ = false;
   bool otherEditPending_ = false;
   std::vector<Release> deferredReleases_;
+  QBasicTimer releaseWatch_;
 };
 
 }  // namespace platform

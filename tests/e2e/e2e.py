@@ -538,15 +538,16 @@ def check_interaction(calculator):
         xdotool("type", "--delay", "20", "1")
         wait_for(lambda: calculator.field_text(other) not in ("0", None))
         # xdotool's first use of a remapped keycode may reach the program before the new
-        # mapping does, and then types nothing: that is typed again.
-        for _ in range(3):
+        # mapping does, and then types nothing: that is typed again, as a person would.
+        for _ in range(6):
             xdotool("key", "--clearmodifiers", "ctrl+a")
             xdotool("type", "--delay", "20", character)
             if wait_for(lambda: calculator.field_text(caption) == character, 1):
                 break
         check(wait_for(lambda: calculator.field_text(other) == "0", 3) and
               calculator.label("Voltage drop") == "Voltage drop = \u221eV",
-              f"typing {character} through a remapped key into {caption!r} rewrites {other!r} "
+              f"typing {character} through a remapped key into {caption!r} "
+              f"({calculator.field_text(caption)!r}) rewrites {other!r} "
               f"({calculator.field_text(other)}, {calculator.label('Voltage drop')})")
     check_release_elsewhere(calculator)
     calculator.focus("Cable area (mm2):")
