@@ -85,6 +85,7 @@ void LineEdit::keyPressEvent(QKeyEvent* event) {
     }
   }
   pressedKeys_.insert(key);
+  releaseMissing_ = false;
   // Under X, the server's key state tells a release that never reached the field.
   if (event->nativeScanCode() != 0 && !releaseWatch_.isActive()) {
     releaseWatch_.start(kReleaseWatch, this);
@@ -128,14 +129,20 @@ void LineEdit::focusOutEvent(QFocusEvent* event) {
 
 void LineEdit::timerEvent(QTimerEvent* event) {
   if (event->timerId() != releaseWatch_.timerId()) return QLineEdit::timerEvent(event);
+  const auto down = [](int key) {
+    return !(key & kScanCodeKey) || detail::KeyIsDown(std::uint32_t(key & ~kScanCodeKey));
+  };
   if (pressedKeys_.isEmpty() && deferredReleases_.empty()) return releaseWatch_.stop();
   for (const int key : std::as_const(pressedKeys_)) {
-    if (!(key & kScanCodeKey) || detail::KeyIsDown(std::uint32_t(key & ~kScanCodeKey))) return;
+    if (down(key)) return void(releaseMissing_ = false);
   }
   for (const Release& release : deferredReleases_) {
-    if (detail::KeyIsDown(std::uint32_t(release.key & ~kScanCodeKey))) return;
+    if (down(release.key)) return void(releaseMissing_ = false);
   }
-  // Every key pressed here is up, and no release came for it: it went to another window.
+  // Every key pressed here is up, and no release came for it. A release on its way may still
+  // wait in the queue behind the server's answer: only one still missing a tick later went to
+  // another window.
+  if (!std::exchange(releaseMissing_, true)) return;
   releaseWatch_.stop();
   SettleKeys();
 }

@@ -61,6 +61,7 @@ class LineEdit final : public QLineEdit {
   bool otherEditPending_ = false;
   std::vector<Release> deferredReleases_;
   QBasicTimer releaseWatch_;
+  bool releaseMissing_ = false;  // the keys were up at the last tick, with no release since
 };
 
 }  // namespace platform
