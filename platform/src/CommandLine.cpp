@@ -155,17 +155,16 @@ CommandLine::CommandLine(int argc, char** argv, const std::vector<CommandLineOpt
   }
   // "--current --area 1": the parser takes "--area" for the current, where a value was
   // forgotten. A value is never written with two dashes, nor as one of the options.
+  QStringList optionNames;
+  for (const CommandLineOption& option : options) optionNames << Names(option.names);
   for (const CommandLineOption& option : options) {
     const QString name = QString::fromStdString(option.names.back());
     if (option.valueName.empty() || !qt.isSet(name)) continue;
     const QString value = qt.value(name);
     QString bare = value;
     while (bare.startsWith('-')) bare.remove(0, 1);
-    bool forgotten = value.startsWith(QLatin1String("--"));
-    for (const CommandLineOption& other : options) {
-      forgotten = forgotten || (value.startsWith('-') && Names(other.names).contains(bare));
-    }
-    if (forgotten) {
+    if (value.startsWith(QLatin1String("--")) ||
+        (value.startsWith('-') && optionNames.contains(bare))) {
       error_ = "missing value after " + Quoted("--" + option.names.back());
       return;
     }
@@ -192,23 +191,16 @@ std::string CommandLine::FieldValue(std::string_view name) const {
 }
 
 std::string Quoted(std::string_view text) {
+  // Control characters (C0, DEL, C1), quotes and bytes outside UTF-8 are escaped, and then a
+  // backslash too; a text that needs none is shown as it is.
   bool plain = true;
-  for (std::string_view rest = text; !rest.empty() && plain;) {
-    const unsigned char c = static_cast<unsigned char>(rest.front());
-    const int length = c < 0x80 ? 1 : SequenceLength(rest);
-    // Control characters (C0, DEL, C1), quotes and bytes outside UTF-8 need escapes.
-    const bool c1 = c == 0xC2 && length == 2 && static_cast<unsigned char>(rest[1]) < 0xA0;
-    plain = length > 0 && c >= 0x20 && c != 0x7F && c != '\'' && !c1;
-    rest.remove_prefix(std::size_t(std::max(length, 1)));
-  }
-  if (plain) return "'" + std::string(text) + "'";
-  std::string quoted = "$'";
+  std::string escaped;
   for (std::string_view rest = text; !rest.empty();) {
     const unsigned char c = static_cast<unsigned char>(rest.front());
     const int length = c < 0x80 ? 1 : SequenceLength(rest);
     const bool c1 = c == 0xC2 && length == 2 && static_cast<unsigned char>(rest[1]) < 0xA0;
     if (length > 1 && !c1) {
-      quoted.append(rest.substr(0, std::size_t(length)));
+      escaped.append(rest.substr(0, std::size_t(length)));
       rest.remove_prefix(std::size_t(length));
       continue;
     }
@@ -223,21 +215,27 @@ std::string Quoted(std::string_view text) {
                           : b == '\f' ? "\\f"
                           : b == '\r' ? "\\r"
                           : b == '\'' ? "\\'"
-                          : b == '\\' ? "\\\\"
                                       : nullptr;
+      if (b == '\\') {
+        escaped += "\\\\";  // within $'…' only: a backslash alone needs no $'…'
+        continue;
+      }
+      if (b >= 0x20 && b < 0x7F && b != '\'') {
+        escaped += static_cast<char>(b);
+        continue;
+      }
       if (named != nullptr) {
-        quoted += named;
-      } else if (b >= 0x20 && b < 0x7F) {
-        quoted += static_cast<char>(b);
+        escaped += named;
       } else {
         char octal[5];
         std::snprintf(octal, sizeof octal, "\\%03o", b);
-        quoted += octal;
+        escaped += octal;
       }
+      plain = false;
     }
     rest.remove_prefix(std::size_t(count));
   }
-  return quoted + "'";
+  return plain ? "'" + std::string(text) + "'" : "$'" + escaped + "'";
 }
 
 std::string CommandLine::Help(std::string_view program, std::string_view description) const {

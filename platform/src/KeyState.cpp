@@ -9,10 +9,18 @@
 
 namespace platform::detail {
 
-bool KeyIsDown(std::uint32_t keycode) {
+bool KeyStateKnown() {
 #if defined(__linux__)
   // Only xcb has a connection to ask: offscreen answers the X11 interface too, without one.
-  if (keycode > 255 || QGuiApplication::platformName() != QLatin1String("xcb")) return false;
+  return QGuiApplication::platformName() == QLatin1String("xcb");
+#else
+  return false;
+#endif
+}
+
+bool KeyIsDown(std::uint32_t keycode) {
+#if defined(__linux__)
+  if (keycode > 255 || !KeyStateKnown()) return false;
   const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
   xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
   if (connection == nullptr) return false;

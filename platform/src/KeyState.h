@@ -8,4 +8,7 @@ namespace platform::detail {
 // server). False where the application does not run on X.
 bool KeyIsDown(std::uint32_t keycode);
 
+// Whether KeyIsDown can tell: the application runs on X.
+bool KeyStateKnown();
+
 }  // namespace platform::detail

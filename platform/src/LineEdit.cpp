@@ -86,8 +86,9 @@ void LineEdit::keyPressEvent(QKeyEvent* event) {
   }
   pressedKeys_.insert(key);
   releaseMissing_ = false;
-  // Under X, the server's key state tells a release that never reached the field.
-  if (event->nativeScanCode() != 0 && !releaseWatch_.isActive()) {
+  // Under X, the server's key state tells a release that never reached the field. Elsewhere
+  // (Wayland, Windows) nothing tells a held key from a lost release: no watch.
+  if (event->nativeScanCode() != 0 && detail::KeyStateKnown() && !releaseWatch_.isActive()) {
     releaseWatch_.start(kReleaseWatch, this);
   }
   inKeyPress_ = true;
