@@ -31,62 +31,67 @@ class NumbersTest : public QObject {
   void val_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("expected");
-    QTest::newRow("empty text reads as zero") << "" << 0.0;
-    QTest::newRow("blanks only read as zero") << "   \t" << 0.0;
-    QTest::newRow("letters read as zero") << "abc" << 0.0;
-    QTest::newRow("integer") << "60" << 60.0;
-    QTest::newRow("leading blanks are skipped") << "  \t 12" << 12.0;
-    QTest::newRow("every blank character is skipped") << "\n\r\v\f\t 7" << 7.0;
-    QTest::newRow("negative decimal") << "-3.5" << -3.5;
-    QTest::newRow("explicit plus") << "+4" << 4.0;
-    QTest::newRow("exponent") << "1e3" << 1000.0;
-    QTest::newRow("negative exponent, capital E") << "1E-2" << 0.01;
-    QTest::newRow("bare exponent mark is ignored") << "1e" << 1.0;
-    QTest::newRow("exponent sign without digits is ignored") << "1e+" << 1.0;
-    QTest::newRow("leading point") << ".5" << 0.5;
-    QTest::newRow("trailing point") << "5." << 5.0;
-    QTest::newRow("lone point") << "." << 0.0;
-    QTest::newRow("lone minus") << "-" << 0.0;
-    QTest::newRow("two signs are no number") << "--5" << 0.0;
-    QTest::newRow("plus then minus is no number") << "+-5" << 0.0;
-    QTest::newRow("hexadecimal stops at the x") << "0x10" << 0.0;
-    QTest::newRow("trailing junk is ignored") << "12abc" << 12.0;
-    QTest::newRow("decimal comma") << "2,5" << 2.5;
-    QTest::newRow("decimal comma, the first diameter") << "0,51054" << 0.51054;
-    QTest::newRow("decimal comma, negative") << "-0,7" << -0.7;
-    QTest::newRow("leading decimal comma") << ",5" << 0.5;
-    QTest::newRow("decimal comma and exponent") << "1,5e3" << 1500.0;
-    QTest::newRow("decimal comma after blanks, unit after") << " 12,5m" << 12.5;
-    QTest::newRow("a thousands comma reads as a decimal one") << "1,000" << 1.0;
-    QTest::newRow("a point number stops at its comma") << "1.234,5" << 1.234;
-    QTest::newRow("a second comma ends the number") << "1,2,3" << 1.2;
-    QTest::newRow("lone comma") << "," << 0.0;
-    QTest::newRow("a second point ends the number") << "1.2.3" << 1.2;
-    QTest::newRow("blank inside ends the number") << "12 34" << 12.0;
-    QTest::newRow("non-breaking space is not a blank") << "\u00A05" << 0.0;
-    QTest::newRow("unicode minus is not a sign") << "\u22125" << 0.0;
-    QTest::newRow("overflow gives infinity") << "1e400" << kInf;
-    QTest::newRow("negative overflow gives minus infinity") << "-1e400" << -kInf;
-    QTest::newRow("many digits overflow") << "1" + QString(400, '0') << kInf;
-    QTest::newRow("huge exponent saturates") << "1e99999999999999999999" << kInf;
-    QTest::newRow("underflow gives zero") << "1e-400" << 0.0;
-    QTest::newRow("underflow with many zeros") << "0." + QString(400, '0') + "1" << 0.0;
-    QTest::newRow("tiny mantissa, huge exponent") << "0.0000001e310" << 1e303;
+    // Whether the text, blanks aside, is that number and nothing else.
+    QTest::addColumn<bool>("whole");
+    QTest::newRow("empty text reads as zero") << "" << 0.0 << false;
+    QTest::newRow("blanks only read as zero") << "   \t" << 0.0 << false;
+    QTest::newRow("letters read as zero") << "abc" << 0.0 << false;
+    QTest::newRow("integer") << "60" << 60.0 << true;
+    QTest::newRow("leading blanks are skipped") << "  \t 12" << 12.0 << true;
+    QTest::newRow("trailing blanks are no junk") << "12 \t" << 12.0 << true;
+    QTest::newRow("every blank character is skipped") << "\n\r\v\f\t 7" << 7.0 << true;
+    QTest::newRow("negative decimal") << "-3.5" << -3.5 << true;
+    QTest::newRow("explicit plus") << "+4" << 4.0 << true;
+    QTest::newRow("exponent") << "1e3" << 1000.0 << true;
+    QTest::newRow("negative exponent, capital E") << "1E-2" << 0.01 << true;
+    QTest::newRow("bare exponent mark is ignored") << "1e" << 1.0 << false;
+    QTest::newRow("exponent sign without digits is ignored") << "1e+" << 1.0 << false;
+    QTest::newRow("leading point") << ".5" << 0.5 << true;
+    QTest::newRow("trailing point") << "5." << 5.0 << true;
+    QTest::newRow("lone point") << "." << 0.0 << false;
+    QTest::newRow("lone minus") << "-" << 0.0 << false;
+    QTest::newRow("two signs are no number") << "--5" << 0.0 << false;
+    QTest::newRow("plus then minus is no number") << "+-5" << 0.0 << false;
+    QTest::newRow("hexadecimal stops at the x") << "0x10" << 0.0 << false;
+    QTest::newRow("trailing junk is ignored") << "12abc" << 12.0 << false;
+    QTest::newRow("decimal comma") << "2,5" << 2.5 << true;
+    QTest::newRow("decimal comma, the first diameter") << "0,51054" << 0.51054 << true;
+    QTest::newRow("decimal comma, negative") << "-0,7" << -0.7 << true;
+    QTest::newRow("leading decimal comma") << ",5" << 0.5 << true;
+    QTest::newRow("decimal comma and exponent") << "1,5e3" << 1500.0 << true;
+    QTest::newRow("decimal comma after blanks, unit after") << " 12,5m" << 12.5 << false;
+    QTest::newRow("a thousands comma reads as a decimal one") << "1,000" << 1.0 << true;
+    QTest::newRow("a point number stops at its comma") << "1.234,5" << 1.234 << false;
+    QTest::newRow("a second comma ends the number") << "1,2,3" << 1.2 << false;
+    QTest::newRow("lone comma") << "," << 0.0 << false;
+    QTest::newRow("a second point ends the number") << "1.2.3" << 1.2 << false;
+    QTest::newRow("blank inside ends the number") << "12 34" << 12.0 << false;
+    QTest::newRow("non-breaking space is not a blank") << "\u00A05" << 0.0 << false;
+    QTest::newRow("unicode minus is not a sign") << "\u22125" << 0.0 << false;
+    QTest::newRow("overflow gives infinity") << "1e400" << kInf << true;
+    QTest::newRow("negative overflow gives minus infinity") << "-1e400" << -kInf << true;
+    QTest::newRow("many digits overflow") << "1" + QString(400, '0') << kInf << true;
+    QTest::newRow("huge exponent saturates") << "1e99999999999999999999" << kInf << true;
+    QTest::newRow("underflow gives zero") << "1e-400" << 0.0 << true;
+    QTest::newRow("underflow with many zeros") << "0." + QString(400, '0') + "1" << 0.0 << true;
+    QTest::newRow("tiny mantissa, huge exponent") << "0.0000001e310" << 1e303 << true;
     QTest::newRow("large mantissa, very negative exponent")
-        << "1" + QString(30, '0') + "e-340" << 1e-310;
+        << "1" + QString(30, '0') + "e-340" << 1e-310 << true;
     QTest::newRow("smallest subnormal")
-        << "4.9406564584124654e-324" << std::numeric_limits<double>::denorm_min();
-    QTest::newRow("halfway case rounds to even") << "9007199254740993" << 9007199254740992.0;
+        << "4.9406564584124654e-324" << std::numeric_limits<double>::denorm_min() << true;
+    QTest::newRow("halfway case rounds to even")
+        << "9007199254740993" << 9007199254740992.0 << true;
     QTest::newRow("hard case near the smallest normal")
-        << "2.2250738585072011e-308" << 2.2250738585072011e-308;
-    QTest::newRow("infinity sign") << "\u221E" << kInf;
-    QTest::newRow("minus infinity sign") << "-\u221E" << -kInf;
-    QTest::newRow("inf in capitals") << "INF" << kInf;
-    QTest::newRow("infinity spelt out") << "Infinity" << kInf;
-    QTest::newRow("NaN") << "NaN" << kNaN;
-    QTest::newRow("nan in lower case") << "nan" << kNaN;
-    QTest::newRow("0.1 is the nearest double") << "0.1" << 0.1;
-    QTest::newRow("cross-section as written back") << "0.20471488863018003" << 0.20471488863018003;
+        << "2.2250738585072011e-308" << 2.2250738585072011e-308 << true;
+    QTest::newRow("infinity sign") << "\u221E" << kInf << true;
+    QTest::newRow("minus infinity sign") << "-\u221E" << -kInf << true;
+    QTest::newRow("inf in capitals") << "INF" << kInf << true;
+    QTest::newRow("infinity spelt out") << "Infinity" << kInf << true;
+    QTest::newRow("NaN") << "NaN" << kNaN << false;
+    QTest::newRow("nan in lower case") << "nan" << kNaN << false;
+    QTest::newRow("0.1 is the nearest double") << "0.1" << 0.1 << true;
+    QTest::newRow("cross-section as written back")
+        << "0.20471488863018003" << 0.20471488863018003 << true;
   }
 
   void val() {
@@ -97,6 +102,8 @@ class NumbersTest : public QObject {
         SameDouble(value, expected),
         qPrintable(
             QString("Val gave %1, expected %2").arg(value, 0, 'g', 17).arg(expected, 0, 'g', 17)));
+    QFETCH(bool, whole);
+    QCOMPARE(platform::IsNumber(text.toStdString()), whole);
   }
 
   void valKeepsTheSignOfZero() {

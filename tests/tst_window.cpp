@@ -1,3 +1,7 @@
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
@@ -69,6 +73,54 @@ QPalette DarkPalette() { return DarkPalette(QColor(0x32, 0x32, 0x32), QColor(0x2
 QPalette GreenTintedDarkPalette() {
   return DarkPalette(QColor(0x30, 0x50, 0x30), QColor(0x20, 0x38, 0x20));
 }
+
+// A screen reader listening, made as Qt's own accessibility tests make one: Qt's accessibility
+// switched on, and the events it would pass to the bridge caught here instead.
+class ScreenReader {
+ public:
+  ScreenReader() {
+    heard().clear();
+    described().clear();
+    QAccessible::installUpdateHandler(Catch);
+    if (Platform() != nullptr) Platform()->setActive(true);
+  }
+  ~ScreenReader() {
+    if (Platform() != nullptr) Platform()->setActive(false);
+    QAccessible::installUpdateHandler(nullptr);
+  }
+  ScreenReader(const ScreenReader&) = delete;
+  ScreenReader& operator=(const ScreenReader&) = delete;
+
+  static bool Listens() { return QAccessible::isActive(); }
+  // What was announced, whatever had the focus.
+  static QStringList& heard() {
+    static QStringList texts;
+    return texts;
+  }
+  // The objects whose description was reported changed, once per report.
+  static QList<QObject*>& described() {
+    static QList<QObject*> objects;
+    return objects;
+  }
+
+ private:
+  static QPlatformAccessibility* Platform() {
+    return QGuiApplicationPrivate::platformIntegration()->accessibility();
+  }
+  static void Catch(QAccessibleEvent* event) {
+    if (event->type() == QAccessible::DescriptionChanged) described() << event->object();
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    if (event->type() == QAccessible::Announcement) {
+      heard() << static_cast<QAccessibleAnnouncementEvent*>(event)->message();
+    }
+#else
+    QAccessibleInterface* shown = event->accessibleInterface();
+    if (event->type() == QAccessible::ObjectShow && shown->role() == QAccessible::Notification) {
+      heard() << shown->text(QAccessible::Name);
+    }
+#endif
+  }
+};
 
 QMainWindow* MainWindowOf(const Window1& window) {
   return static_cast<QMainWindow*>(platform::WidgetOf(window));
@@ -188,16 +240,118 @@ class WindowTest : public QObject {
     }
   }
 
-  // Ctrl+F1 in a field shows its caption's tooltip beside it; Escape hides it again.
-  void ctrlF1ShowsAFieldsTooltip() {
+  // Ctrl+F1 in a field shows its caption's tooltip beside it, and a screen reader says it;
+  // Escape, typing on or leaving the field hides it again.
+  void ctrlF1ShowsAndSaysAFieldsHelp_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("Escape") << int(Qt::Key_Escape) << "0.51054";
+    QTest::newRow("a digit typed") << int(Qt::Key_1) << "0.510541";
+    QTest::newRow("Tab to the next field") << int(Qt::Key_Tab) << "0.51054";
+  }
+
+  void ctrlF1ShowsAndSaysAFieldsHelp() {
+    QFETCH(int, key);
+    QFETCH(QString, text);
+    const ScreenReader reader;
     QLineEdit* field = FieldNamed(*window, "diameter");
     field->setFocus();
+    field->end(false);
     QTest::keyClick(field, Qt::Key_F1, Qt::ControlModifier);
     QTRY_VERIFY(QToolTip::isVisible());
     QVERIFY(QToolTip::text().startsWith("AWG 24 = 0.51054 mm (cat5/cat5e)\nAWG 23"));
-    QCOMPARE(TextOf(window->diameter()), QString("0.51054"));
-    QTest::keyClick(field, Qt::Key_Escape);
+    if (ScreenReader::Listens()) QCOMPARE(ScreenReader::heard(), QStringList{QToolTip::text()});
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
     QTRY_VERIFY(!QToolTip::isVisible());
+    QCOMPARE(TextOf(window->diameter()), text);
+  }
+
+  // A screen reader hears a burst of edits end in one utterance of the result that stands
+  // when they pause, with the formula when that changed too, and nothing for edits that leave
+  // the result as it was. It finds the result as the window's status line.
+  void aScreenReaderHearsEachNewResultOnce_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("typed");  // at the text's end; "Down" is the key
+    QTest::addColumn<QStringList>("heard");
+    QTest::newRow("a burst of digits") << "lenght"
+                                       << "123" << QStringList{"Voltage drop = 1798.86V"};
+    QTest::newRow("a digit typed and deleted") << "lenght"
+                                               << "5\b" << QStringList{};
+    QTest::newRow("the same diameter with a zero more") << "diameter"
+                                                        << "0" << QStringList{};
+    QTest::newRow("a new material") << "PopupMenu1"
+                                    << "Down"
+                                    << QStringList{
+                                           "Vd (20\u00B0C) = ( Length x Current x 0.028 ) / Area. "
+                                           "Voltage drop = 2.872V"};
+  }
+
+  void aScreenReaderHearsEachNewResultOnce() {
+    QFETCH(QString, control);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, heard);
+    const ScreenReader reader;
+    if (!ScreenReader::Listens()) QSKIP("Qt has no accessibility on this platform");
+    QWidget* widget = WidgetNamed(*window, control.toUtf8().constData());
+    widget->setFocus();
+    if (typed == "Down") {
+      QTest::keyClick(widget, Qt::Key_Down);
+    } else {
+      static_cast<QLineEdit*>(widget)->end(false);
+      QTest::keyClicks(widget, typed, Qt::NoModifier, 150);  // a key every 150 ms
+    }
+    QTest::qWait(1200);  // over twice the pause that ends a burst
+    QCOMPARE(ScreenReader::heard(), heard);
+    QAccessibleInterface* result =
+        QAccessible::queryAccessibleInterface(WidgetNamed(*window, "result"));
+    QCOMPARE(result->role(), QAccessible::StatusBar);
+    QCOMPARE(result->text(QAccessible::Name), TextOf(window->result()));
+  }
+
+  // A field's description is one short sentence, the wire tables named, not read; a field
+  // holding no number is an invalid entry, and a listening screen reader is told each time
+  // the text turns so or back.
+  void aFieldsDescriptionMarksAnInvalidEntry_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");  // at the text's end
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<int>("reports");
+    QTest::newRow("length") << "lenght"
+                            << ""
+                            << "Total cable length, out and back." << 0;
+    QTest::newRow("length emptied") << "lenght"
+                                    << "\b\b"
+                                    << "Invalid entry. Total cable length, out and back." << 1;
+    QTest::newRow("diameter") << "diameter"
+                              << ""
+                              << "Wire sizes: Ctrl+F1" << 0;
+    QTest::newRow("area, blanks after") << "areafld"
+                                        << "  "
+                                        << "Wire sizes: Ctrl+F1" << 0;
+    QTest::newRow("area, a unit after") << "areafld"
+                                        << "mm2"
+                                        << "Invalid entry. Wire sizes: Ctrl+F1" << 1;
+    QTest::newRow("current, letters after") << "current"
+                                            << "xy"
+                                            << "Invalid entry" << 1;
+    QTest::newRow("current, a letter deleted again") << "current"
+                                                     << "x\b"
+                                                     << "" << 2;
+  }
+
+  void aFieldsDescriptionMarksAnInvalidEntry() {
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, description);
+    QFETCH(int, reports);
+    const ScreenReader reader;
+    QLineEdit* edit = FieldNamed(*window, field.toUtf8().constData());
+    edit->setFocus();
+    edit->end(false);
+    QTest::keyClicks(edit, typed);
+    QCOMPARE(QAccessible::queryAccessibleInterface(edit)->text(QAccessible::Description),
+             description);
+    if (ScreenReader::Listens()) QCOMPARE(ScreenReader::described().count(edit), reports);
   }
 
   void tooltipsShowTheirLines_data() {
@@ -252,7 +406,6 @@ class WindowTest : public QObject {
     }
     QVERIFY(buddyOf != nullptr);
     QCOMPARE(buddyOf->text(), caption);
-    QCOMPARE(edit->accessibleDescription(), buddyOf->toolTip());
   }
 
   void tabVisitsTheFieldsInDesignOrder() {
@@ -441,8 +594,8 @@ class WindowTest : public QObject {
     QTest::newRow("Windows") << "Windows" << QColor() << QColor() << QColor();
     QTest::newRow("a highlight at 2.5:1 against the window")
         << "Fusion" << QColor(Qt::white) << QColor(Qt::white) << QColor(0xA4, 0xA4, 0xA4);
-    QTest::newRow("fields unlike the window") << "Fusion" << QColor(0x76, 0x76, 0x76)
-                                              << QColor(Qt::white) << QColor(0x8A, 0x8A, 0x8A);
+    QTest::newRow("fields unlike the window")
+        << "Fusion" << QColor(0x76, 0x76, 0x76) << QColor(Qt::white) << QColor(0x8A, 0x8A, 0x8A);
   }
 
   void theFocusedFieldIsRingedWhateverTheStyle() {

@@ -37,26 +37,29 @@ const platform::PopupMenuDesign kPopupMenu1{
     .box = {20, 14, 256, 20}, .tabIndex = 2, .accessibleName = "Material"};
 const platform::LabelDesign kLabel3{
     .box = {20, 175, 142, 20}, .tabIndex = 5, .text = "Current (A):", .captions = "current"};
-const platform::TextFieldDesign kCurrent{.box = {196, 174, 80, 22}, .tabIndex = 9, .text = "0.350"};
+const platform::TextFieldDesign kCurrent{.box = {196, 174, 80, 22}, .tabIndex = 9, .text = "0.350", .number = true};
 const platform::LabelDesign kResult{.box = {20, 207, 256, 20},
                                     .tabIndex = 7,
                                     .text = "Untitled",
                                     .align = Align::Right,
                                     .textColor = Color{0x0000FF},
                                     .style = {.size = 14, .bold = true},
-                                    .live = true};
+                                    .live = true,
+                                    .statusLine = true};
 const platform::LabelDesign kForm{.box = {20, 46, 256, 16},
                                   .tabIndex = 9,
                                   .text = "Untitled",
                                   .multiline = true,
-                                  .style = {.size = 10, .italic = true}};
+                                  .style = {.size = 10, .italic = true},
+                                  .live = true};
 const platform::TextFieldDesign kDiameter{
-    .box = {196, 106, 80, 22}, .tabIndex = 7, .text = "0.51054"};
-const platform::TextFieldDesign kLenght{.box = {196, 74, 80, 22}, .tabIndex = 6, .text = "60"};
+    .box = {196, 106, 80, 22}, .tabIndex = 7, .text = "0.51054", .number = true};
+const platform::TextFieldDesign kLenght{.box = {196, 74, 80, 22}, .tabIndex = 6, .text = "60", .number = true};
 const platform::LabelDesign kLabel2{.box = {20, 107, 142, 20},
                                     .tabIndex = 12,
                                     .text = "Cable diameter (mm):",
                                     .helpTag = kDiameterTable,
+                                    .helpName = "Wire sizes",
                                     .captions = "diameter"};
 const platform::LabelDesign kLabel1{.box = {20, 75, 142, 20},
                                     .tabIndex = 13,
@@ -64,11 +67,12 @@ const platform::LabelDesign kLabel1{.box = {20, 75, 142, 20},
                                     .helpTag = "Total cable length, out and back.",
                                     .captions = "lenght"};
 const platform::TextFieldDesign kAreafld{
-    .box = {196, 140, 80, 22}, .tabIndex = 8, .text = "0.20471"};
+    .box = {196, 140, 80, 22}, .tabIndex = 8, .text = "0.20471", .number = true};
 const platform::LabelDesign kLabel4{.box = {20, 141, 142, 20},
                                     .tabIndex = 15,
                                     .text = "Cable area (mm2):",
                                     .helpTag = kAreaTable,
+                                    .helpName = "Wire sizes",
                                     .captions = "areafld"};
 
 }  // namespace design

@@ -3,10 +3,16 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QBasicTimer>
 #include <QComboBox>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
+#include <QTimerEvent>
 #include <QWidget>
+#include <algorithm>
+#include <vector>
 
 #include "LineEdit.h"
 
@@ -52,7 +58,9 @@ class FieldAccessible final : public QAccessibleWidget,
 
   using OneRunText::text;
   QString text(QAccessible::Text kind) const override {
-    return kind == QAccessible::Value ? Field()->text() : QAccessibleWidget::text(kind);
+    if (kind == QAccessible::Value) return Field()->text();
+    if (kind == QAccessible::Description) return Field()->Description();
+    return QAccessibleWidget::text(kind);
   }
   void setText(QAccessible::Text kind, const QString& text) override {
     if (kind == QAccessible::Value) {
@@ -118,7 +126,7 @@ class FieldAccessible final : public QAccessibleWidget,
 
  private:
   QString Whole() const override { return Field()->text(); }
-  QLineEdit* Field() const { return static_cast<QLineEdit*>(widget()); }
+  LineEdit* Field() const { return static_cast<LineEdit*>(widget()); }
 };
 
 // A popup as a screen reader reads it. Qt names a popup after its current row on Linux, so Orca
@@ -217,6 +225,71 @@ class PopupAccessible final : public QAccessibleWidget,
 #endif
 };
 
+// The window's status line: a label, whose text is its name, in the role a screen reader
+// looks for when asked to read the window's status bar.
+class StatusLineAccessible final : public QAccessibleWidget {
+ public:
+  explicit StatusLineAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::StatusBar) {}
+  QString text(QAccessible::Text kind) const override {
+    if (kind == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+      return static_cast<QLabel*>(widget())->text();
+    }
+    return QAccessibleWidget::text(kind);
+  }
+};
+
+constexpr const char* kStatusLine = "platform.statusLine";
+constexpr const char* kLiveTextsName = "platform.liveTexts";
+
+// How long the live texts must stand before they are said: longer than the pause between two
+// keys of someone typing a number.
+constexpr int kSettle = 500;  // milliseconds
+
+// The live labels of one window whose texts changed, and what a screen reader last heard of
+// each.
+class LiveTexts final : public QObject {
+ public:
+  using QObject::QObject;
+
+  void Changed(QLabel* label, const QString& before) {
+    auto heard = std::find_if(heard_.begin(), heard_.end(),
+                              [label](const Heard& each) { return each.label == label; });
+    if (heard == heard_.end()) heard = heard_.insert(heard_.end(), {label, before});
+    if (!label->isVisible()) {
+      heard->text = label->text();
+      return;
+    }
+    settle_.start(kSettle, this);
+  }
+
+ protected:
+  void timerEvent(QTimerEvent* event) override {
+    if (event->timerId() != settle_.timerId()) return QObject::timerEvent(event);
+    settle_.stop();
+    std::erase_if(heard_, [](const Heard& each) { return each.label.isNull(); });
+    // In reading order: the formula above the result.
+    std::sort(heard_.begin(), heard_.end(),
+              [](const Heard& a, const Heard& b) { return a.label->y() < b.label->y(); });
+    QString news;
+    for (Heard& each : heard_) {
+      if (each.label->text() == each.text || !each.label->isVisible()) continue;
+      each.text = each.label->text();
+      if (!news.isEmpty())
+        news += news.endsWith(QLatin1Char('.')) ? QLatin1String(" ") : QLatin1String(". ");
+      news += each.text;
+    }
+    if (!news.isEmpty()) Announce(static_cast<QWidget*>(parent()), news);
+  }
+
+ private:
+  struct Heard {
+    QPointer<QLabel> label;
+    QString text;
+  };
+  std::vector<Heard> heard_;
+  QBasicTimer settle_;
+};
+
 // The handler that was in force when a SelectionUnreported took over: none, or a test's.
 QAccessible::UpdateHandler outerHandler = nullptr;
 
@@ -237,6 +310,9 @@ QAccessibleInterface* Interface(const QString&, QObject* object) {
   }
 #endif
   if (auto* field = dynamic_cast<LineEdit*>(object)) return new FieldAccessible(field);
+  if (auto* label = dynamic_cast<QLabel*>(object); label && label->property(kStatusLine).toBool()) {
+    return new StatusLineAccessible(label);
+  }
   if (auto* popup = dynamic_cast<QComboBox*>(object)) return new PopupAccessible(popup);
   return nullptr;
 }
@@ -244,6 +320,21 @@ QAccessibleInterface* Interface(const QString&, QObject* object) {
 }  // namespace
 
 void InstallAccessibility() { QAccessible::installFactory(Interface); }
+
+void AnnounceLive(QLabel* label, const QString& before) {
+  if (!QAccessible::isActive()) return;
+  QWidget* content = label->parentWidget();
+  // Found by name: qobject_cast knows no class without Qt's meta-object.
+  auto* live = static_cast<LiveTexts*>(
+      content->findChild<QObject*>(QLatin1String(kLiveTextsName), Qt::FindDirectChildrenOnly));
+  if (live == nullptr) {
+    live = new LiveTexts(content);
+    live->setObjectName(QLatin1String(kLiveTextsName));
+  }
+  live->Changed(label, before);
+}
+
+void MakeStatusLine(QLabel* label) { label->setProperty(kStatusLine, true); }
 
 void AnnounceCurrentRow(QComboBox* popup) {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)

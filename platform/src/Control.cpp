@@ -14,8 +14,10 @@ namespace platform {
 Control::Control(QWidget* widget) : widget_(widget) {}
 
 Control::~Control() {
-  // Nothing may call back into a half-destroyed control.
-  QObject::disconnect(widget_, nullptr, nullptr, nullptr);
+  // Nothing may call back into a half-destroyed control. Every connection of the control's
+  // own has the widget as its receiver; Qt's own (the accessibility cache's) must stay, to see
+  // the widget go.
+  QObject::disconnect(widget_, nullptr, widget_, nullptr);
   delete widget_;
 }
 

@@ -17,6 +17,7 @@ Label::Label(Window& window) : Control(new QLabel(detail::ContentOf(window))) {}
 
 void Label::Apply(const LabelDesign& design) {
   auto* label = static_cast<QLabel*>(widget_);
+  if (design.statusLine) detail::MakeStatusLine(label);
   Place(design.box, design.tabIndex, design.helpTag, design.style);
   openingText_ = design.text;
   label->setText(QString::fromStdString(design.text));
@@ -27,6 +28,7 @@ void Label::Apply(const LabelDesign& design) {
   detail::UseDesignColors(label, detail::ColorOf(design.textColor), std::nullopt);
   label->setWordWrap(design.multiline);
   captions_ = design.captions;
+  helpName_ = design.helpName;
   live_ = design.live;
   Fit();
 }
@@ -39,12 +41,10 @@ std::string Label::Text() const {
 void Label::SetText(const std::string& text) {
   detail::RequireMainThread();
   auto* label = static_cast<QLabel*>(widget_);
-  const QString shown = QString::fromStdString(text);
-  const bool changed = shown != label->text();
-  label->setText(shown);
+  const QString before = label->text();
+  label->setText(QString::fromStdString(text));
   Fit();
-  // Before the window shows, a text is the start's, not news.
-  if (live_ && changed && label->isVisible()) detail::Announce(label->parentWidget(), shown);
+  if (live_ && label->text() != before) detail::AnnounceLive(label, before);
 }
 
 void Label::Rescale() {

@@ -1,5 +1,6 @@
 #include "LineEdit.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QTimerEvent>
 #include <QToolTip>
@@ -8,6 +9,7 @@
 #include "Accessibility.h"
 #include "EditCommands.h"
 #include "KeyState.h"
+#include "platform/Numbers.h"
 
 namespace platform {
 namespace {
@@ -40,6 +42,39 @@ LineEdit::LineEdit(QWidget* parent, KeyUpHandler keyUp)
   });
 }
 
+void LineEdit::SetHelp(const QString& help, const QString& description) {
+  help_ = help;
+  description_ = description;
+}
+
+void LineEdit::SetHoldsNumber(bool holdsNumber) {
+  holdsNumber_ = holdsNumber;
+  reportedInvalid_ = HoldsNoNumber();
+  connect(this, &QLineEdit::textChanged, this, &LineEdit::ReportDescription, Qt::UniqueConnection);
+}
+
+bool LineEdit::HoldsNoNumber() const { return holdsNumber_ && !IsNumber(text().toStdString()); }
+
+QString LineEdit::Description() const {
+  if (!HoldsNoNumber()) return description_;
+  return description_.isEmpty() ? QStringLiteral("Invalid entry")
+                                : QStringLiteral("Invalid entry. ") + description_;
+}
+
+// Only a screen reader that listens is told; one that starts later reads the description anew.
+void LineEdit::ReportDescription() {
+  if (!QAccessible::isActive()) return;
+  const bool invalid = HoldsNoNumber();
+  if (std::exchange(reportedInvalid_, invalid) == invalid) return;
+  QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+  QAccessible::updateAccessibility(&event);
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+  // Qt 6.4's bridge reports the change with the field in place of the new description, which
+  // Orca cannot say; the description is announced instead.
+  detail::Announce(parentWidget(), Description());
+#endif
+}
+
 void LineEdit::AfterTextChange() {
   if (!std::exchange(otherEditPending_, false)) return;
   RaiseKeyUp({});
@@ -64,15 +99,20 @@ bool LineEdit::event(QEvent* event) {
 }
 
 void LineEdit::keyPressEvent(QKeyEvent* event) {
-  // Ctrl+F1 shows the field's tooltip (its caption's) from the keyboard, as GTK desktops do;
-  // Escape or leaving the field hides it.
+  // Ctrl+F1 shows the field's help (its caption's tooltip) from the keyboard, as GTK desktops
+  // do, and has a screen reader say it; Escape, typing on or leaving the field hides it.
   if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::ControlModifier) {
-    QToolTip::showText(mapToGlobal(QPoint(0, height())), accessibleDescription(), this);
+    if (help_.isEmpty()) return;
+    QToolTip::showText(mapToGlobal(QPoint(0, height())), help_, this);
+    detail::Announce(parentWidget(), help_);
     return;
   }
-  if (event->key() == Qt::Key_Escape && QToolTip::isVisible()) {
+  const bool modifierAlone = event->key() == Qt::Key_Shift || event->key() == Qt::Key_Control ||
+                             event->key() == Qt::Key_Alt || event->key() == Qt::Key_Meta ||
+                             event->key() == Qt::Key_AltGr;
+  if (QToolTip::isVisible() && !modifierAlone) {
     QToolTip::hideText();
-    return;
+    if (event->key() == Qt::Key_Escape) return;
   }
   const int key = KeyOf(event);
   // A press of a key whose release is waiting settles it: at the release's instant it is the

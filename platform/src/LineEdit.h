@@ -34,6 +34,15 @@ class LineEdit final : public QLineEdit {
   // Called once the field's TextChange has been raised for a change of its text.
   void AfterTextChange();
 
+  // `help` is what Ctrl+F1 shows (the caption's tooltip), `description` the one short
+  // sentence a screen reader reads with the field.
+  void SetHelp(const QString& help, const QString& description);
+  // A field for a number tells a screen reader when its text is not one.
+  void SetHoldsNumber(bool holdsNumber);
+  // What a screen reader reads with the field: "Invalid entry" first while a field for a
+  // number holds none.
+  QString Description() const;
+
  protected:
   bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
@@ -53,6 +62,8 @@ class LineEdit final : public QLineEdit {
   void SettleKeys();
   void RaiseKeyUp(const std::string& key);
   void RaiseDeferredReleases();
+  bool HoldsNoNumber() const;
+  void ReportDescription();
 
   KeyUpHandler keyUp_;
   QSet<int> pressedKeys_;
@@ -62,6 +73,10 @@ class LineEdit final : public QLineEdit {
   std::vector<Release> deferredReleases_;
   QBasicTimer releaseWatch_;
   bool releaseMissing_ = false;  // the keys were up at the last tick, with no release since
+  QString help_;
+  QString description_;
+  bool holdsNumber_ = false;
+  bool reportedInvalid_ = false;  // what a screen reader was last told of the text
 };
 
 }  // namespace platform

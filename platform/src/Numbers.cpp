@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
 
 #include "platform/Exceptions.h"
@@ -53,19 +54,30 @@ long long LeadingDecimalExponent(std::string_view number) {
   return digitsBeforePoint - 1 - firstSignificant + exponent;
 }
 
+// A number read from a text's start: its value and where it ends.
+struct Reading {
+  double value;
+  std::size_t end;
+};
+
 // Reads an unsigned number (the sign has already been taken); nothing if there is none.
-std::optional<double> ReadMagnitude(std::string_view text) {
-  if (text.starts_with(kInfinity)) return std::numeric_limits<double>::infinity();
+std::optional<Reading> ReadMagnitude(std::string_view text) {
+  if (text.starts_with(kInfinity)) {
+    return Reading{std::numeric_limits<double>::infinity(), kInfinity.size()};
+  }
   // from_chars would take a second sign; a number has only one.
   if (text.empty() || text.front() == '+' || text.front() == '-') return std::nullopt;
   double value = 0.0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  const auto length = static_cast<std::size_t>(end - text.data());
   if (error == std::errc::result_out_of_range) {
-    const auto number = text.substr(0, static_cast<std::size_t>(end - text.data()));
-    return LeadingDecimalExponent(number) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    const double magnitude = LeadingDecimalExponent(text.substr(0, length)) > 0
+                                 ? std::numeric_limits<double>::infinity()
+                                 : 0.0;
+    return Reading{magnitude, length};
   }
   if (error != std::errc()) return std::nullopt;
-  return value;
+  return Reading{value, length};
 }
 
 std::string NonFinite(double value) {
@@ -99,14 +111,14 @@ std::size_t DecimalComma(std::string_view text) {
   return at < text.size() && text[at] == ',' ? at : std::string_view::npos;
 }
 
-}  // namespace
-
-double Val(std::string_view text) {
+// Reads the number at the start of `text` as Val does; nothing if there is none.
+std::optional<Reading> ReadNumber(std::string_view text) {
   std::size_t start = 0;
   while (start < text.size() && IsBlank(text[start])) ++start;
   text.remove_prefix(start);
   const bool negative = !text.empty() && text.front() == '-';
-  if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
+  const std::size_t sign = !text.empty() && (negative || text.front() == '+') ? 1 : 0;
+  text.remove_prefix(sign);
   std::string withPoint;
   if (const std::size_t comma = DecimalComma(text); comma != std::string_view::npos) {
     withPoint = text;
@@ -114,8 +126,24 @@ double Val(std::string_view text) {
     text = withPoint;
   }
   const auto magnitude = ReadMagnitude(text);
-  if (!magnitude) return 0.0;
-  return negative ? -*magnitude : *magnitude;
+  if (!magnitude) return std::nullopt;
+  return Reading{negative ? -magnitude->value : magnitude->value, start + sign + magnitude->end};
+}
+
+}  // namespace
+
+double Val(std::string_view text) {
+  const auto number = ReadNumber(text);
+  return number ? number->value : 0.0;
+}
+
+bool IsNumber(std::string_view text) {
+  const auto number = ReadNumber(text);
+  if (!number || std::isnan(number->value)) return false;
+  for (const char c : text.substr(number->end)) {
+    if (!IsBlank(c)) return false;
+  }
+  return true;
 }
 
 std::string Str(double value) {

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "Dispatch.h"
+#include "LineEdit.h"
 #include "MenuWidgets.h"
 #include "Scale.h"
 #include "WindowContent.h"
@@ -142,10 +143,13 @@ void Window::FinishConstruction() {
   for (auto& control : controls_) {
     const auto* label = dynamic_cast<const Label*>(control.get());
     if (label == nullptr || label->Captions().empty()) continue;
-    QWidget* field = ControlAs<TextField>(label->Captions()).widget_;
+    auto* field = static_cast<LineEdit*>(ControlAs<TextField>(label->Captions()).widget_);
     static_cast<QLabel*>(label->widget_)->setBuddy(field);
-    // The caption's tooltip (the wire tables) is what a screen reader reads for the field.
-    field->setAccessibleDescription(label->widget_->toolTip());
+    // The caption's tooltip is the field's help; a table is named to a screen reader, not read.
+    const QString help = label->widget_->toolTip();
+    field->SetHelp(help, label->HelpName().empty() ? help
+                                                   : QString::fromStdString(label->HelpName()) +
+                                                         QStringLiteral(": Ctrl+F1"));
   }
 }
 

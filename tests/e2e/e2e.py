@@ -66,6 +66,10 @@ def xdotool(*args):
     subprocess.run(["xdotool", *args], check=True, timeout=10)
 
 
+# The window's lines of text: its labels, and the result, its status line.
+LINES = (pyatspi.ROLE_LABEL, pyatspi.ROLE_STATUS_BAR)
+
+
 def find(node, test):
     if node is None:
         return None
@@ -98,12 +102,12 @@ class Calculator:
             app = desktop.getChildAtIndex(i)
             # A desktop theme's toolkit (GTK's, for one) may register the process a second time.
             if app is not None and app.name == os.path.basename(PROGRAM) and find(
-                    app, lambda n: n.getRole() == pyatspi.ROLE_LABEL and n.name.startswith("Voltage")):
+                    app, lambda n: n.getRole() in LINES and n.name.startswith("Voltage")):
                 return app
         return None
 
     def label(self, prefix):
-        node = find(self.app, lambda n: n.getRole() == pyatspi.ROLE_LABEL and n.name.startswith(prefix))
+        node = find(self.app, lambda n: n.getRole() in LINES and n.name.startswith(prefix))
         return node.name if node is not None else None
 
     def field(self, caption):
@@ -123,8 +127,7 @@ class Calculator:
     def texts(self):
         """Every label and field of the window."""
         found = []
-        find(self.app, lambda n: n.getRole() in (pyatspi.ROLE_LABEL, pyatspi.ROLE_TEXT)
-             and found.append(n))
+        find(self.app, lambda n: n.getRole() in LINES + (pyatspi.ROLE_TEXT,) and found.append(n))
         return found
 
     def cpu_seconds(self):
@@ -307,8 +310,8 @@ def check_desktop_identity(calculator):
                           capture_output=True, text=True).stdout
     check("Icon (48 x 48)" in icon, "the window carries the project's icon in _NET_WM_ICON")
     description = calculator.field("Cable diameter (mm):").description
-    check(description.startswith("AWG 24 = 0.51054 mm") and description.count("\n") == 6,
-          "a screen reader reads the diameter field's wire table")
+    check(description == "Wire sizes: Ctrl+F1",
+          f"a screen reader reads the diameter field's short description ({description!r})")
 
 
 def check_giant_paste(calculator):
@@ -359,7 +362,7 @@ def check_live_theme_changes():
 
         use("simple")
         calculator = Calculator({"QT_QPA_PLATFORMTHEME": "qt6ct", "XDG_CONFIG_HOME": config})
-        result = find(calculator.app, lambda n: n.getRole() == pyatspi.ROLE_LABEL
+        result = find(calculator.app, lambda n: n.getRole() in LINES
                       and n.name.startswith("Voltage"))
         for step, scheme, font in [(1, "darker", "DejaVu Sans"), (2, "simple", "DejaVu Sans"),
                                    (3, "simple", "DejaVu Serif")]:

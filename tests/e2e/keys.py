@@ -2,7 +2,7 @@
 xdotool 3.2016 types a key that the keymap also gives a level behind Alt (F10, in
 xkeyboard-config 2.45 on Debian testing) as Alt and that key, and its keycode remapped for a
 character missing from the layout may reach the program before the new mapping does, so that
-nothing is typed. Usage: keys.py KEYSYM... (also imported by e2e.py)."""
+nothing is typed. Usage: keys.py KEYSYM[+KEYSYM]... (also imported by e2e.py)."""
 
 import ctypes
 import sys
@@ -27,15 +27,22 @@ def _key(display, code, down):
     x11.XSync(display, False)
 
 
-def press(*keysyms):
+def press(*keys):
+    """Presses each key in turn; a chord such as Insert+KP_Enter holds the keys before the last
+    down while the last is pressed."""
     display = _open()
     try:
-        for keysym in keysyms:
-            code = x11.XKeysymToKeycode(display, ctypes.c_ulong(x11.XStringToKeysym(keysym.encode())))
-            if code == 0:
-                raise RuntimeError(f"keys.py: no keycode for {keysym}")
-            _key(display, code, True)
-            _key(display, code, False)
+        for key in keys:
+            codes = []
+            for keysym in key.split("+"):
+                code = x11.XKeysymToKeycode(display, ctypes.c_ulong(x11.XStringToKeysym(keysym.encode())))
+                if code == 0:
+                    raise RuntimeError(f"keys.py: no keycode for {keysym}")
+                codes.append(code)
+            for code in codes:
+                _key(display, code, True)
+            for code in reversed(codes):
+                _key(display, code, False)
     finally:
         x11.XCloseDisplay(display)
 

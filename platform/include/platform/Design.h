@@ -53,12 +53,19 @@ struct LabelDesign {
   bool multiline = false;
   // The tooltip; '\r' separates its lines.
   std::string helpTag;
+  // What a screen reader calls a tooltip of several lines (a table): the captioned field is
+  // then described to it as "<helpName>: Ctrl+F1" instead of by the whole tooltip.
+  std::string helpName;
   TextStyle style;
   // The name of the field this label captions: the field's name for a screen reader, and the
   // field a mnemonic in the label would focus. Empty for a label that captions nothing.
   std::string captions;
-  // Whether a screen reader says each new text as it comes, wherever the focus is.
+  // Whether a screen reader says the label's new texts, wherever the focus is, once the edits
+  // that change them pause.
   bool live = false;
+  // Whether the label is the window's status line, which a screen reader's command for a
+  // window's status bar reads out.
+  bool statusLine = false;
 };
 
 struct TextFieldDesign {
@@ -67,6 +74,9 @@ struct TextFieldDesign {
   std::string text;
   Color textColor = kBlack;
   Color backColor = kWhite;
+  // Whether the field is for a number: a text that, blanks aside, is not wholly one is marked
+  // to a screen reader as an invalid entry.
+  bool number = false;
 };
 
 struct PopupMenuDesign {

@@ -21,6 +21,8 @@ class Label final : public Control {
 
   // The name of the field this label captions, or empty.
   const std::string& Captions() const { return captions_; }
+  // What a screen reader calls its tooltip of several lines, or empty.
+  const std::string& HelpName() const { return helpName_; }
 
   // The window fits itself to the texts its labels show as it opens (the design's, and those
   // its opening handlers write), never to a text shown since: the live result line of the
@@ -40,6 +42,7 @@ class Label final : public Control {
 
   std::string openingText_;
   std::string captions_;
+  std::string helpName_;
   bool live_ = false;
   bool outgrown_ = false;  // the box or type differ from the design's for the text shown
 };

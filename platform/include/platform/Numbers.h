@@ -19,6 +19,10 @@ namespace platform {
 // in any case.
 double Val(std::string_view text);
 
+// Whether `text`, blanks aside, is wholly one number that Val reads ("60", " 2,5 ", "1e3",
+// "∞"), not "", "abc", "60x", "1e" or "NaN".
+bool IsNumber(std::string_view text);
+
 // The plain rendering of `value`: the shortest text that Val reads back to exactly `value`
 // (fixed or scientific, whichever is shorter); "∞", "-∞" or "NaN" when it is not finite.
 std::string Str(double value);
