@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTimerEvent>
 #include <QWidget>
 #include <algorithm>
@@ -29,6 +31,15 @@ class Announcer final : public QWidget {
 
 constexpr const char* kAnnouncerName = "platform.announcer";
 #endif
+
+// Where the character at `offset` of `text`, drawn by `widget` from the left of `box`, stands on
+// the screen.
+QRect CharacterBox(const QWidget* widget, const QRect& box, const QString& text, int offset) {
+  const QFontMetrics metrics(widget->font());
+  const int x = box.left() + metrics.horizontalAdvance(text.left(offset));
+  const QPoint corner = widget->mapToGlobal(QPoint(x, box.top()));
+  return QRect(corner, QSize(metrics.horizontalAdvance(text.mid(offset, 1)), box.height()));
+}
 
 // A text with one set of attributes: one run covers it all. Qt 6.4's own interfaces answer the
 // text-attributes query with an empty run (0, 0), and Orca cuts what it speaks of a selection
@@ -98,12 +109,7 @@ class FieldAccessible final : public QAccessibleWidget,
   void setSelection(int, int start, int end) override { Field()->setSelection(start, end - start); }
   void removeSelection(int) override { Field()->deselect(); }
   QRect characterRect(int offset) const override {
-    const QFontMetrics metrics(Field()->font());
-    const QRect box = Field()->contentsRect();
-    const int x = box.left() + metrics.horizontalAdvance(Field()->text().left(offset));
-    const QPoint corner = Field()->mapToGlobal(QPoint(x, box.top()));
-    return QRect(corner,
-                 QSize(metrics.horizontalAdvance(Field()->text().mid(offset, 1)), box.height()));
+    return CharacterBox(Field(), Field()->contentsRect(), Field()->text(), offset);
   }
   int offsetAtPoint(const QPoint& point) const override {
     return Field()->cursorPositionAt(Field()->mapFromGlobal(point));
@@ -208,7 +214,14 @@ class PopupAccessible final : public QAccessibleWidget,
   void addSelection(int, int) override {}
   void setSelection(int, int, int) override {}
   void removeSelection(int) override {}
-  QRect characterRect(int) const override { return {}; }
+  // Where the row's text stands, so that a screen reader's review of the screen finds it there.
+  QRect characterRect(int offset) const override {
+    QStyleOptionComboBox option;
+    option.initFrom(Popup());
+    const QRect field = Popup()->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                         QStyle::SC_ComboBoxEditField, Popup());
+    return CharacterBox(Popup(), field, Popup()->currentText(), offset);
+  }
   int offsetAtPoint(const QPoint&) const override { return -1; }
   void scrollToSubstring(int, int) override {}
 
