@@ -312,6 +312,15 @@ def check_desktop_identity(calculator):
     description = calculator.field("Cable diameter (mm):").description
     check(description == "Wire sizes: Ctrl+F1",
           f"a screen reader reads the diameter field's short description ({description!r})")
+    # A screen reader's review of the screen (Orca's flat review) takes a text where its
+    # characters stand, and falls back on the name, "Material", where they stand nowhere.
+    popup = find(calculator.app, lambda n: n.getRole() == pyatspi.ROLE_COMBO_BOX)
+    text = popup.queryText()
+    x, y, width, height = text.getRangeExtents(0, text.characterCount, pyatspi.DESKTOP_COORDS)
+    left, top, across, down = calculator.extents(popup)
+    check(text.getText(0, -1) == "Copper" and width > 0 and height > 0 and left <= x
+          and x + width <= left + across and top <= y and y + height <= top + down,
+          f"the popup's metal stands inside the popup for a screen reader ({x}, {y}, {width}, {height})")
 
 
 def check_giant_paste(calculator):

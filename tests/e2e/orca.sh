@@ -143,9 +143,6 @@ check_heard "^'Aluminium\\.\\?'" "Down says the new material, Aluminium"
 press_and_hear "^'Lead\\.\\?'" "End says the new material, Lead" End
 # Orca's Where am I, on the keypad.
 press_and_hear "^'6 of 6\\|^'Material combo box Lead" "Where am I names the row chosen (6 of 6, or Lead)" KP_Enter
-# Orca's flat review, from the menu bar's line (KP_8) to the next (KP_9): the popup's metal.
-press_and_hear "^'File Edit" "flat review starts on the menu bar's line" KP_8
-press_and_hear "^'Lead" "its next line reads the popup's metal, Lead" KP_9
 
 # What Orca must not have said, now that everything it was going to say is said.
 case "$(first_said 'Voltage drop')" in
