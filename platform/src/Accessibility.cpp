@@ -33,10 +33,13 @@ constexpr const char* kAnnouncerName = "platform.announcer";
 #endif
 
 // Where the character at `offset` of `text`, drawn by `widget` from the left of `box`, stands on
-// the screen.
+// the screen. Every character past as many as the box is pixels wide stands beyond its right
+// edge, one pixel further each: the text before it is measured no further, so that a screen
+// reader asking where each of a field's 32,767 characters stands is answered at once.
 QRect CharacterBox(const QWidget* widget, const QRect& box, const QString& text, int offset) {
   const QFontMetrics metrics(widget->font());
-  const int x = box.left() + metrics.horizontalAdvance(text.left(offset));
+  const int measured = std::min(offset, box.width() + 1);
+  const int x = box.left() + metrics.horizontalAdvance(text.left(measured)) + (offset - measured);
   const QPoint corner = widget->mapToGlobal(QPoint(x, box.top()));
   return QRect(corner, QSize(metrics.horizontalAdvance(text.mid(offset, 1)), box.height()));
 }
