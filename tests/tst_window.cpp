@@ -15,6 +15,7 @@
 
 #include "RecordingWindow.h"
 #include "TestMain.h"
+#include "calc/VoltageDrop.h"
 #include "menus/MainMenuBar.h"
 #include "platform/Application.h"
 #include "platform/Exceptions.h"
@@ -337,6 +338,38 @@ class WindowTest : public QObject {
     QTest::newRow("current, a letter deleted again") << "current"
                                                      << "x\b"
                                                      << "" << 2;
+  }
+
+  // A screen reader's edits of a field through its editable text interface; offsets outside
+  // the text are taken at its ends.
+  void aScreenReaderEditsAFieldWithinItsText_data() {
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("end");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("insert") << "insert" << 1 << 1 << "05.350";
+    QTest::newRow("insert far past the end") << "insert" << 1'000'000'000 << 0 << "0.3505";
+    QTest::newRow("delete") << "delete" << 0 << 2 << "350";
+    QTest::newRow("delete from before the start") << "delete" << -5 << 2 << "350";
+    QTest::newRow("delete a reversed range") << "delete" << 3 << 1 << "0.350";
+    QTest::newRow("replace") << "replace" << 2 << 5 << "0.5";
+    QTest::newRow("replace up to far past the end") << "replace" << 2 << 1'000'000'000 << "0.5";
+  }
+
+  void aScreenReaderEditsAFieldWithinItsText() {
+    QFETCH(QString, edit);
+    QFETCH(int, start);
+    QFETCH(int, end);
+    QFETCH(QString, text);
+    QLineEdit* field = FieldNamed(*window, "current");
+    QAccessibleEditableTextInterface* editable =
+        QAccessible::queryAccessibleInterface(field)->editableTextInterface();
+    if (edit == "insert") editable->insertText(start, "5");
+    if (edit == "delete") editable->deleteText(start, end);
+    if (edit == "replace") editable->replaceText(start, end, "5");
+    QCOMPARE(field->text(), text);
+    QCOMPARE(TextOf(window->result()), QString::fromStdString(calc::ResultLine(calc::VoltageDrop(
+                                           0.0175, text.toStdString(), "60", "0.51054"))));
   }
 
   void aFieldsDescriptionMarksAnInvalidEntry() {

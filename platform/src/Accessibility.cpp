@@ -14,6 +14,7 @@
 #include <QTimerEvent>
 #include <QWidget>
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "LineEdit.h"
@@ -123,19 +124,28 @@ class FieldAccessible final : public QAccessibleWidget,
   }
 
   // The editable text interface.
+  // Offsets outside the text are taken at its ends: Qt would pad the text with blanks up to
+  // an offset past its end, a billion of them if asked.
   void deleteText(int start, int end) override {
-    Field()->setText(Field()->text().remove(start, end - start));
+    const auto [from, to] = Range(start, end);
+    Field()->setText(Field()->text().remove(from, to - from));
   }
   void insertText(int offset, const QString& text) override {
-    Field()->setText(Field()->text().insert(offset, text));
+    Field()->setText(Field()->text().insert(Range(offset, offset).first, text));
   }
   void replaceText(int start, int end, const QString& text) override {
-    Field()->setText(Field()->text().replace(start, end - start, text));
+    const auto [from, to] = Range(start, end);
+    Field()->setText(Field()->text().replace(from, to - from, text));
   }
 
  private:
   QString Whole() const override { return Field()->text(); }
   LineEdit* Field() const { return static_cast<LineEdit*>(widget()); }
+  std::pair<qsizetype, qsizetype> Range(int start, int end) const {
+    const qsizetype size = Field()->text().size();
+    const qsizetype from = std::clamp<qsizetype>(start, 0, size);
+    return {from, std::clamp<qsizetype>(end, from, size)};
+  }
 };
 
 // A popup as a screen reader reads it. Qt names a popup after its current row on Linux, so Orca
