@@ -133,7 +133,9 @@ press_and_hear "Voltage drop = 1.795V" "deleting it again says the result for 60
 press_and_hear "Voltage drop = 1.795V" "Orca's status bar command (Insert+KP_Enter twice) says the result" \
   Insert+KP_Enter Insert+KP_Enter
 press_and_hear "Invalid entry" "an x after the 60 marks the length an invalid entry" x
-press_and_hear "Total cable length, out and back" "deleting the x makes it valid again" BackSpace
+press_and_hear "^'0.51054 selected" "Tab goes on to the diameter" Tab
+press_and_hear "Invalid entry" "Shift+Tab back hears the length as an invalid entry" Shift_L+Tab
+press_and_hear "Total cable length, out and back" "deleting the x makes it valid again" End BackSpace
 
 # A new material from the popup.
 press_and_hear "Material combo box\\|^'Copper" "Shift+Tab reaches the popup" Shift_L+Tab
@@ -153,6 +155,6 @@ check "$(($(said 'Voltage drop = 18.101V') != 1))" "each result is said once"
 check "$(said 'Voltage drop = 17\.982V\|Voltage drop = 179\.877V')" \
   "no result a later key replaced is said (601, 6012)"
 check "$(($(said "AWG 24") != 1))" "the wire table is said on Ctrl+F1 only, not on Tab"
-check "$(($(said 'Invalid entry') != 1))" "only the x makes an invalid entry"
+check "$(($(said 'Invalid entry') != 2))" "only the x makes an invalid entry (typed, then on Shift+Tab)"
 
 [ "$failures" = 0 ]
