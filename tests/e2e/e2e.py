@@ -312,6 +312,11 @@ def check_desktop_identity(calculator):
     description = calculator.field("Cable diameter (mm):").description
     check(description == "Wire sizes: Ctrl+F1",
           f"a screen reader reads the diameter field's short description ({description!r})")
+    current = calculator.field("Current (A):")
+    current.queryEditableText().insertText(5, "x", 1)
+    described = wait_for(lambda: current.description.startswith("Invalid entry"), 3)
+    check(described, f"a field holding 0.350x is an invalid entry ({current.description!r})")
+    current.queryEditableText().deleteText(5, 6)
     # A screen reader's review of the screen (Orca's flat review) takes a text where its
     # characters stand, and falls back on the name, "Material", where they stand nowhere.
     popup = find(calculator.app, lambda n: n.getRole() == pyatspi.ROLE_COMBO_BOX)

@@ -133,8 +133,26 @@ press_and_hear "Voltage drop = 1.795V" "deleting it again says the result for 60
 press_and_hear "Voltage drop = 1.795V" "Orca's status bar command (Insert+KP_Enter twice) says the result" \
   Insert+KP_Enter Insert+KP_Enter
 press_and_hear "Invalid entry" "an x after the 60 marks the length an invalid entry" x
-press_and_hear "^'0.51054 selected" "Tab goes on to the diameter" Tab
-press_and_hear "Invalid entry" "Shift+Tab back hears the length as an invalid entry" Shift_L+Tab
+# Orca 48 keeps what it generated of an object's description for up to 2 s, then clears it and
+# logs so; Orca 51 keeps it up to 60 s, unless children or expanded states change somewhere.
+# A field left and reached again before then is heard with the description it had: on Orca 48
+# the field is left once the clearing is logged, on Orca 51 the check is skipped.
+orca_major="$(orca --version | sed -n 's/^[^0-9]*\([0-9]*\).*/\1/p')"
+invalid_heard=1
+if [ "${orca_major:-0}" -ge 51 ]; then
+  echo "skip Shift+Tab back hears the length as an invalid entry (Orca $orca_major keeps descriptions 60 s)"
+else
+  cleared="$(grep -c 'GENERATOR: Clearing cache' "$log" || true)"
+  if [ "$cleared" -gt 0 ]; then
+    for _ in $(seq "$((patience * 10))"); do
+      [ "$(grep -c 'GENERATOR: Clearing cache' "$log" || true)" -gt "$cleared" ] && break
+      sleep 0.1
+    done
+  fi
+  press_and_hear "^'0.51054 selected" "Tab goes on to the diameter" Tab
+  press_and_hear "Invalid entry" "Shift+Tab back hears the length as an invalid entry" Shift_L+Tab
+  invalid_heard=2
+fi
 press_and_hear "Total cable length, out and back" "deleting the x makes it valid again" End BackSpace
 
 # A new material from the popup.
@@ -155,6 +173,6 @@ check "$(($(said 'Voltage drop = 18.101V') != 1))" "each result is said once"
 check "$(said 'Voltage drop = 17\.982V\|Voltage drop = 179\.877V')" \
   "no result a later key replaced is said (601, 6012)"
 check "$(($(said "AWG 24") != 1))" "the wire table is said on Ctrl+F1 only, not on Tab"
-check "$(($(said 'Invalid entry') != 2))" "only the x makes an invalid entry (typed, then on Shift+Tab)"
+check "$(($(said 'Invalid entry') != invalid_heard))" "only the x makes an invalid entry"
 
 [ "$failures" = 0 ]
