@@ -309,37 +309,6 @@ class WindowTest : public QObject {
     QCOMPARE(result->text(QAccessible::Name), TextOf(window->result()));
   }
 
-  // A field's description is one short sentence, the wire tables named, not read; a field
-  // holding no number is an invalid entry, and a listening screen reader is told each time
-  // the text turns so or back.
-  void aFieldsDescriptionMarksAnInvalidEntry_data() {
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("typed");  // at the text's end
-    QTest::addColumn<QString>("description");
-    QTest::addColumn<int>("reports");
-    QTest::newRow("length") << "lenght"
-                            << ""
-                            << "Total cable length, out and back." << 0;
-    QTest::newRow("length emptied") << "lenght"
-                                    << "\b\b"
-                                    << "Invalid entry. Total cable length, out and back." << 1;
-    QTest::newRow("diameter") << "diameter"
-                              << ""
-                              << "Wire sizes: Ctrl+F1" << 0;
-    QTest::newRow("area, blanks after") << "areafld"
-                                        << "  "
-                                        << "Wire sizes: Ctrl+F1" << 0;
-    QTest::newRow("area, a unit after") << "areafld"
-                                        << "mm2"
-                                        << "Invalid entry. Wire sizes: Ctrl+F1" << 1;
-    QTest::newRow("current, letters after") << "current"
-                                            << "xy"
-                                            << "Invalid entry" << 1;
-    QTest::newRow("current, a letter deleted again") << "current"
-                                                     << "x\b"
-                                                     << "" << 2;
-  }
-
   // A screen reader's edits of a field through its editable text interface; offsets outside
   // the text are taken at its ends.
   void aScreenReaderEditsAFieldWithinItsText_data() {
@@ -372,21 +341,6 @@ class WindowTest : public QObject {
                                            0.0175, text.toStdString(), "60", "0.51054"))));
   }
 
-  void aFieldsDescriptionMarksAnInvalidEntry() {
-    QFETCH(QString, field);
-    QFETCH(QString, typed);
-    QFETCH(QString, description);
-    QFETCH(int, reports);
-    const ScreenReader reader;
-    QLineEdit* edit = FieldNamed(*window, field.toUtf8().constData());
-    edit->setFocus();
-    edit->end(false);
-    QTest::keyClicks(edit, typed);
-    QCOMPARE(QAccessible::queryAccessibleInterface(edit)->text(QAccessible::Description),
-             description);
-    if (ScreenReader::Listens()) QCOMPARE(ScreenReader::described().count(edit), reports);
-  }
-
   void tooltipsShowTheirLines_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QStringList>("lines");
@@ -415,22 +369,47 @@ class WindowTest : public QObject {
     QCOMPARE(WidgetNamed(*window, name.toUtf8().constData())->toolTip().split('\n'), lines);
   }
 
-  void fieldsHaveNoTooltipButAScreenReaderName_data() {
+  // A field has no tooltip of its own but its caption's name and one short sentence for a
+  // screen reader, the wire tables named, not read; a field holding no number is an invalid
+  // entry, and a listening screen reader is told each time the text turns so or back.
+  void fieldsHaveAScreenReaderNameAndDescription_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("lenght") << "lenght"
-                            << "Total cable length (m):";
+    QTest::addColumn<QString>("typed");  // at the text's end
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<int>("reports");
+    const QString length = "Total cable length (m):";
+    const QString area = "Cable area (mm2):";
+    const QString current = "Current (A):";
+    QTest::newRow("lenght") << "lenght" << length << ""
+                            << "Total cable length, out and back." << 0;
     QTest::newRow("diameter") << "diameter"
-                              << "Cable diameter (mm):";
-    QTest::newRow("areafld") << "areafld"
-                             << "Cable area (mm2):";
-    QTest::newRow("current") << "current"
-                             << "Current (A):";
+                              << "Cable diameter (mm):"
+                              << ""
+                              << "Wire sizes: Ctrl+F1" << 0;
+    QTest::newRow("areafld") << "areafld" << area << ""
+                             << "Wire sizes: Ctrl+F1" << 0;
+    QTest::newRow("current") << "current" << current << ""
+                             << "" << 0;
+    QTest::newRow("length emptied") << "lenght" << length << "\b\b"
+                                    << "Invalid entry. Total cable length, out and back." << 1;
+    QTest::newRow("area, blanks after") << "areafld" << area << "  "
+                                        << "Wire sizes: Ctrl+F1" << 0;
+    QTest::newRow("area, a unit after") << "areafld" << area << "mm2"
+                                        << "Invalid entry. Wire sizes: Ctrl+F1" << 1;
+    QTest::newRow("current, letters after") << "current" << current << "xy"
+                                            << "Invalid entry" << 1;
+    QTest::newRow("current, a letter deleted again") << "current" << current << "x\b"
+                                                     << "" << 2;
   }
 
-  void fieldsHaveNoTooltipButAScreenReaderName() {
+  void fieldsHaveAScreenReaderNameAndDescription() {
     QFETCH(QString, field);
     QFETCH(QString, caption);
+    QFETCH(QString, typed);
+    QFETCH(QString, description);
+    QFETCH(int, reports);
+    const ScreenReader reader;
     QLineEdit* edit = FieldNamed(*window, field.toUtf8().constData());
     QVERIFY(edit->toolTip().isEmpty());
     QLabel* buddyOf = nullptr;
@@ -439,6 +418,12 @@ class WindowTest : public QObject {
     }
     QVERIFY(buddyOf != nullptr);
     QCOMPARE(buddyOf->text(), caption);
+    edit->setFocus();
+    edit->end(false);
+    QTest::keyClicks(edit, typed);
+    QCOMPARE(QAccessible::queryAccessibleInterface(edit)->text(QAccessible::Description),
+             description);
+    if (ScreenReader::Listens()) QCOMPARE(ScreenReader::described().count(edit), reports);
   }
 
   void tabVisitsTheFieldsInDesignOrder() {

@@ -45,6 +45,10 @@ QStringList Names(const std::vector<std::string>& names) {
   return list;
 }
 
+QString OptionName(std::string_view name) {
+  return QString::fromUtf8(name.data(), qsizetype(name.size()));
+}
+
 // The argument as typed that gave Qt's unknown option `name` ("-current" for "---current"):
 // the last one written so, since an earlier one may have been taken as an option's value.
 QString Typed(const QStringList& arguments, const QString& name) {
@@ -177,17 +181,14 @@ CommandLine::CommandLine(int argc, char** argv, const std::vector<CommandLineOpt
 
 CommandLine::~CommandLine() = default;
 
-bool CommandLine::IsSet(std::string_view name) const {
-  return parser_->qt.isSet(QString::fromUtf8(name.data(), qsizetype(name.size())));
-}
+bool CommandLine::IsSet(std::string_view name) const { return parser_->qt.isSet(OptionName(name)); }
 
 std::string CommandLine::Value(std::string_view name) const {
-  return Encoded(parser_->qt.value(QString::fromUtf8(name.data(), qsizetype(name.size()))));
+  return Encoded(parser_->qt.value(OptionName(name)));
 }
 
 std::string CommandLine::FieldValue(std::string_view name) const {
-  const QString value = parser_->qt.value(QString::fromUtf8(name.data(), qsizetype(name.size())));
-  return Encoded(value.left(TextField::kStandardMaxLength));
+  return Encoded(parser_->qt.value(OptionName(name)).left(TextField::kStandardMaxLength));
 }
 
 std::string Quoted(std::string_view text) {

@@ -50,7 +50,6 @@ void LineEdit::SetHelp(const QString& help, const QString& description) {
 void LineEdit::SetHoldsNumber(bool holdsNumber) {
   holdsNumber_ = holdsNumber;
   reportedInvalid_ = HoldsNoNumber();
-  connect(this, &QLineEdit::textChanged, this, &LineEdit::ReportDescription, Qt::UniqueConnection);
 }
 
 bool LineEdit::HoldsNoNumber() const { return holdsNumber_ && !IsNumber(text().toStdString()); }
@@ -76,6 +75,7 @@ void LineEdit::ReportDescription() {
 }
 
 void LineEdit::AfterTextChange() {
+  ReportDescription();
   if (!std::exchange(otherEditPending_, false)) return;
   RaiseKeyUp({});
 }

@@ -31,7 +31,8 @@ class LineEdit final : public QLineEdit {
 
   LineEdit(QWidget* parent, KeyUpHandler keyUp);
 
-  // Called once the field's TextChange has been raised for a change of its text.
+  // Called once the field's TextChange has been raised for a change of its text: a listening
+  // screen reader is told when the text turns into no number or back.
   void AfterTextChange();
 
   // `help` is what Ctrl+F1 shows (the caption's tooltip), `description` the one short
