@@ -11,7 +11,7 @@
 #include <cstdio>
 
 #include "Accessibility.h"
-#include "DeferredIcon.h"
+#include "DesktopStyle.h"
 #include "Dispatch.h"
 #include "Display.h"
 #include "FocusRing.h"
@@ -97,7 +97,7 @@ Runtime::Runtime(int& argc, char** argv, const DesktopIdentity& identity) {
   detail::InstallQtMessages(argc > 0 ? argv[0] : nullptr);
   qt_ = std::make_unique<QApplication>(argc, argv);
   detail::QtStarted();
-  QApplication::setStyle(new detail::DeferredIconStyle);
+  detail::UseDesktopStyle();
   detail::InstallFocusRing();
   if (QGuiApplication::platformName() == QLatin1String("xcb")) detail::EndQuietlyOnLostDisplay();
   // The window's Close handler decides whether closing it ends the program.

@@ -1,8 +1,9 @@
 #!/bin/sh
 # The Windows program in a real window under Wine, with Qt's windows platform plugin: it opens
 # with its title and size, a "5" typed at the end of the length field gives the result the
-# Linux program gives, read off the screen, and Ctrl+Q ends it with status 0.
-# Usage: e2e.sh PROGRAM.exe SCREENSHOT_FOLDER
+# Linux program gives, read off the screen, and Ctrl+Q ends it with status 0. Then the window
+# on each desktop a Windows user may have, read through UI Automation and measured on
+# screenshots (look.py). Usage: e2e.sh PROGRAM.exe SCREENSHOT_FOLDER
 set -eu
 . "$(dirname "$0")/lib.sh"
 exe="$1"
@@ -63,4 +64,36 @@ xdotool key ctrl+q
 wait_for_exit
 echo "Ctrl+Q: exit status $status"
 [ "$status" -eq 0 ] || fail "exit status $status after Ctrl+Q"
+
+# Each desktop: the Windows version Wine reports, light (1) or dark (0) mode and the screen's
+# DPI.
+uia="$(winepath -w "$(dirname "$exe")/tests/uia.exe")"
+personalize='HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize'
+while read -r desktop version light dpi; do
+  wine winecfg -v "$version" >/dev/null 2>&1
+  wine reg add "$personalize" /v AppsUseLightTheme /t REG_DWORD /d "$light" /f >/dev/null 2>&1
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+  start_program "$exe"
+  wait_for_window
+  xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+  sleep 1
+  wine "$uia" "Voltage Drop Calculator" "$(winepath -w "$shots/$desktop.uia")" ||
+    fail "$desktop: the UI Automation client failed"
+  import -window root "$shots/$desktop.png"
+  xdotool key Tab
+  sleep 0.5
+  import -window root "$shots/$desktop-tabbed.png"
+  /usr/bin/python3 "$(dirname "$0")/look.py" "$shots/$desktop" "$(echo "$dpi" | awk '{ print $1 / 96 }')" ||
+    fail "$desktop: see above"
+  xdotool key ctrl+q
+  wait_for_exit
+  [ "$status" -eq 0 ] || fail "$desktop: exit status $status after Ctrl+Q"
+done <<DESKTOPS
+windows10-light win10 1 96
+windows10-dark win10 0 96
+windows11-light win11 1 96
+windows11-dark win11 0 96
+windows11-150 win11 1 144
+windows11-200 win11 1 192
+DESKTOPS
 echo "PASS: the Windows program under Wine"

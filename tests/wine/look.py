@@ -1,0 +1,65 @@
+"""The Windows program's window as UI Automation reads it and as a screenshot shows it, on one
+desktop (Windows version, light or dark, DPI): the controls' names, types and values as on
+Linux, every text at 4.5:1 or more against its background, and the focused field's ring at
+3:1 or more against the same pixels unfocused. Usage: look.py SHOTS/NAME SCALE, where
+SHOTS/NAME.uia is uia.exe's list, NAME.png the window with the popup focused and
+NAME-tabbed.png with the length field focused; exits 1 on a failed check."""
+
+import os
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
+from pixels import band, contrast, ink_contrast, pixels  # noqa: E402
+
+FORMULA = "Vd (20\u00b0C) = ( Length x Current x 0.0175 ) / Area"
+# What a screen reader finds, as on Linux: (control type, name, value).
+EXPECTED = [
+    ("combo box", "Material", "Copper"),
+    ("edit", "Current (A):", "0.350"),
+    ("edit", "Total cable length (m):", "60"),
+    ("edit", "Cable diameter (mm):", "0.51054"),
+    ("edit", "Cable area (mm2):", "0.20471"),
+    ("status bar", "Voltage drop = 1.795V", ""),
+    ("text", FORMULA, ""),
+]
+
+base, scale = sys.argv[1], float(sys.argv[2])
+name = os.path.basename(base)
+with open(base + ".uia", encoding="utf-8") as listing:
+    controls = [line.rstrip("\n").split("|") for line in listing if line.strip()]
+failed = False
+
+
+def check(condition, message):
+    global failed
+    print(("ok   " if condition else "FAIL ") + f"{name}: {message}", flush=True)
+    failed = failed or not condition
+
+
+def box(kind, label):
+    return next((tuple(int(v) for v in c[3].split(",")) for c in controls
+                 if c[0] == kind and c[1] == label), None)
+
+
+for kind, label, value in EXPECTED:
+    found = [c for c in controls if c[0] == kind and c[1] == label]
+    check(found and found[0][2] == value,
+          f"UI Automation finds the {kind} {label!r} reading {value!r}: {found}")
+
+ratios = {}
+for kind, label, _ in EXPECTED:
+    where = box(kind, label)
+    if where:
+        x, y, width, height = where
+        ratios[label] = ink_contrast(pixels(base + ".png", x + 2, y + 2, width - 4, height - 4))
+shown = ", ".join(f"{label!r} {ratio:.1f}" for label, ratio in ratios.items())
+check(len(ratios) == len(EXPECTED) and min(ratios.values()) >= 4.5,
+      f"every text reads at 4.5:1 or more on screen: {shown}")
+
+field = box("edit", "Total cable length (m):")
+if field:
+    inner, outer = round(scale), round(3 * scale)
+    ring = min(contrast(a, b) for a, b in zip(band(base + "-tabbed.png", field, inner, outer),
+                                              band(base + ".png", field, inner, outer)))
+    check(ring >= 3, f"the length field's focus ring differs from its unfocused pixels by {ring:.2f}:1 at least")
+sys.exit(1 if failed else 0)
