@@ -66,13 +66,20 @@ echo "Ctrl+Q: exit status $status"
 [ "$status" -eq 0 ] || fail "exit status $status after Ctrl+Q"
 
 # Each desktop: the Windows version Wine reports, light (1) or dark (0) mode and the screen's
-# DPI.
+# DPI; at a higher DPI the widget test also checks that every text fits its box.
 uia="$(winepath -w "$(dirname "$exe")/tests/uia.exe")"
 personalize='HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize'
 while read -r desktop version light dpi; do
   wine winecfg -v "$version" >/dev/null 2>&1
   wine reg add "$personalize" /v AppsUseLightTheme /t REG_DWORD /d "$light" /f >/dev/null 2>&1
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+  # Wine's server keeps the DPI it started with.
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+  if [ "$dpi" -ne 96 ]; then
+    sh "$(dirname "$0")/run.sh" "$(dirname "$exe")/tests/tst_window.exe" everyTextFitsItsBox ||
+      fail "$desktop: a text does not fit its box"
+  fi
   start_program "$exe"
   wait_for_window
   xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"

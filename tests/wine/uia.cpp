@@ -40,17 +40,25 @@ const char* TypeName(CONTROLTYPEID type) {
   }
 }
 
+// The value a screen reader reads, empty where the element has none, "?hex" where the request
+// failed. Wine 10 answers the value pattern (GetCurrentPattern, GetCurrentPatternAs) with
+// E_NOTIMPL (0x80004001); the property is asked instead.
 std::string Value(IUIAutomationElement* element) {
   VARIANT value;
   VariantInit(&value);
-  if (FAILED(element->GetCurrentPropertyValue(UIA_ValueValuePropertyId, &value))) return "?";
-  std::string text = value.vt == VT_BSTR ? Take(value.bstrVal) : std::string();
-  if (value.vt != VT_BSTR) VariantClear(&value);
-  return text;
+  const HRESULT status = element->GetCurrentPropertyValue(UIA_ValueValuePropertyId, &value);
+  if (FAILED(status)) {
+    char failure[16];
+    std::snprintf(failure, sizeof failure, "?%08lx", status);
+    return failure;
+  }
+  if (value.vt == VT_BSTR) return Take(value.bstrVal);
+  VariantClear(&value);
+  return "";
 }
 
-// Prints `element` and, depth first, every element below it, as the control view shows them.
-void Print(IUIAutomationTreeWalker* walker, IUIAutomationElement* element, FILE* out) {
+// Prints one line for `element`.
+void Print(IUIAutomationElement* element, FILE* out) {
   BSTR name = nullptr;
   CONTROLTYPEID type = 0;
   RECT box{};
@@ -60,15 +68,6 @@ void Print(IUIAutomationTreeWalker* walker, IUIAutomationElement* element, FILE*
   std::fprintf(out, "%s|%s|%s|%ld,%ld,%ld,%ld\n", TypeName(type), Take(name).c_str(),
                Value(element).c_str(), box.left, box.top, box.right - box.left,
                box.bottom - box.top);
-  IUIAutomationElement* child = nullptr;
-  walker->GetFirstChildElement(element, &child);
-  while (child) {
-    Print(walker, child, out);
-    IUIAutomationElement* next = nullptr;
-    walker->GetNextSiblingElement(child, &next);
-    child->Release();
-    child = next;
-  }
 }
 
 }  // namespace
@@ -96,17 +95,33 @@ int main(int argc, char** argv) {
   }
   IUIAutomationElement* root = nullptr;
   status = automation->ElementFromHandle(window, &root);
-  IUIAutomationTreeWalker* walker = nullptr;
-  if (SUCCEEDED(status)) status = automation->get_ControlViewWalker(&walker);
-  if (FAILED(status) || !root || !walker) {
-    std::fprintf(stderr, "uia.exe: the window's element or the tree walker failed: 0x%08lx\n", status);
+  if (FAILED(status) || !root) {
+    std::fprintf(stderr, "uia.exe: ElementFromHandle failed: 0x%08lx\n", status);
+    return 1;
+  }
+  // Every element below the window, found at once: Wine 10 answers the tree walkers
+  // (get_ControlViewWalker, get_RawViewWalker) with E_NOTIMPL (0x80004001).
+  IUIAutomationCondition* everything = nullptr;
+  IUIAutomationElementArray* found = nullptr;
+  status = automation->CreateTrueCondition(&everything);
+  if (SUCCEEDED(status)) status = root->FindAll(TreeScope_Subtree, everything, &found);
+  int count = 0;
+  if (SUCCEEDED(status) && found) status = found->get_Length(&count);
+  if (FAILED(status) || !found) {
+    std::fprintf(stderr, "uia.exe: FindAll failed: 0x%08lx\n", status);
     return 1;
   }
   FILE* out = std::fopen(argv[2], "w");
   if (!out) return 1;
-  Print(walker, root, out);
+  for (int i = 0; i < count; ++i) {
+    IUIAutomationElement* element = nullptr;
+    if (FAILED(found->GetElement(i, &element)) || !element) continue;
+    Print(element, out);
+    element->Release();
+  }
   std::fclose(out);
-  walker->Release();
+  found->Release();
+  everything->Release();
   root->Release();
   automation->Release();
   CoUninitialize();
