@@ -531,10 +531,17 @@ class WindowTest : public QObject {
       QWidget* widget = WidgetNamed(*window, name);
       if (auto* label = qobject_cast<QLabel*>(widget)) {
         // The design's own texts fit within its right margin, which the popup's edge marks.
-        QVERIFY2(
-            fits(label, label->text()) &&
-                label->geometry().right() <= WidgetNamed(*window, "PopupMenu1")->geometry().right(),
-            name);
+        const QRect box = label->geometry();
+        const int margin = WidgetNamed(*window, "PopupMenu1")->geometry().right();
+        QVERIFY2(fits(label, label->text()) && box.right() <= margin,
+                 qPrintable(QString("%1: %2 pixels of text, %3 x %4 at %5, right margin at %6, %7")
+                                .arg(name)
+                                .arg(QFontMetrics(label->font()).horizontalAdvance(label->text()))
+                                .arg(box.width())
+                                .arg(box.height())
+                                .arg(box.left())
+                                .arg(margin)
+                                .arg(label->font().family() + " drawn as " + QFontInfo(label->font()).family())));
       } else if (auto* field = qobject_cast<QLineEdit*>(widget)) {
         QVERIFY2(fits(field, field->text()), name);
       }

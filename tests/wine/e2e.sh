@@ -77,7 +77,8 @@ while read -r desktop version light dpi; do
   wineserver -k 2>/dev/null || true
   wineserver -w 2>/dev/null || true
   if [ "$dpi" -ne 96 ]; then
-    sh "$(dirname "$0")/run.sh" "$(dirname "$exe")/tests/tst_window.exe" everyTextFitsItsBox ||
+    # Wine's desktop font comes out a little larger there, and the design grows with it.
+    EXPECT_DESIGN_SCALE=wider sh "$(dirname "$0")/run.sh" "$(dirname "$exe")/tests/tst_window.exe" everyTextFitsItsBox ||
       fail "$desktop: a text does not fit its box"
   fi
   start_program "$exe"
