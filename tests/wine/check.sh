@@ -25,15 +25,6 @@ done
 for face in "MS Shell Dlg" "MS Shell Dlg 2" "Segoe UI" "Sans Serif" "Tahoma" "Arial"; do
   wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d "DejaVu Sans" /f >/dev/null 2>&1
 done
-# The desktop's own fonts (a LOGFONTW each: 28 bytes, then the face in 32 UTF-16 units) are
-# DejaVu Sans too, as DirectWrite finds a font by its own name, not through GDI's replacements.
-metrics='HKCU\Control Panel\Desktop\WindowMetrics'
-face="$(printf 'DejaVu Sans' | iconv -t UTF-16LE | od -An -tx1 | tr -d ' \n')"
-for font in MessageFont MenuFont StatusFont CaptionFont SmCaptionFont IconFont; do
-  value="$(wine reg query "$metrics" /v "$font" | tr -d '\r' | awk '$2 == "REG_BINARY" { print $3 }')"
-  wine reg add "$metrics" /v "$font" /t REG_BINARY /f \
-    /d "$(echo "$value" | cut -c 1-56)$(printf '%-128s' "$face" | tr ' ' 0)" >/dev/null 2>&1
-done
 ctest --test-dir "$build" --output-on-failure
 sh "$here/e2e.sh" "$build/voltage-drop.exe" "$build/screenshots"
 sh "$here/installer.sh" "$build/voltage-drop-$version-setup.exe" "$version"

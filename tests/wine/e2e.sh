@@ -91,7 +91,9 @@ while read -r desktop version light dpi; do
   xdotool key Tab
   sleep 0.5
   import -window root "$shots/$desktop-tabbed.png"
-  /usr/bin/python3 "$(dirname "$0")/look.py" "$shots/$desktop" "$(echo "$dpi" | awk '{ print $1 / 96 }')" ||
+  geometry
+  /usr/bin/python3 "$(dirname "$0")/look.py" "$shots/$desktop" "$(echo "$dpi" | awk '{ print $1 / 96 }')" \
+    "$left" "$top" ||
     fail "$desktop: see above"
   xdotool key ctrl+q
   wait_for_exit
