@@ -11,7 +11,7 @@ shift
 . tools/lib.sh
 ensure_packages libxcb-damage0-dev wine wine64 xvfb
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DVD_BUILD_BENCH=ON >/dev/null
-cmake --build build-bench --target bench_startup >/dev/null
+cmake --build build-bench --target bench_startup >/dev/null || exit 1
 
 work="$(mktemp -d)"
 start_xvfb "$work"
@@ -19,6 +19,7 @@ WINEPREFIX="$work/wine" WINEDLLOVERRIDES="mscoree,mshtml=" WINEDEBUG=-all
 export WINEPREFIX WINEDLLOVERRIDES WINEDEBUG
 trap 'wineserver -k 2>/dev/null || true; kill $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT INT TERM
 wineboot -i >/dev/null 2>&1
+wineserver -w
 wineserver -p
 # One unmeasured start of each fills the file cache and Wine's own.
 for program in "$@"; do build-bench/bench/bench_startup 300 wine "$program" >/dev/null; done
