@@ -9,6 +9,9 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QOperatingSystemVersion>
+#include <QProxyStyle>
+#include <QStyleHints>
 #include <QToolButton>
 #include <QToolTip>
 #include <QtTest>
@@ -628,7 +631,10 @@ class WindowTest : public QObject {
     QFETCH(QColor, window);
     QFETCH(QColor, base);
     QFETCH(QColor, highlight);
-    const QString originalStyle = QApplication::style()->name();
+    // The style in force is kept, not deleted, while the row's stands in: a style made by name
+    // would lose what the runtime wrapped around the desktop's.
+    QStyle* const originalStyle = QApplication::style();
+    originalStyle->setParent(nullptr);
     const QPalette originalPalette = QApplication::palette();
     const auto restore = qScopeGuard([&] {
       QApplication::setStyle(originalStyle);
@@ -795,6 +801,33 @@ class WindowTest : public QObject {
                              built.current().TextChange.Raise(built.current()));
     QCOMPARE(built.calls, QStringList({"PopupMenu1_Change", "current_TextChange", "calculate"}));
   }
+
+#if defined(_WIN32) && QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+  // The style follows Windows' mode as it changes: Windows 11's own style draws either; on
+  // Windows 10 the native style has no dark colours, so Fusion draws the dark mode.
+  void theStyleFollowsWindowsMode_data() {
+    QTest::addColumn<Qt::ColorScheme>("scheme");
+    QTest::addColumn<QString>("style");
+    const bool eleven = QOperatingSystemVersion::current() >= QOperatingSystemVersion::Windows11;
+    QTest::newRow("dark") << Qt::ColorScheme::Dark << (eleven ? "windows11" : "fusion");
+    QTest::newRow("light") << Qt::ColorScheme::Light << (eleven ? "windows11" : "windowsvista");
+  }
+
+  void theStyleFollowsWindowsMode() {
+    QFETCH(Qt::ColorScheme, scheme);
+    QFETCH(QString, style);
+    const auto followWindows = qScopeGuard(
+        [] { QGuiApplication::styleHints()->setColorScheme(Qt::ColorScheme::Unknown); });
+    QGuiApplication::styleHints()->setColorScheme(scheme);
+    const auto drawing = [] {
+      auto* proxy = qobject_cast<QProxyStyle*>(QApplication::style());
+      return (proxy ? proxy->baseStyle() : QApplication::style())->name().toLower();
+    };
+    QTRY_COMPARE(drawing(), style);
+    QCOMPARE(QApplication::palette().color(QPalette::Window).lightness() < 128,
+             scheme == Qt::ColorScheme::Dark);
+  }
+#endif
 
   void aFailureWhileOpeningReachesTheCaller() {
     platform::DestroyAllWindows();

@@ -2,14 +2,14 @@
 
 #include "QtMessages.h"
 
-#if defined(__linux__)
+#if defined(VD_X11)
 #include <X11/Xlib.h>
 #endif
 
 namespace platform::detail {
 
 void EndQuietlyOnLostDisplay() {
-#if defined(__linux__)
+#if defined(VD_X11)
   XSetIOErrorHandler([](::Display*) -> int { EndForLostDisplay("X11"); });
 #endif
 }

@@ -3,14 +3,14 @@
 #include <QGuiApplication>
 #include <cstdlib>
 
-#if defined(__linux__)
+#if defined(VD_X11)
 #include <xcb/xcb.h>
 #endif
 
 namespace platform::detail {
 
 bool KeyStateKnown() {
-#if defined(__linux__)
+#if defined(VD_X11)
   // Only xcb has a connection to ask: offscreen answers the X11 interface too, without one.
   return QGuiApplication::platformName() == QLatin1String("xcb");
 #else
@@ -19,7 +19,7 @@ bool KeyStateKnown() {
 }
 
 bool KeyIsDown(std::uint32_t keycode) {
-#if defined(__linux__)
+#if defined(VD_X11)
   if (keycode > 255 || !KeyStateKnown()) return false;
   const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
   xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
