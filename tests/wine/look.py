@@ -27,11 +27,15 @@ EXPECTED = [
 base, scale, left, top = sys.argv[1], float(sys.argv[2]), int(sys.argv[3]), int(sys.argv[4])
 name = os.path.basename(base)
 with open(base + ".uia", encoding="utf-8") as listing:
-    controls = [line.rstrip("\n").split("|") for line in listing if line.strip()]
+    rows = [line.rstrip("\n").split("|") for line in listing if line.strip()]
+# (type, name): (value, box)
+controls = {(r[0], r[1]): (r[2], tuple(int(v) for v in r[3].split(","))) for r in rows}
 # Above 96 DPI Qt under Wine places the window's elements some pixels off where the X server
 # shows the window (12 too high at 150 %): boxes are taken relative to the window's own.
-window = next(tuple(int(v) for v in c[3].split(",")) for c in controls if c[0] == "window")
-shift = (left - window[0], top - window[1])
+window = next(where for (kind, _), (_, where) in controls.items() if kind == "window")
+dx, dy = left - window[0], top - window[1]
+boxes = {key: (x + dx, y + dy, width, height)
+         for key, (_, (x, y, width, height)) in controls.items()}
 failed = False
 
 
@@ -41,33 +45,23 @@ def check(condition, message):
     failed = failed or not condition
 
 
-def box(kind, label):
-    found = next((tuple(int(v) for v in c[3].split(",")) for c in controls
-                  if c[0] == kind and c[1] == label), None)
-    return found and (found[0] + shift[0], found[1] + shift[1], found[2], found[3])
-
-
 # Wine 10's UI Automation client answers a value (GetCurrentPropertyValue with
 # UIA_ValueValuePropertyId, and the value pattern) with E_NOTIMPL: there the values go unread.
 UNANSWERED = "?80004001"
-read = {(c[0], c[1]): c[2] for c in controls}
-wrong = [(kind, label, read.get((kind, label))) for kind, label, value in EXPECTED
-         if read.get((kind, label)) not in (value, UNANSWERED)]
-unanswered = sum(read.get((kind, label)) == UNANSWERED for kind, label, _ in EXPECTED)
+read = [controls.get((kind, label), (None,))[0] for kind, label, _ in EXPECTED]
+wrong = [(kind, label, got) for (kind, label, value), got in zip(EXPECTED, read)
+         if got not in (value, UNANSWERED)]
 check(not wrong, f"UI Automation finds the {len(EXPECTED)} controls by type and name, with their values"
-      f" ({unanswered} unanswered: E_NOTIMPL); wrong or missing: {wrong}")
+      f" ({read.count(UNANSWERED)} unanswered: E_NOTIMPL); wrong or missing: {wrong}")
 
-ratios = {}
-for kind, label, _ in EXPECTED:
-    where = box(kind, label)
-    if where:
-        x, y, width, height = where
-        ratios[label] = ink_contrast(pixels(base + ".png", x + 2, y + 2, width - 4, height - 4))
+ratios = {label: ink_contrast(pixels(base + ".png", x + 2, y + 2, width - 4, height - 4))
+          for kind, label, _ in EXPECTED if (kind, label) in boxes
+          for x, y, width, height in [boxes[(kind, label)]]}
 shown = ", ".join(f"{label!r} {ratio:.1f}" for label, ratio in ratios.items())
 check(len(ratios) == len(EXPECTED) and min(ratios.values()) >= 4.5,
       f"every text reads at 4.5:1 or more on screen: {shown}")
 
-field = box("edit", "Total cable length (m):")
+field = boxes.get(("edit", "Total cable length (m):"))
 if field:
     inner, outer = round(scale), round(3 * scale)
     ring = min(contrast(a, b) for a, b in zip(band(base + "-tabbed.png", field, inner, outer),
