@@ -59,7 +59,7 @@ const platform::LabelDesign kLabel2{.box = {20, 107, 142, 20},
                                     .tabIndex = 12,
                                     .text = "Cable diameter (mm):",
                                     .helpTag = kDiameterTable,
-                                    .helpName = "Wire sizes",
+                                    .helpDescription = "Wire sizes: Ctrl+F1",
                                     .captions = "diameter"};
 const platform::LabelDesign kLabel1{.box = {20, 75, 142, 20},
                                     .tabIndex = 13,
@@ -72,7 +72,7 @@ const platform::LabelDesign kLabel4{.box = {20, 141, 142, 20},
                                     .tabIndex = 15,
                                     .text = "Cable area (mm2):",
                                     .helpTag = kAreaTable,
-                                    .helpName = "Wire sizes",
+                                    .helpDescription = "Wire sizes: Ctrl+F1",
                                     .captions = "areafld"};
 
 }  // namespace design

@@ -53,9 +53,9 @@ struct LabelDesign {
   bool multiline = false;
   // The tooltip; '\r' separates its lines.
   std::string helpTag;
-  // What a screen reader calls a tooltip of several lines (a table): the captioned field is
-  // then described to it as "<helpName>: Ctrl+F1" instead of by the whole tooltip.
-  std::string helpName;
+  // What a screen reader reads with the captioned field in place of a tooltip of several lines
+  // (a table), which Ctrl+F1 in the field shows and has it say.
+  std::string helpDescription;
   TextStyle style;
   // The name of the field this label captions: the field's name for a screen reader, and the
   // field a mnemonic in the label would focus. Empty for a label that captions nothing.

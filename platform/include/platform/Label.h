@@ -6,6 +6,9 @@
 
 namespace platform {
 
+class LabelWidget;
+class TextField;
+
 // A line of static text. Raises no events. A live label's new texts are said by a screen
 // reader once the edits that change them pause, with those of the window's other live labels. A text wider than the label's box keeps its
 // alignment and takes the room the window has beyond the box's other side; where that is not
@@ -21,8 +24,6 @@ class Label final : public Control {
 
   // The name of the field this label captions, or empty.
   const std::string& Captions() const { return captions_; }
-  // What a screen reader calls its tooltip of several lines, or empty.
-  const std::string& HelpName() const { return helpName_; }
 
   // The window fits itself to the texts its labels show as it opens (the design's, and those
   // its opening handlers write), never to a text shown since: the live result line of the
@@ -36,13 +37,19 @@ class Label final : public Control {
   void Rescale() override;
 
  private:
+  friend class Window;
+
+  // Names `field` after this label for a screen reader and gives it the label's tooltip as its
+  // help; the window does this for the field the label captions once both exist.
+  void Caption(const TextField& field);
   bool WrapsOverLines() const;
   int TextWidth(const std::string& text) const;
   void Fit();
 
+  LabelWidget* label_;
   std::string openingText_;
   std::string captions_;
-  std::string helpName_;
+  std::string helpDescription_;
   bool live_ = false;
   bool outgrown_ = false;  // the box or type differ from the design's for the text shown
 };

@@ -1,4 +1,4 @@
-#include "QtMessages.h"
+#include "display/QtMessages.h"
 
 #include <QLoggingCategory>
 #include <QString>

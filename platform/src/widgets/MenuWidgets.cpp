@@ -1,4 +1,4 @@
-#include "MenuWidgets.h"
+#include "widgets/MenuWidgets.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -9,8 +9,8 @@
 #include <QStyle>
 #include <QTimer>
 
-#include "Dispatch.h"
-#include "EditCommands.h"
+#include "runtime/Dispatch.h"
+#include "widgets/EditCommands.h"
 #include "platform/Menu.h"
 
 namespace platform::detail {

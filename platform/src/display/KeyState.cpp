@@ -1,4 +1,4 @@
-#include "KeyState.h"
+#include "display/KeyState.h"
 
 #include <QGuiApplication>
 #include <cstdlib>

@@ -10,14 +10,14 @@
 #include <csignal>
 #include <cstdio>
 
-#include "Accessibility.h"
-#include "DesktopStyle.h"
-#include "Dispatch.h"
-#include "Display.h"
-#include "FocusRing.h"
-#include "Ink.h"
-#include "QtMessages.h"
-#include "Scale.h"
+#include "accessibility/Accessibility.h"
+#include "desktop/DesktopStyle.h"
+#include "runtime/Dispatch.h"
+#include "display/Display.h"
+#include "desktop/FocusRing.h"
+#include "desktop/Ink.h"
+#include "display/QtMessages.h"
+#include "desktop/Scale.h"
 #include "platform/Exceptions.h"
 #include "platform/Window.h"
 

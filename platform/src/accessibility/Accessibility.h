@@ -1,14 +1,17 @@
 #pragma once
 
+// accessibility/: what a screen reader reads of the window and hears from it, beyond what Qt's
+// own accessibility gives the widgets.
+//
+// Qt creates an accessible interface only when an assistive technology asks for one, and
+// announces only while one listens: none of this costs anything without a screen reader.
+
 class QAccessibleEvent;
 class QComboBox;
 class QLabel;
 class QString;
 class QWidget;
 
-// What a screen reader needs of the platform's widgets beyond what Qt gives them. Qt creates an
-// accessible interface only when an assistive technology asks for one, and announces only
-// while one listens: none of this costs anything without a screen reader.
 namespace platform::detail {
 
 // Installs the platform's accessible interfaces; the runtime calls it once.
@@ -26,10 +29,6 @@ void Announce(QWidget* content, const QString& text);
 // opening state, not news.
 void AnnounceLive(QLabel* label, const QString& before);
 
-// Makes `label` the window's status line: a screen reader's command for a window's status bar
-// reads its text. Called before the label is first shown.
-void MakeStatusLine(QLabel* label);
-
 // Has a screen reader say the row that has become `popup`'s current one, also while the popup is
 // closed and Up, Down, Home or End changed it.
 void AnnounceCurrentRow(QComboBox* popup);
@@ -38,7 +37,9 @@ void AnnounceCurrentRow(QComboBox* popup);
 // the selection a field loses or gains as the focus moves (the field left deselects, the field
 // Tab reaches selects all) before it reports the focus itself, and Orca speaks each at once:
 // "Text unselected." on every Tab and the new field's value twice. A screen reader reads the
-// selection of the field that gets the focus from the field itself.
+// selection of the field that gets the focus from the field itself. Qt offers no other way to
+// hold one event back than the update handler, which this takes over for its lifetime only: a
+// field keeps one while it handles a focus change.
 class SelectionUnreported {
  public:
   SelectionUnreported();

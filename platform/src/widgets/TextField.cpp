@@ -1,9 +1,9 @@
 #include "platform/TextField.h"
 
-#include "Dispatch.h"
-#include "Ink.h"
-#include "LineEdit.h"
-#include "WindowContent.h"
+#include "runtime/Dispatch.h"
+#include "desktop/Ink.h"
+#include "widgets/LineEdit.h"
+#include "widgets/WindowContent.h"
 
 namespace platform {
 
@@ -11,7 +11,7 @@ TextField::TextField(Window& window)
     : Control(new LineEdit(
           detail::ContentOf(window),
           [this](const std::string& key) { detail::Deliver([&] { KeyUp.Raise(*this, key); }); })),
-      edit_(static_cast<LineEdit*>(widget_)) {
+      edit_(qobject_cast<LineEdit*>(widget_)) {
   QObject::connect(edit_, &QLineEdit::textChanged, edit_, [this] {
     detail::Deliver([&] { TextChange.Raise(*this); });
     edit_->AfterTextChange();

@@ -1,7 +1,6 @@
-#include "Ink.h"
+#include "desktop/Ink.h"
 
 #include <QApplication>
-#include <QVariant>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
@@ -17,45 +16,6 @@ double Luminance(const QColor& color) {
   return 0.2126 * Linear(color.redF()) + 0.7152 * Linear(color.greenF()) +
          0.0722 * Linear(color.blueF());
 }
-
-constexpr const char* kDesignInk = "platform.designInk";
-constexpr const char* kDesignBase = "platform.designBase";
-
-bool applying = false;
-
-// Gives `widget` its design colours, made legible on the theme's: only the roles set here
-// override the theme's, so everything else follows the theme.
-void ApplyDesignColors(QWidget* widget) {
-  const QPalette theme = QGuiApplication::palette();
-  const QVariant base = widget->property(kDesignBase);
-  const QPalette::ColorRole inkRole = base.isValid() ? QPalette::Text : QPalette::WindowText;
-  QPalette colours;
-  QColor background = theme.color(QPalette::Window);
-  if (base.isValid()) {
-    background = FieldBase(base.value<QColor>(), theme);
-    colours.setColor(QPalette::Base, background);
-  }
-  colours.setColor(inkRole, LegibleInk(widget->property(kDesignInk).value<QColor>(), background,
-                                       theme.color(inkRole)));
-  applying = true;
-  widget->setPalette(colours);
-  applying = false;
-}
-
-// Gives a widget its design colours back whenever anything else sets its palette: a theme such
-// as qt6ct's sets its whole palette on every widget after a change, over the design's.
-class KeepDesignColors final : public QObject {
- public:
-  using QObject::QObject;
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::PaletteChange && !applying) {
-      ApplyDesignColors(static_cast<QWidget*>(watched));
-    }
-    return false;
-  }
-};
 
 QColor Mix(const QColor& from, const QColor& to, double share) {
   const auto channel = [share](int a, int b) {
@@ -75,6 +35,56 @@ QColor WithContrast(const QColor& ink, const QColor& background, double contrast
     if (ContrastRatio(mixed, background) >= contrast) return mixed;
   }
   return target;
+}
+
+// A widget's design colours, kept with the widget, which it gives its palette made legible on
+// the theme's: only the roles set here override the theme's, so everything else follows the
+// theme. It gives them back whenever anything else sets the widget's palette: a theme such as
+// qt6ct's sets its whole palette on every widget after a change, over the design's.
+class DesignColors final : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit DesignColors(QWidget* widget) : QObject(widget), widget_(widget) {
+    widget->installEventFilter(this);
+  }
+
+  void Set(const QColor& ink, std::optional<QColor> base) {
+    ink_ = ink;
+    if (base) base_ = base;
+    Apply();
+  }
+
+  void Apply() {
+    const QPalette theme = QGuiApplication::palette();
+    const QPalette::ColorRole inkRole = base_ ? QPalette::Text : QPalette::WindowText;
+    QPalette colours;
+    QColor background = theme.color(QPalette::Window);
+    if (base_) {
+      background = FieldBase(*base_, theme);
+      colours.setColor(QPalette::Base, background);
+    }
+    colours.setColor(inkRole, LegibleInk(ink_, background, theme.color(inkRole)));
+    applying_ = true;
+    widget_->setPalette(colours);
+    applying_ = false;
+  }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::PaletteChange && !applying_) Apply();
+    return false;
+  }
+
+ private:
+  QWidget* widget_;
+  QColor ink_;
+  std::optional<QColor> base_;
+  bool applying_ = false;
+};
+
+DesignColors* DesignColorsOf(const QWidget* widget) {
+  return widget->findChild<DesignColors*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
 }  // namespace
@@ -106,17 +116,17 @@ QColor FieldBase(const QColor& base, const QPalette& palette) {
 }
 
 void UseDesignColors(QWidget* widget, const QColor& ink, std::optional<QColor> base) {
-  static auto* const keeper = new KeepDesignColors(qApp);
-  if (!widget->property(kDesignInk).isValid()) widget->installEventFilter(keeper);
-  widget->setProperty(kDesignInk, ink);
-  if (base) widget->setProperty(kDesignBase, *base);
-  ApplyDesignColors(widget);
+  DesignColors* colours = DesignColorsOf(widget);
+  if (colours == nullptr) colours = new DesignColors(widget);
+  colours->Set(ink, base);
 }
 
 void ReapplyDesignColors() {
-  for (QWidget* widget : QApplication::allWidgets()) {
-    if (widget->property(kDesignInk).isValid()) ApplyDesignColors(widget);
+  for (const QWidget* widget : QApplication::allWidgets()) {
+    if (DesignColors* colours = DesignColorsOf(widget)) colours->Apply();
   }
 }
 
 }  // namespace platform::detail
+
+#include "Ink.moc"

@@ -26,6 +26,8 @@ namespace platform {
 //   focus left the field, or the X server has the key up though no release came (it went to
 //   another window while this one lost the X focus for an instant, too short for Qt to tell).
 class LineEdit final : public QLineEdit {
+  Q_OBJECT
+
  public:
   using KeyUpHandler = std::function<void(const std::string& key)>;
 
@@ -43,6 +45,8 @@ class LineEdit final : public QLineEdit {
   // What a screen reader reads with the field: "Invalid entry" first while a field for a
   // number holds none.
   QString Description() const;
+  // Where the cursor stands, as Qt draws it: in a box centred on the cursor's position.
+  using QLineEdit::cursorRect;
 
  protected:
   bool event(QEvent* event) override;

@@ -1,4 +1,4 @@
-#include "Scale.h"
+#include "desktop/Scale.h"
 
 #include <QApplication>
 #include <QFont>

@@ -2,15 +2,15 @@
 
 #include <QComboBox>
 
-#include "Accessibility.h"
-#include "Dispatch.h"
-#include "WindowContent.h"
+#include "accessibility/Accessibility.h"
+#include "runtime/Dispatch.h"
+#include "widgets/WindowContent.h"
 #include "platform/Exceptions.h"
 
 namespace platform {
 
 PopupMenu::PopupMenu(Window& window)
-    : Control(new QComboBox(detail::ContentOf(window))), combo_(static_cast<QComboBox*>(widget_)) {
+    : Control(new QComboBox(detail::ContentOf(window))), combo_(qobject_cast<QComboBox*>(widget_)) {
   // An empty combo box selects the first row added to it and says so; with a placeholder it
   // leaves the selection at -1, so that only the program or the user selects a row.
   combo_->setPlaceholderText(QStringLiteral(" "));

@@ -1,4 +1,4 @@
-#include "DeferredIcon.h"
+#include "desktop/DeferredIcon.h"
 
 #include <QApplication>
 #include <QIconEngine>

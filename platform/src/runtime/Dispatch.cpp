@@ -1,4 +1,4 @@
-#include "Dispatch.h"
+#include "runtime/Dispatch.h"
 
 #include <QCoreApplication>
 #include <QThread>

@@ -1,4 +1,4 @@
-#include "FocusRing.h"
+#include "desktop/FocusRing.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "Ink.h"
+#include "desktop/Ink.h"
 
 namespace platform::detail {
 namespace {

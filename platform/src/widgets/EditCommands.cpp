@@ -1,4 +1,4 @@
-#include "EditCommands.h"
+#include "widgets/EditCommands.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -9,7 +9,7 @@
 #include <array>
 #include <utility>
 
-#include "Dispatch.h"
+#include "runtime/Dispatch.h"
 
 namespace platform::detail {
 namespace {

@@ -5,9 +5,9 @@
 #include <QRect>
 #include <QWidget>
 
-#include "Dispatch.h"
-#include "Scale.h"
-#include "Tooltip.h"
+#include "runtime/Dispatch.h"
+#include "desktop/Scale.h"
+#include "widgets/Tooltip.h"
 
 namespace platform {
 

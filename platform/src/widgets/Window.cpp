@@ -1,18 +1,16 @@
 #include "platform/Window.h"
 
 #include <QCloseEvent>
-#include <QLabel>
 #include <QLayout>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QScreen>
 #include <algorithm>
 
-#include "Dispatch.h"
-#include "LineEdit.h"
-#include "MenuWidgets.h"
-#include "Scale.h"
-#include "WindowContent.h"
+#include "runtime/Dispatch.h"
+#include "widgets/MenuWidgets.h"
+#include "desktop/Scale.h"
+#include "widgets/WindowContent.h"
 #include "platform/Label.h"
 #include "platform/TextField.h"
 
@@ -141,15 +139,10 @@ void Window::FinishConstruction() {
   if (!focusOrder.empty()) focusOrder.front()->widget_->setFocus();
 
   for (auto& control : controls_) {
-    const auto* label = dynamic_cast<const Label*>(control.get());
-    if (label == nullptr || label->Captions().empty()) continue;
-    auto* field = static_cast<LineEdit*>(ControlAs<TextField>(label->Captions()).widget_);
-    static_cast<QLabel*>(label->widget_)->setBuddy(field);
-    // The caption's tooltip is the field's help; a table is named to a screen reader, not read.
-    const QString help = label->widget_->toolTip();
-    field->SetHelp(help, label->HelpName().empty() ? help
-                                                   : QString::fromStdString(label->HelpName()) +
-                                                         QStringLiteral(": Ctrl+F1"));
+    auto* label = dynamic_cast<Label*>(control.get());
+    if (label != nullptr && !label->Captions().empty()) {
+      label->Caption(ControlAs<TextField>(label->Captions()));
+    }
   }
 }
 

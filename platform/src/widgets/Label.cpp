@@ -1,50 +1,61 @@
 #include "platform/Label.h"
 
 #include <QFontMetrics>
-#include <QLabel>
 #include <algorithm>
 #include <utility>
 
-#include "Accessibility.h"
-#include "Dispatch.h"
-#include "Ink.h"
-#include "Scale.h"
-#include "WindowContent.h"
+#include "accessibility/Accessibility.h"
+#include "runtime/Dispatch.h"
+#include "desktop/Ink.h"
+#include "desktop/Scale.h"
+#include "platform/QtAccess.h"
+#include "platform/TextField.h"
+#include "widgets/LabelWidget.h"
+#include "widgets/LineEdit.h"
+#include "widgets/WindowContent.h"
 
 namespace platform {
 
-Label::Label(Window& window) : Control(new QLabel(detail::ContentOf(window))) {}
+Label::Label(Window& window)
+    : Control(new LabelWidget(detail::ContentOf(window))),
+      label_(qobject_cast<LabelWidget*>(widget_)) {}
 
 void Label::Apply(const LabelDesign& design) {
-  auto* label = static_cast<QLabel*>(widget_);
-  if (design.statusLine) detail::MakeStatusLine(label);
+  label_->statusLine = design.statusLine;
   Place(design.box, design.tabIndex, design.helpTag, design.style);
   openingText_ = design.text;
-  label->setText(QString::fromStdString(design.text));
+  label_->setText(QString::fromStdString(design.text));
   const Qt::Alignment horizontal = design.align == Align::Right    ? Qt::AlignRight
                                    : design.align == Align::Center ? Qt::AlignHCenter
                                                                    : Qt::AlignLeft;
-  label->setAlignment(horizontal | Qt::AlignVCenter);
-  detail::UseDesignColors(label, detail::ColorOf(design.textColor), std::nullopt);
-  label->setWordWrap(design.multiline);
+  label_->setAlignment(horizontal | Qt::AlignVCenter);
+  detail::UseDesignColors(label_, detail::ColorOf(design.textColor), std::nullopt);
+  label_->setWordWrap(design.multiline);
   captions_ = design.captions;
-  helpName_ = design.helpName;
+  helpDescription_ = design.helpDescription;
   live_ = design.live;
   Fit();
 }
 
 std::string Label::Text() const {
   detail::RequireMainThread();
-  return static_cast<QLabel*>(widget_)->text().toStdString();
+  return label_->text().toStdString();
 }
 
 void Label::SetText(const std::string& text) {
   detail::RequireMainThread();
-  auto* label = static_cast<QLabel*>(widget_);
-  const QString before = label->text();
-  label->setText(QString::fromStdString(text));
+  const QString before = label_->text();
+  label_->setText(QString::fromStdString(text));
   Fit();
-  if (live_ && label->text() != before) detail::AnnounceLive(label, before);
+  if (live_ && label_->text() != before) detail::AnnounceLive(label_, before);
+}
+
+void Label::Caption(const TextField& field) {
+  auto* edit = qobject_cast<LineEdit*>(WidgetOf(field));
+  label_->setBuddy(edit);
+  // The caption's tooltip is the field's help; a table is named to a screen reader, not read.
+  const QString help = label_->toolTip();
+  edit->SetHelp(help, helpDescription_.empty() ? help : QString::fromStdString(helpDescription_));
 }
 
 void Label::Rescale() {
@@ -53,9 +64,8 @@ void Label::Rescale() {
 }
 
 bool Label::WrapsOverLines() const {
-  const auto* label = static_cast<const QLabel*>(widget_);
-  return label->wordWrap() &&
-         detail::ScaledBox(DesignBox()).height() >= 2 * QFontMetrics(label->font()).lineSpacing();
+  return label_->wordWrap() &&
+         detail::ScaledBox(DesignBox()).height() >= 2 * QFontMetrics(label_->font()).lineSpacing();
 }
 
 void Label::KeepOpeningText() { openingText_ = Text(); }
@@ -64,28 +74,26 @@ int Label::OpeningTextWidth() const { return TextWidth(openingText_); }
 
 int Label::TextWidth(const std::string& text) const {
   if (WrapsOverLines()) return 0;
-  const auto* label = static_cast<const QLabel*>(widget_);
-  return QFontMetrics(label->font()).horizontalAdvance(QString::fromStdString(text));
+  return QFontMetrics(label_->font()).horizontalAdvance(QString::fromStdString(text));
 }
 
 void Label::Fit() {
-  auto* label = static_cast<QLabel*>(widget_);
   if (std::exchange(outgrown_, false)) Control::Rescale();
   const QRect box = detail::ScaledBox(DesignBox());
   // The glyphs' own advances, which the font keeps, with room for kerning: a text that fits
   // so needs no layout to tell (every change of the result line would otherwise lay it out).
-  const QFontMetrics metrics(label->font());
+  const QFontMetrics metrics(label_->font());
   int advances = metrics.averageCharWidth();
-  for (const QChar c : label->text()) {
+  for (const QChar c : label_->text()) {
     advances += c.isSurrogate() ? box.width() : metrics.horizontalAdvance(c);
   }
   if (advances <= box.width()) return;
-  const int width = TextWidth(label->text().toStdString());
+  const int width = TextWidth(label_->text().toStdString());
   if (width <= box.width()) return;
   // The room up to the window's edges on the side the text grows toward.
-  const int windowWidth = label->parentWidget()->width();
+  const int windowWidth = label_->parentWidget()->width();
   QRect room = box;
-  const Qt::Alignment alignment = label->alignment() & Qt::AlignHorizontal_Mask;
+  const Qt::Alignment alignment = label_->alignment() & Qt::AlignHorizontal_Mask;
   if (alignment & Qt::AlignRight) {
     room.setLeft(std::max(0, box.right() + 1 - width));
   } else if (alignment & Qt::AlignHCenter) {
@@ -96,13 +104,13 @@ void Label::Fit() {
     room.setRight(std::min(windowWidth - 1, box.left() + width - 1));
   }
   outgrown_ = true;
-  label->setGeometry(room);
-  QFont font = label->font();
-  while (QFontMetrics(font).horizontalAdvance(label->text()) > room.width() &&
+  label_->setGeometry(room);
+  QFont font = label_->font();
+  while (QFontMetrics(font).horizontalAdvance(label_->text()) > room.width() &&
          font.pixelSize() > 1) {
     font.setPixelSize(font.pixelSize() - 1);
   }
-  if (font != label->font()) label->setFont(font);
+  if (font != label_->font()) label_->setFont(font);
 }
 
 }  // namespace platform

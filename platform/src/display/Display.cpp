@@ -1,6 +1,6 @@
-#include "Display.h"
+#include "display/Display.h"
 
-#include "QtMessages.h"
+#include "display/QtMessages.h"
 
 #if defined(VD_X11)
 #include <X11/Xlib.h>

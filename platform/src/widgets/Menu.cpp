@@ -2,8 +2,8 @@
 
 #include <functional>
 
-#include "Dispatch.h"
-#include "EditCommands.h"
+#include "runtime/Dispatch.h"
+#include "widgets/EditCommands.h"
 #include "platform/Application.h"
 #include "platform/Exceptions.h"
 

@@ -1,4 +1,4 @@
-#include "LineEdit.h"
+#include "widgets/LineEdit.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
@@ -6,9 +6,9 @@
 #include <QToolTip>
 #include <algorithm>
 
-#include "Accessibility.h"
-#include "EditCommands.h"
-#include "KeyState.h"
+#include "accessibility/Accessibility.h"
+#include "widgets/EditCommands.h"
+#include "display/KeyState.h"
 #include "platform/Numbers.h"
 
 namespace platform {

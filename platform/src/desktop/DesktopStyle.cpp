@@ -1,10 +1,10 @@
-#include "DesktopStyle.h"
+#include "desktop/DesktopStyle.h"
 
 #include <QApplication>
 #include <QStyleFactory>
 #include <QStyleHints>
 
-#include "DeferredIcon.h"
+#include "desktop/DeferredIcon.h"
 
 namespace platform::detail {
 

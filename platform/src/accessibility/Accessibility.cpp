@@ -1,0 +1,62 @@
+#include "accessibility/Accessibility.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QComboBox>
+
+#include "accessibility/Interfaces.h"
+#include "widgets/LabelWidget.h"
+#include "widgets/LineEdit.h"
+
+namespace platform::detail {
+namespace {
+
+// The window's status line: a label, whose text is its name, in the role a screen reader
+// looks for when asked to read the window's status bar.
+class StatusLineAccessible final : public QAccessibleWidget {
+ public:
+  explicit StatusLineAccessible(QLabel* label)
+      : QAccessibleWidget(label, QAccessible::StatusBar), label_(label) {}
+  QString text(QAccessible::Text kind) const override {
+    if (kind == QAccessible::Name && label_->accessibleName().isEmpty()) return label_->text();
+    return QAccessibleWidget::text(kind);
+  }
+
+ private:
+  QLabel* label_;
+};
+
+QAccessibleInterface* Interface(const QString&, QObject* object) {
+  if (auto* field = qobject_cast<LineEdit*>(object)) return FieldInterface(field);
+  if (auto* label = qobject_cast<LabelWidget*>(object); label && label->statusLine) {
+    return new StatusLineAccessible(label);
+  }
+  if (auto* popup = qobject_cast<QComboBox*>(object)) return PopupInterface(popup);
+  return AnnouncerInterface(object);
+}
+
+// The handler that was in force when a SelectionUnreported took over: none, or a test's.
+QAccessible::UpdateHandler outerHandler = nullptr;
+
+// Every event but a selection change goes on as it would have: to that handler, or to the
+// screen reader through Qt's own bridge, which Qt calls only while no handler is installed.
+void ReportAllButSelection(QAccessibleEvent* event) {
+  if (event->type() == QAccessible::TextSelectionChanged) return;
+  if (outerHandler != nullptr) return outerHandler(event);
+  QAccessible::installUpdateHandler(nullptr);
+  QAccessible::updateAccessibility(event);
+  QAccessible::installUpdateHandler(ReportAllButSelection);
+}
+
+}  // namespace
+
+void InstallAccessibility() { QAccessible::installFactory(Interface); }
+
+SelectionUnreported::SelectionUnreported()
+    : outer_(QAccessible::installUpdateHandler(ReportAllButSelection)) {
+  if (outer_ != ReportAllButSelection) outerHandler = outer_;
+}
+
+SelectionUnreported::~SelectionUnreported() { QAccessible::installUpdateHandler(outer_); }
+
+}  // namespace platform::detail

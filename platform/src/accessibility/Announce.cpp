@@ -1,0 +1,136 @@
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QBasicTimer>
+#include <QComboBox>
+#include <QLabel>
+#include <QPointer>
+#include <QTimerEvent>
+#include <algorithm>
+#include <vector>
+
+#include "accessibility/Accessibility.h"
+#include "accessibility/Interfaces.h"
+#include "platform/QtAccess.h"
+
+namespace platform::detail {
+namespace {
+
+// How long the live texts must stand before they are said: longer than the pause between two
+// keys of someone typing a number.
+int settle = 500;  // milliseconds
+
+// The live labels of one window whose texts changed, and what a screen reader last heard of
+// each.
+class LiveTexts final : public QObject {
+  Q_OBJECT
+
+ public:
+  using QObject::QObject;
+
+  void Changed(QLabel* label, const QString& before) {
+    auto heard = std::find_if(heard_.begin(), heard_.end(),
+                              [label](const Heard& each) { return each.label == label; });
+    if (heard == heard_.end()) heard = heard_.insert(heard_.end(), {label, before});
+    if (!label->isVisible()) {
+      heard->text = label->text();
+      return;
+    }
+    settle_.start(settle, this);
+  }
+
+ protected:
+  void timerEvent(QTimerEvent* event) override {
+    if (event->timerId() != settle_.timerId()) return QObject::timerEvent(event);
+    settle_.stop();
+    std::erase_if(heard_, [](const Heard& each) { return each.label.isNull(); });
+    // In reading order: the formula above the result.
+    std::sort(heard_.begin(), heard_.end(),
+              [](const Heard& a, const Heard& b) { return a.label->y() < b.label->y(); });
+    QString news;
+    for (Heard& each : heard_) {
+      if (each.label->text() == each.text || !each.label->isVisible()) continue;
+      each.text = each.label->text();
+      if (!news.isEmpty())
+        news += news.endsWith(QLatin1Char('.')) ? QLatin1String(" ") : QLatin1String(". ");
+      news += each.text;
+    }
+    if (!news.isEmpty()) Announce(qobject_cast<QWidget*>(parent()), news);
+  }
+
+ private:
+  struct Heard {
+    QPointer<QLabel> label;
+    QString text;
+  };
+  std::vector<Heard> heard_;
+  QBasicTimer settle_;
+};
+
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+// The hidden widget whose showing a screen reader presents as a notification: Qt 6.4 has no
+// announcement event.
+class Announcer final : public QWidget {
+  Q_OBJECT
+
+ public:
+  using QWidget::QWidget;
+};
+#endif
+
+}  // namespace
+
+QAccessibleInterface* AnnouncerInterface(QObject* object) {
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+  if (auto* announcer = qobject_cast<Announcer*>(object)) {
+    return new QAccessibleWidget(announcer, QAccessible::Notification);
+  }
+#endif
+  Q_UNUSED(object);
+  return nullptr;
+}
+
+void Announce(QWidget* content, const QString& text) {
+  if (!QAccessible::isActive()) return;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+  QAccessibleAnnouncementEvent announcement(content, text);
+  QAccessible::updateAccessibility(&announcement);
+#else
+  auto* announcer = content->findChild<Announcer*>(QString(), Qt::FindDirectChildrenOnly);
+  if (announcer == nullptr) {
+    announcer = new Announcer(content);
+    announcer->setGeometry(0, 0, 0, 0);
+  }
+  announcer->setAccessibleName(text);
+  announcer->hide();
+  announcer->show();
+#endif
+}
+
+void AnnounceLive(QLabel* label, const QString& before) {
+  if (!QAccessible::isActive()) return;
+  QWidget* content = label->parentWidget();
+  auto* live = content->findChild<LiveTexts*>(QString(), Qt::FindDirectChildrenOnly);
+  if (live == nullptr) live = new LiveTexts(content);
+  live->Changed(label, before);
+}
+
+void AnnounceCurrentRow(QComboBox* popup) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+  // Qt reports the popup's new value itself, and Orca reads the row from its selection.
+  Q_UNUSED(popup);
+#else
+  // The popup's list of rows reports its new current row, which Orca speaks, as it does when a
+  // typed letter picks a row through the list: it follows the popup's row, open or closed. Qt
+  // builds the list only when it is first needed, so it is left alone without a screen reader.
+  if (!QAccessible::isActive()) return;
+  popup->view()->setCurrentIndex(
+      popup->model()->index(popup->currentIndex(), popup->modelColumn()));
+#endif
+}
+
+}  // namespace platform::detail
+
+void platform::SetLiveTextSettle(int milliseconds) { detail::settle = milliseconds; }
+
+#include "Announce.moc"
