@@ -2,15 +2,16 @@
 
 #include <QApplication>
 #include <QIconEngine>
+#include <QProxyStyle>
 #include <optional>
 
 namespace platform::detail {
 namespace {
 
 // An icon that asks the style for the real one the first time it is drawn or measured.
-class DeferredIcon final : public QIconEngine {
+class DeferredIconEngine final : public QIconEngine {
  public:
-  explicit DeferredIcon(QStyle::StandardPixmap which) : which_(which) {}
+  explicit DeferredIconEngine(QStyle::StandardPixmap which) : which_(which) {}
 
   void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
     Real().paint(painter, rect, Qt::AlignCenter, mode, state);
@@ -24,14 +25,15 @@ class DeferredIcon final : public QIconEngine {
   QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
     return Real().availableSizes(mode, state);
   }
-  QIconEngine* clone() const override { return new DeferredIcon(which_); }
+  QIconEngine* clone() const override { return new DeferredIconEngine(which_); }
 
  private:
   const QIcon& Real() {
     if (!real_) {
-      // The style in force now: the application may have been given another since.
+      // The style in force now, the application may have been given another since; beneath
+      // the wrapper that defers, which would defer again.
       QStyle* style = QApplication::style();
-      if (auto* deferring = dynamic_cast<DeferredIconStyle*>(style)) style = deferring->baseStyle();
+      if (auto* wrapper = qobject_cast<QProxyStyle*>(style)) style = wrapper->baseStyle();
       real_ = style->standardIcon(which_);
     }
     return *real_;
@@ -43,10 +45,6 @@ class DeferredIcon final : public QIconEngine {
 
 }  // namespace
 
-QIcon DeferredIconStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
-                                      const QWidget* widget) const {
-  if (icon == SP_ToolBarHorizontalExtensionButton) return QIcon(new DeferredIcon(icon));
-  return QProxyStyle::standardIcon(icon, option, widget);
-}
+QIcon DeferredIcon(QStyle::StandardPixmap icon) { return QIcon(new DeferredIconEngine(icon)); }
 
 }  // namespace platform::detail

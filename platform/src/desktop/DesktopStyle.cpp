@@ -1,17 +1,52 @@
 #include "desktop/DesktopStyle.h"
 
 #include <QApplication>
+#include <QPainter>
+#include <QStyleOption>
+#include <QWidget>
 #include <QStyleFactory>
 #include <QStyleHints>
 
 #include "desktop/DeferredIcon.h"
+#include "desktop/FocusRing.h"
+#include "desktop/Scale.h"
 
 namespace platform::detail {
+
+QIcon DesktopStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
+                                 const QWidget* widget) const {
+  if (icon == SP_ToolBarHorizontalExtensionButton) return DeferredIcon(icon);
+  return QProxyStyle::standardIcon(icon, option, widget);
+}
+
+int DesktopStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
+                              const QWidget* widget) const {
+  if (metric == PM_FocusFrameHMargin || metric == PM_FocusFrameVMargin) {
+    return Scaled(kRingWidth + kRingGap);
+  }
+  return QProxyStyle::pixelMetric(metric, option, widget);
+}
+
+// The ring stays clear of the menu bar's bottom line: that line is drawn across the title's last
+// row, and half a row above it on a screen scaled by 2. The menu bar has the focus only while
+// the keyboard moves through its titles, not while the pointer hovers over one.
+void DesktopStyle::drawControl(ControlElement element, const QStyleOption* option,
+                               QPainter* painter, const QWidget* widget) const {
+  QProxyStyle::drawControl(element, option, painter, widget);
+  if (element != CE_MenuBarItem || widget == nullptr || !widget->hasFocus() ||
+      !(option->state & State_Selected) || (option->state & State_Sunken)) {
+    return;
+  }
+  const int gap = Scaled(kRingGap);
+  painter->save();
+  DrawRing(*painter, option->rect.adjusted(gap, gap, -gap, -gap - 1), option->palette);
+  painter->restore();
+}
 
 void UseDesktopStyle() {
   // With no base of its own, the wrapper takes the style named by `-style`, or else the
   // desktop's, as Qt itself would.
-  auto* style = new DeferredIconStyle;
+  auto* style = new DesktopStyle;
 #if defined(_WIN32) && QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
   // Qt's native style for Windows before 11 ("windowsvista") writes the light system palette
   // over the dark one (QWindowsVistaStyle::polish, checked on Qt 6.8); Fusion draws the dark

@@ -1,13 +1,24 @@
 #pragma once
 
+class QPainter;
+class QPalette;
+class QRect;
+class QWidget;
+
 namespace platform::detail {
 
-// Rings the control that has the keyboard focus, just outside its box, and a menu title the
-// keyboard has reached (Alt, F10), just inside its box, which Qt's styles leave unmarked; in the
-// theme's highlight colour made to stand at least 3:1 against the window (FocusRingColor). The
-// ring is a small widget of its own laid over the window, so it is drawn whatever style the
-// application has. A popup's list marks its own current row, and a window that has lost the
-// focus shows no ring. The runtime installs it once.
-void InstallFocusRing();
+// The ring's band and the gap between it and the control's own border, in design pixels.
+constexpr int kRingWidth = 2;
+constexpr int kRingGap = 1;
+
+// Rings the control of `window` that has the keyboard focus, just outside its box, in the
+// theme's highlight colour made to stand at least 3:1 against the window (FocusRingColor),
+// whatever style the application has: Qt's focus frame, which follows the control, drawn as
+// the ring. A popup's list marks its own current row, and a window that has lost the focus
+// shows no ring. The ring lives with the window.
+void RingFocus(QWidget* window);
+
+// Draws the ring's band just inside `box`, in the colours of `palette`.
+void DrawRing(QPainter& painter, const QRect& box, const QPalette& palette);
 
 }  // namespace platform::detail

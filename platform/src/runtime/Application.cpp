@@ -14,7 +14,6 @@
 #include "desktop/DesktopStyle.h"
 #include "runtime/Dispatch.h"
 #include "display/Display.h"
-#include "desktop/FocusRing.h"
 #include "desktop/Ink.h"
 #include "display/QtMessages.h"
 #include "desktop/Scale.h"
@@ -98,7 +97,6 @@ Runtime::Runtime(int& argc, char** argv, const DesktopIdentity& identity) {
   qt_ = std::make_unique<QApplication>(argc, argv);
   detail::QtStarted();
   detail::UseDesktopStyle();
-  detail::InstallFocusRing();
   if (QGuiApplication::platformName() == QLatin1String("xcb")) detail::EndQuietlyOnLostDisplay();
   // The window's Close handler decides whether closing it ends the program.
   QApplication::setQuitOnLastWindowClosed(false);

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "desktop/FocusRing.h"
 #include "runtime/Dispatch.h"
 #include "widgets/MenuWidgets.h"
 #include "desktop/Scale.h"
@@ -48,7 +49,7 @@ class MainWindowWidget final : public QMainWindow {
   Window* owner_;
 };
 
-Window::Window() : widget_(new MainWindowWidget(this)) {}
+Window::Window() : widget_(new MainWindowWidget(this)) { detail::RingFocus(widget_); }
 
 Window::~Window() {
   // The subclass is gone: no event may reach its handlers while the widgets are torn down.
