@@ -3,6 +3,7 @@
 #include <clocale>
 
 #include "RecordingWindow.h"
+#include "WindowFixture.h"
 #include "TestMain.h"
 #include "platform/Application.h"
 #include "platform/Exceptions.h"
@@ -13,22 +14,10 @@ const QString kCopperFormula = "Vd (20\u00B0C) = ( Length x Current x 0.0175 ) /
 
 }  // namespace
 
-class CalculatorTest : public QObject {
+class CalculatorTest : public WindowFixture {
   Q_OBJECT
 
-  RecordingWindow* window = nullptr;
-
  private slots:
-  void init() {
-    window = &RecordingWindow::OpenNew();
-    QVERIFY(QTest::qWaitForWindowActive(platform::WidgetOf(*window)));
-  }
-
-  void cleanup() {
-    QVERIFY(!platform::TakePendingException());
-    platform::DestroyAllWindows();
-  }
-
   void beforeOpenTheWindowShowsItsDesign() {
     const auto& before = window->beforeOpen;
     QCOMPARE(before.rows, 0);

@@ -2,6 +2,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QProcess>
+#include <QAccessible>
 #include <QtTest>
 #include <thread>
 
@@ -309,6 +310,46 @@ class PlatformTest : public QObject {
       window->first().SetText(megabyte);
     }
     QCOMPARE(window->first().Text(), megabyte.substr(0, TextField::kStandardMaxLength));
+  }
+
+  // A screen reader finds each character where the field shows it, scrolled, within the
+  // field's margins and laid out right to left: Qt's own hit test of the field finds the
+  // character's first quarter before it and its last quarter after it.
+  void aScreenReaderFindsEachCharacterWhereItIsShown_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("cursor");  // the field scrolls to show it
+    QTest::addColumn<int>("margin");  // the text's left margin
+    QTest::addColumn<bool>("rightToLeft");
+    QTest::newRow("a short text") << "0.51054" << 0 << 0 << false;
+    QTest::newRow("scrolled to a long text's end") << QString(100, '7') + "12" << 102 << 0 << false;
+    QTest::newRow("past a text margin") << "0.51054" << 0 << 40 << false;
+    QTest::newRow("laid out right to left") << "0.51054" << 3 << 0 << true;
+  }
+
+  void aScreenReaderFindsEachCharacterWhereItIsShown() {
+    QFETCH(QString, text);
+    QFETCH(int, cursor);
+    QFETCH(int, margin);
+    QFETCH(bool, rightToLeft);
+    QLineEdit* field = LineEditOf(window->first());
+    field->setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    field->setTextMargins(margin, 0, 0, 0);
+    field->setText(text);
+    field->setCursorPosition(cursor);
+    QAccessibleTextInterface* characters =
+        QAccessible::queryAccessibleInterface(field)->textInterface();
+    int shown = 0;
+    for (int i = 0; i < text.size(); ++i) {
+      const QRect box(field->mapFromGlobal(characters->characterRect(i).topLeft()),
+                      characters->characterRect(i).size());
+      if (!field->rect().contains(box.center())) continue;
+      ++shown;
+      QCOMPARE(field->cursorPositionAt(QPoint(box.left() + box.width() / 4, box.center().y())), i);
+      QCOMPARE(field->cursorPositionAt(QPoint(box.right() - box.width() / 4, box.center().y())),
+               i + 1);
+    }
+    QVERIFY(shown > 1);
+    QCOMPARE(shown < text.size(), text.size() > 10);  // the long text is partly out of sight
   }
 
   void handlerExceptionFromProgramCallReachesTheCaller() {

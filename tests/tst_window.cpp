@@ -17,8 +17,8 @@
 #include <QtTest>
 
 #include "RecordingWindow.h"
+#include "WindowFixture.h"
 #include "TestMain.h"
-#include "calc/VoltageDrop.h"
 #include "menus/MainMenuBar.h"
 #include "platform/Application.h"
 #include "platform/Exceptions.h"
@@ -85,6 +85,8 @@ class ScreenReader {
   ScreenReader() {
     heard().clear();
     described().clear();
+    focused().clear();
+    selected().clear();
     QAccessible::installUpdateHandler(Catch);
     if (Platform() != nullptr) Platform()->setActive(true);
   }
@@ -101,6 +103,15 @@ class ScreenReader {
     static QStringList texts;
     return texts;
   }
+  // The names of the objects reported focused, and those whose selection was reported changed.
+  static QStringList& focused() {
+    static QStringList names;
+    return names;
+  }
+  static QStringList& selected() {
+    static QStringList names;
+    return names;
+  }
   // The objects whose description was reported changed, once per report.
   static QList<QObject*>& described() {
     static QList<QObject*> objects;
@@ -113,6 +124,10 @@ class ScreenReader {
   }
   static void Catch(QAccessibleEvent* event) {
     if (event->type() == QAccessible::DescriptionChanged) described() << event->object();
+    if (event->type() == QAccessible::Focus) focused() << event->object()->objectName();
+    if (event->type() == QAccessible::TextSelectionChanged) {
+      selected() << event->object()->objectName();
+    }
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     if (event->type() == QAccessible::Announcement) {
       heard() << static_cast<QAccessibleAnnouncementEvent*>(event)->message();
@@ -165,22 +180,10 @@ bool EventLoopEnds(const std::function<void()>& action) {
 
 }  // namespace
 
-class WindowTest : public QObject {
+class WindowTest : public WindowFixture {
   Q_OBJECT
 
-  RecordingWindow* window = nullptr;
-
  private slots:
-  void init() {
-    window = &RecordingWindow::OpenNew();
-    QVERIFY(QTest::qWaitForWindowActive(platform::WidgetOf(*window)));
-  }
-
-  void cleanup() {
-    QVERIFY(!platform::TakePendingException());
-    platform::DestroyAllWindows();
-  }
-
   void theWindowHasItsDesignedSizeAndTitle() {
     QMainWindow* main = MainWindowOf(*window);
     QCOMPARE(main->windowTitle(), QString("Voltage Drop Calculator"));
@@ -296,15 +299,18 @@ class WindowTest : public QObject {
     QFETCH(QStringList, heard);
     const ScreenReader reader;
     if (!ScreenReader::Listens()) QSKIP("Qt has no accessibility on this platform");
+    // The texts settle once the events queued now are handled: the keys below are one burst.
+    platform::SetLiveTextSettle(0);
+    const auto restore = qScopeGuard([] { platform::SetLiveTextSettle(500); });
     QWidget* widget = WidgetNamed(*window, control.toUtf8().constData());
     widget->setFocus();
     if (typed == "Down") {
       QTest::keyClick(widget, Qt::Key_Down);
     } else {
       static_cast<QLineEdit*>(widget)->end(false);
-      QTest::keyClicks(widget, typed, Qt::NoModifier, 150);  // a key every 150 ms
+      QTest::keyClicks(widget, typed);
     }
-    QTest::qWait(1200);  // over twice the pause that ends a burst
+    QCoreApplication::processEvents();
     QCOMPARE(ScreenReader::heard(), heard);
     QAccessibleInterface* result =
         QAccessible::queryAccessibleInterface(WidgetNamed(*window, "result"));
@@ -319,13 +325,14 @@ class WindowTest : public QObject {
     QTest::addColumn<int>("start");
     QTest::addColumn<int>("end");
     QTest::addColumn<QString>("text");
-    QTest::newRow("insert") << "insert" << 1 << 1 << "05.350";
-    QTest::newRow("insert far past the end") << "insert" << 1'000'000'000 << 0 << "0.3505";
-    QTest::newRow("delete") << "delete" << 0 << 2 << "350";
-    QTest::newRow("delete from before the start") << "delete" << -5 << 2 << "350";
-    QTest::newRow("delete a reversed range") << "delete" << 3 << 1 << "0.350";
-    QTest::newRow("replace") << "replace" << 2 << 5 << "0.5";
-    QTest::newRow("replace up to far past the end") << "replace" << 2 << 1'000'000'000 << "0.5";
+    QTest::addColumn<QString>("drop");  // worked out by hand for Copper, 60 m, 0.51054 mm
+    QTest::newRow("insert") << "insert" << 1 << 1 << "05.350" << "27.441";
+    QTest::newRow("insert far past the end") << "insert" << 1'000'000'000 << 0 << "0.3505" << "1.798";
+    QTest::newRow("delete") << "delete" << 0 << 2 << "350" << "1795.18";
+    QTest::newRow("delete from before the start") << "delete" << -5 << 2 << "350" << "1795.18";
+    QTest::newRow("delete a reversed range") << "delete" << 3 << 1 << "0.350" << "1.795";
+    QTest::newRow("replace") << "replace" << 2 << 5 << "0.5" << "2.565";
+    QTest::newRow("replace up to far past the end") << "replace" << 2 << 1'000'000'000 << "0.5" << "2.565";
   }
 
   void aScreenReaderEditsAFieldWithinItsText() {
@@ -333,6 +340,7 @@ class WindowTest : public QObject {
     QFETCH(int, start);
     QFETCH(int, end);
     QFETCH(QString, text);
+    QFETCH(QString, drop);
     QLineEdit* field = FieldNamed(*window, "current");
     QAccessibleEditableTextInterface* editable =
         QAccessible::queryAccessibleInterface(field)->editableTextInterface();
@@ -340,8 +348,7 @@ class WindowTest : public QObject {
     if (edit == "delete") editable->deleteText(start, end);
     if (edit == "replace") editable->replaceText(start, end, "5");
     QCOMPARE(field->text(), text);
-    QCOMPARE(TextOf(window->result()), QString::fromStdString(calc::ResultLine(calc::VoltageDrop(
-                                           0.0175, text.toStdString(), "60", "0.51054"))));
+    QCOMPARE(TextOf(window->result()), "Voltage drop = " + drop + "V");
   }
 
   void tooltipsShowTheirLines_data() {
@@ -427,6 +434,35 @@ class WindowTest : public QObject {
     QCOMPARE(QAccessible::queryAccessibleInterface(edit)->text(QAccessible::Description),
              description);
     if (ScreenReader::Listens()) QCOMPARE(ScreenReader::described().count(edit), reports);
+  }
+
+  // A screen reader hears a selection made in a field, but not the selections Qt changes as
+  // the focus moves (the field left deselects, the one reached selects all): the focus itself.
+  void aScreenReaderHearsSelectionsMadeNotThoseTheFocusMoves_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QStringList>("focused");
+    QTest::addColumn<QStringList>("selected");
+    QTest::newRow("Tab") << int(Qt::Key_Tab) << 0 << QStringList{"diameter"} << QStringList{};
+    QTest::newRow("Shift+Home") << int(Qt::Key_Home) << int(Qt::ShiftModifier) << QStringList{}
+                                << QStringList{"lenght"};
+  }
+
+  void aScreenReaderHearsSelectionsMadeNotThoseTheFocusMoves() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QStringList, focused);
+    QFETCH(QStringList, selected);
+    const ScreenReader reader;
+    if (!ScreenReader::Listens()) QSKIP("Qt has no accessibility on this platform");
+    FieldNamed(*window, "lenght")->setFocus();
+    FieldNamed(*window, "lenght")->end(false);
+    ScreenReader::focused().clear();
+    ScreenReader::selected().clear();
+    QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    ScreenReader::selected().removeDuplicates();
+    QCOMPARE(ScreenReader::focused(), focused);
+    QCOMPARE(ScreenReader::selected(), selected);
   }
 
   void tabVisitsTheFieldsInDesignOrder() {
