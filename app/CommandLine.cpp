@@ -1,6 +1,5 @@
 #include "app/CommandLine.h"
 
-#include <cctype>
 #include <string>
 #include <vector>
 
@@ -31,9 +30,7 @@ std::string MaterialNames() {
   std::string names;
   for (std::size_t i = 0; i < calc::kMaterials.size(); ++i) {
     if (i > 0) names += i + 1 == calc::kMaterials.size() ? " or " : ", ";
-    for (const char c : calc::kMaterials[i].name) {
-      names += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
+    for (const char c : calc::kMaterials[i].name) names += calc::AsciiLower(c);
   }
   return names;
 }

@@ -21,6 +21,10 @@ inline constexpr std::array<Material, 6> kMaterials{{
     {"Lead", 0.221},
 }};
 
+// `c` in lower case where it is an ASCII capital, whatever the locale: names are compared and
+// shown in lower case with it.
+constexpr char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
+
 // The material of that name, in any letter case; nullptr when there is none.
 const Material* MaterialNamed(std::string_view name);
 

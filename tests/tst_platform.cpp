@@ -309,7 +309,7 @@ class PlatformTest : public QObject {
     } else {
       window->first().SetText(megabyte);
     }
-    QCOMPARE(window->first().Text(), megabyte.substr(0, TextField::kStandardMaxLength));
+    QCOMPARE(window->first().Text(), megabyte.substr(0, platform::kStandardMaxLength));
   }
 
   // A screen reader finds each character where the field shows it, scrolled, within the

@@ -68,6 +68,10 @@ struct LabelDesign {
   bool statusLine = false;
 };
 
+// The toolkit's standard limit of a text field's length, in UTF-16 code units: a paste of
+// megabytes keeps its first 32,767 characters instead of freezing the window.
+inline constexpr int kStandardMaxLength = 32767;
+
 struct TextFieldDesign {
   Box box;
   int tabIndex = 0;

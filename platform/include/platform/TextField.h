@@ -20,8 +20,6 @@ class LineEdit;
 // and a paste keep the text's start.
 class TextField final : public Control {
  public:
-  static constexpr int kStandardMaxLength = 32767;
-
   explicit TextField(Window& window);
 
   void Apply(const TextFieldDesign& design);

@@ -7,7 +7,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "platform/TextField.h"
+#include "platform/Design.h"
+#include "text/ArgumentText.h"
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -58,65 +59,6 @@ QString Typed(const QStringList& arguments, const QString& name) {
   }
   return name;
 }
-
-// The length of the UTF-8 sequence at the start of `bytes`, or 0 where it is not one.
-int SequenceLength(std::string_view bytes) {
-  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
-  const unsigned char lead = byte(0);
-  const int length = lead < 0x80                   ? 1
-                     : lead >= 0xC2 && lead < 0xE0 ? 2
-                     : lead >= 0xE0 && lead < 0xF0 ? 3
-                     : lead >= 0xF0 && lead < 0xF5 ? 4
-                                                   : 0;
-  if (length == 0 || bytes.size() < std::size_t(length)) return 0;
-  for (int i = 1; i < length; ++i) {
-    if ((byte(std::size_t(i)) & 0xC0) != 0x80) return 0;
-  }
-  // No overlong form, no surrogate, nothing past U+10FFFF.
-  if (lead == 0xE0 && byte(1) < 0xA0) return 0;
-  if (lead == 0xED && byte(1) >= 0xA0) return 0;
-  if (lead == 0xF0 && byte(1) < 0x90) return 0;
-  if (lead == 0xF4 && byte(1) >= 0x90) return 0;
-  return length;
-}
-
-#if defined(_WIN32)
-QString Decoded(std::string_view bytes) {
-  return QString::fromLocal8Bit(bytes.data(), qsizetype(bytes.size()));
-}
-std::string Encoded(const QString& text) { return text.toLocal8Bit().toStdString(); }
-#else
-// Arguments are bytes and Qt's parser takes text: a byte that is not part of UTF-8 goes through
-// as a lone surrogate, U+DC80 to U+DCFF, so that a value comes back byte for byte.
-QString Decoded(std::string_view bytes) {
-  QString text;
-  while (!bytes.empty()) {
-    const int length = SequenceLength(bytes);
-    if (length == 0) {
-      text += QChar(char16_t(0xDC00 + static_cast<unsigned char>(bytes.front())));
-      bytes.remove_prefix(1);
-    } else {
-      text += QString::fromUtf8(bytes.data(), length);
-      bytes.remove_prefix(std::size_t(length));
-    }
-  }
-  return text;
-}
-
-std::string Encoded(const QString& text) {
-  std::string bytes;
-  qsizetype from = 0;
-  for (qsizetype i = 0; i <= text.size(); ++i) {
-    const bool escaped = i < text.size() && text[i].unicode() >= 0xDC80 &&
-                         text[i].unicode() <= 0xDCFF && (i == 0 || !text[i - 1].isHighSurrogate());
-    if (i < text.size() && !escaped) continue;
-    bytes += text.mid(from, i - from).toStdString();
-    if (escaped) bytes += static_cast<char>(text[i].unicode() - 0xDC00);
-    from = i + 1;
-  }
-  return bytes;
-}
-#endif
 
 }  // namespace
 
@@ -188,59 +130,7 @@ std::string CommandLine::Value(std::string_view name) const {
 }
 
 std::string CommandLine::FieldValue(std::string_view name) const {
-  return Encoded(parser_->qt.value(OptionName(name)).left(TextField::kStandardMaxLength));
-}
-
-std::string Quoted(std::string_view text) {
-  // Control characters (C0, DEL, C1), quotes and bytes outside UTF-8 are escaped, and then a
-  // backslash too; a text that needs none is shown as it is.
-  bool plain = true;
-  std::string escaped;
-  for (std::string_view rest = text; !rest.empty();) {
-    const unsigned char c = static_cast<unsigned char>(rest.front());
-    const int length = c < 0x80 ? 1 : SequenceLength(rest);
-    const bool c1 = c == 0xC2 && length == 2 && static_cast<unsigned char>(rest[1]) < 0xA0;
-    if (length > 1 && !c1) {
-      escaped.append(rest.substr(0, std::size_t(length)));
-      rest.remove_prefix(std::size_t(length));
-      continue;
-    }
-    const int count = c1 ? 2 : 1;
-    for (int i = 0; i < count; ++i) {
-      const unsigned char b = static_cast<unsigned char>(rest[std::size_t(i)]);
-      const char* named = b == '\a'   ? "\\a"
-                          : b == '\b' ? "\\b"
-                          : b == '\t' ? "\\t"
-                          : b == '\n' ? "\\n"
-                          : b == '\v' ? "\\v"
-                          : b == '\f' ? "\\f"
-                          : b == '\r' ? "\\r"
-                          : b == '\'' ? "\\'"
-                                      : nullptr;
-      if (b == '\\') {
-        escaped += "\\\\";  // within $'…' only: a backslash alone needs no $'…'
-        continue;
-      }
-      if (b >= 0x20 && b < 0x7F && b != '\'') {
-        escaped += static_cast<char>(b);
-        continue;
-      }
-      if (named != nullptr) {
-        escaped += named;
-      } else {
-        char octal[5];
-        std::snprintf(octal, sizeof octal, "\\%03o", b);
-        escaped += octal;
-      }
-      plain = false;
-    }
-    rest.remove_prefix(std::size_t(count));
-  }
-  // Appended, not concatenated: GCC 12 sees a false overlap in "$'" + escaped (-Wrestrict).
-  std::string quoted = plain ? "'" : "$'";
-  quoted += plain ? text : std::string_view(escaped);
-  quoted += '\'';
-  return quoted;
+  return Encoded(parser_->qt.value(OptionName(name)).left(kStandardMaxLength));
 }
 
 std::string CommandLine::Help(std::string_view program, std::string_view description) const {

@@ -21,8 +21,6 @@ TextField::TextField(Window& window)
 void TextField::Apply(const TextFieldDesign& design) {
   Place(design.box, design.tabIndex, {}, {});
   SetText(design.text);
-  // The toolkit's standard limit, as in every text field: a paste of megabytes keeps its
-  // first 32,767 characters instead of freezing the window.
   edit_->setMaxLength(kStandardMaxLength);
   edit_->SetHoldsNumber(design.number);
   detail::UseDesignColors(edit_, detail::ColorOf(design.textColor),

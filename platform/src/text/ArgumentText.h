@@ -1,0 +1,18 @@
+#pragma once
+
+// text/: the program's texts that are no widget's: numbers written and read, the command line
+// parsed, its arguments decoded and quoted back.
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// An argument's bytes as text for Qt's parser. On Linux, a byte that is not part of UTF-8 goes
+// through as a lone surrogate, U+DC80 to U+DCFF, so that Encoded gives it back byte for byte;
+// on Windows the arguments are in the system's code page.
+QString Decoded(std::string_view bytes);
+std::string Encoded(const QString& text);
+
+}  // namespace platform
