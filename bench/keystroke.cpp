@@ -9,8 +9,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <algorithm>
-#include <string_view>
 #include <cstdio>
+#include <string_view>
 #include <vector>
 
 #include "platform/Application.h"

@@ -3,8 +3,8 @@
 #include <clocale>
 
 #include "RecordingWindow.h"
-#include "WindowFixture.h"
 #include "TestMain.h"
+#include "WindowFixture.h"
 #include "platform/Application.h"
 #include "platform/Exceptions.h"
 

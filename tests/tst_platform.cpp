@@ -1,8 +1,8 @@
+#include <QAccessible>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QProcess>
-#include <QAccessible>
 #include <QtTest>
 #include <thread>
 
@@ -236,7 +236,8 @@ class PlatformTest : public QObject {
     QVERIFY(child.waitForFinished(30000));
     QCOMPARE(child.exitStatus(), QProcess::NormalExit);
     QCOMPARE(child.exitCode(), 1);
-    QCOMPARE(child.readAllStandardError(), "tst_platform: lost the display: the X11 connection broke\n");
+    QCOMPARE(child.readAllStandardError(),
+             "tst_platform: lost the display: the X11 connection broke\n");
   }
 #endif
 
@@ -349,7 +350,7 @@ class PlatformTest : public QObject {
                i + 1);
     }
     QVERIFY(shown > 1);
-    QCOMPARE(shown < text.size(), text.size() > 10);  // the long text is partly out of sight
+    QCOMPARE(shown<text.size(), text.size()> 10);  // the long text is partly out of sight
   }
 
   void handlerExceptionFromProgramCallReachesTheCaller() {

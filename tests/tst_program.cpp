@@ -94,7 +94,8 @@ class ProgramTest : public QObject {
         << QStringList{"--material", "kupfer", "--current", "1", "--length", "1", "--diameter", "1"}
         << 2 << "^$"
         << "^voltage-drop: unknown material 'kupfer' "
-           "\\(copper, aluminium, gold, silver, iron or lead\\)" + kTryHelp;
+           "\\(copper, aluminium, gold, silver, iron or lead\\)" +
+               kTryHelp;
     QTest::newRow("an option where a value belongs")
         << QStringList{"--current", "--area", "1"} << 2 << "^$"
         << "^voltage-drop: missing value after '--current'" + kTryHelp;
@@ -120,9 +121,10 @@ class ProgramTest : public QObject {
         << "^voltage-drop: unknown material \\$'it\\\\'s' \\([^\n]*\\)" + kTryHelp;
     // A field keeps the first 32,767 characters of a paste: "1000…0" there, 1 with the rest.
     QTest::newRow("a value longer than a field holds")
-        << QStringList{"--material", "copper", "--current", "1", "--length", "1", "--diameter",
-                       "1" + QString(32766, '0') + "e-32766"}
-        << 0 << "^Voltage drop = 0V\n$" << "^$";
+        << QStringList{"--material", "copper", "--current",  "1",
+                       "--length",   "1",      "--diameter", "1" + QString(32766, '0') + "e-32766"}
+        << 0 << "^Voltage drop = 0V\n$"
+        << "^$";
     // Any one input asks for a calculation instead of the window.
     for (const char* input : {"--material", "--current", "--length", "--diameter", "--area"}) {
       const QString missing = QString(input) == "--material" ? "current" : "material";
@@ -145,8 +147,8 @@ class ProgramTest : public QObject {
   // A full disk (/dev/full) fails every write to standard output: it is said, status 1.
   void writeErrors_data() {
     QTest::addColumn<QStringList>("arguments");
-    QTest::newRow("a result") << QStringList{"--material", "copper", "--current", "1", "--length",
-                                             "1", "--diameter", "1"};
+    QTest::newRow("a result") << QStringList{"--material", "copper", "--current",  "1",
+                                             "--length",   "1",      "--diameter", "1"};
     QTest::newRow("--help") << QStringList{"--help"};
     QTest::newRow("--version") << QStringList{"--version"};
   }
@@ -185,8 +187,9 @@ class ProgramTest : public QObject {
         << QStringList{"-display", ":97"} << QStringList{"DISPLAY=:96"}
         << "could not connect to display :97";
     // Where qt6-wayland is not installed, Qt finds no plugin for Wayland.
-    const QString noWayland = "(Failed to create wl_display \\((%1)\\)|"
-                              "Could not find the Qt platform plugin \"wayland\" in \"\")";
+    const QString noWayland =
+        "(Failed to create wl_display \\((%1)\\)|"
+        "Could not find the Qt platform plugin \"wayland\" in \"\")";
     QTest::newRow("a Wayland session without its socket")
         << QStringList{} << QStringList{"XDG_SESSION_TYPE=wayland", "WAYLAND_DISPLAY=wayland-9"}
         << noWayland.arg("No such file or directory") + "; could not connect to display";
@@ -221,8 +224,7 @@ class ProgramTest : public QObject {
     const Outcome outcome = RunProgram(arguments, settings << "XDG_RUNTIME_DIR=" + runtime.path());
     ::close(stale);
     QCOMPARE(outcome.status, 1);
-    const QString line =
-        "^voltage-drop: no display to open the window on: " + reason + "\n$";
+    const QString line = "^voltage-drop: no display to open the window on: " + reason + "\n$";
     QVERIFY2(QRegularExpression(line).match(outcome.err).hasMatch(), qPrintable(outcome.err));
 #endif
   }

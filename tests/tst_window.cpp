@@ -17,8 +17,8 @@
 #include <QtTest>
 
 #include "RecordingWindow.h"
-#include "WindowFixture.h"
 #include "TestMain.h"
+#include "WindowFixture.h"
 #include "menus/MainMenuBar.h"
 #include "platform/Application.h"
 #include "platform/Exceptions.h"
@@ -326,13 +326,20 @@ class WindowTest : public WindowFixture {
     QTest::addColumn<int>("end");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("drop");  // worked out by hand for Copper, 60 m, 0.51054 mm
-    QTest::newRow("insert") << "insert" << 1 << 1 << "05.350" << "27.441";
-    QTest::newRow("insert far past the end") << "insert" << 1'000'000'000 << 0 << "0.3505" << "1.798";
-    QTest::newRow("delete") << "delete" << 0 << 2 << "350" << "1795.18";
-    QTest::newRow("delete from before the start") << "delete" << -5 << 2 << "350" << "1795.18";
-    QTest::newRow("delete a reversed range") << "delete" << 3 << 1 << "0.350" << "1.795";
-    QTest::newRow("replace") << "replace" << 2 << 5 << "0.5" << "2.565";
-    QTest::newRow("replace up to far past the end") << "replace" << 2 << 1'000'000'000 << "0.5" << "2.565";
+    QTest::newRow("insert") << "insert" << 1 << 1 << "05.350"
+                            << "27.441";
+    QTest::newRow("insert far past the end") << "insert" << 1'000'000'000 << 0 << "0.3505"
+                                             << "1.798";
+    QTest::newRow("delete") << "delete" << 0 << 2 << "350"
+                            << "1795.18";
+    QTest::newRow("delete from before the start") << "delete" << -5 << 2 << "350"
+                                                  << "1795.18";
+    QTest::newRow("delete a reversed range") << "delete" << 3 << 1 << "0.350"
+                                             << "1.795";
+    QTest::newRow("replace") << "replace" << 2 << 5 << "0.5"
+                             << "2.565";
+    QTest::newRow("replace up to far past the end") << "replace" << 2 << 1'000'000'000 << "0.5"
+                                                    << "2.565";
   }
 
   void aScreenReaderEditsAFieldWithinItsText() {

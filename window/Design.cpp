@@ -37,7 +37,8 @@ const platform::PopupMenuDesign kPopupMenu1{
     .box = {20, 14, 256, 20}, .tabIndex = 2, .accessibleName = "Material"};
 const platform::LabelDesign kLabel3{
     .box = {20, 175, 142, 20}, .tabIndex = 5, .text = "Current (A):", .captions = "current"};
-const platform::TextFieldDesign kCurrent{.box = {196, 174, 80, 22}, .tabIndex = 9, .text = "0.350", .number = true};
+const platform::TextFieldDesign kCurrent{
+    .box = {196, 174, 80, 22}, .tabIndex = 9, .text = "0.350", .number = true};
 const platform::LabelDesign kResult{.box = {20, 207, 256, 20},
                                     .tabIndex = 7,
                                     .text = "Untitled",
@@ -54,7 +55,8 @@ const platform::LabelDesign kForm{.box = {20, 46, 256, 16},
                                   .live = true};
 const platform::TextFieldDesign kDiameter{
     .box = {196, 106, 80, 22}, .tabIndex = 7, .text = "0.51054", .number = true};
-const platform::TextFieldDesign kLenght{.box = {196, 74, 80, 22}, .tabIndex = 6, .text = "60", .number = true};
+const platform::TextFieldDesign kLenght{
+    .box = {196, 74, 80, 22}, .tabIndex = 6, .text = "60", .number = true};
 const platform::LabelDesign kLabel2{.box = {20, 107, 142, 20},
                                     .tabIndex = 12,
                                     .text = "Cable diameter (mm):",

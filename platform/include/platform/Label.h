@@ -10,9 +10,9 @@ class LabelWidget;
 class TextField;
 
 // A line of static text. Raises no events. A live label's new texts are said by a screen
-// reader once the edits that change them pause, with those of the window's other live labels. A text wider than the label's box keeps its
-// alignment and takes the room the window has beyond the box's other side; where that is not
-// enough, its type shrinks until the whole text shows.
+// reader once the edits that change them pause, with those of the window's other live labels. A
+// text wider than the label's box keeps its alignment and takes the room the window has beyond the
+// box's other side; where that is not enough, its type shrinks until the whole text shows.
 class Label final : public Control {
  public:
   explicit Label(Window& window);

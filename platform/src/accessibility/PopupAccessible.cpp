@@ -96,7 +96,7 @@ class PopupAccessible final : public QAccessibleWidget,
     QStyleOptionComboBox option;
     option.initFrom(popup_);
     const QRect field = popup_->style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                                         QStyle::SC_ComboBoxEditField, popup_);
+                                                        QStyle::SC_ComboBoxEditField, popup_);
     const QString text = popup_->currentText();
     if (offset < 0 || offset >= text.size()) return {};
     const QFont& font = popup_->font();

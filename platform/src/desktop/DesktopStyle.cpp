@@ -2,10 +2,10 @@
 
 #include <QApplication>
 #include <QPainter>
-#include <QStyleOption>
-#include <QWidget>
 #include <QStyleFactory>
 #include <QStyleHints>
+#include <QStyleOption>
+#include <QWidget>
 
 #include "desktop/DeferredIcon.h"
 #include "desktop/FocusRing.h"

@@ -88,9 +88,10 @@ void InstallQtMessages(const char* programPath) {
   // Besides debug and info, two kinds of warning that no user can act on stay off: the
   // accessibility bridge's on calls it does not implement (at-spi2-core 2.56 asks Qt 6.11 for
   // GetApplicationBusAddress), and the GNOME theme's when no desktop portal answers it.
-  QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false\n*.info=false\n"
-                                                  "qt.accessibility.atspi.warning=false\n"
-                                                  "qt.qpa.theme.gnome.warning=false"));
+  QLoggingCategory::setFilterRules(
+      QStringLiteral("*.debug=false\n*.info=false\n"
+                     "qt.accessibility.atspi.warning=false\n"
+                     "qt.qpa.theme.gnome.warning=false"));
   qtHandler = qInstallMessageHandler(Handle);
   starting = true;
 }

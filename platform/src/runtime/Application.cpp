@@ -12,13 +12,13 @@
 
 #include "accessibility/Accessibility.h"
 #include "desktop/DesktopStyle.h"
-#include "runtime/Dispatch.h"
-#include "display/Display.h"
 #include "desktop/Ink.h"
-#include "display/QtMessages.h"
 #include "desktop/Scale.h"
+#include "display/Display.h"
+#include "display/QtMessages.h"
 #include "platform/Exceptions.h"
 #include "platform/Window.h"
+#include "runtime/Dispatch.h"
 
 namespace platform {
 namespace {

@@ -69,7 +69,6 @@ std::string Encoded(const QString& text) {
 }
 #endif
 
-
 std::string Quoted(std::string_view text) {
   // Control characters (C0, DEL, C1), quotes and bytes outside UTF-8 are escaped, and then a
   // backslash too; a text that needs none is shown as it is.

@@ -5,8 +5,8 @@
 #include <QRect>
 #include <QWidget>
 
-#include "runtime/Dispatch.h"
 #include "desktop/Scale.h"
+#include "runtime/Dispatch.h"
 #include "widgets/Tooltip.h"
 
 namespace platform {

@@ -5,11 +5,11 @@
 #include <utility>
 
 #include "accessibility/Accessibility.h"
-#include "runtime/Dispatch.h"
 #include "desktop/Ink.h"
 #include "desktop/Scale.h"
 #include "platform/QtAccess.h"
 #include "platform/TextField.h"
+#include "runtime/Dispatch.h"
 #include "widgets/LabelWidget.h"
 #include "widgets/LineEdit.h"
 #include "widgets/WindowContent.h"

@@ -7,9 +7,9 @@
 #include <algorithm>
 
 #include "accessibility/Accessibility.h"
-#include "widgets/EditCommands.h"
 #include "display/KeyState.h"
 #include "platform/Numbers.h"
+#include "widgets/EditCommands.h"
 
 namespace platform {
 namespace {

@@ -2,10 +2,10 @@
 
 #include <functional>
 
-#include "runtime/Dispatch.h"
-#include "widgets/EditCommands.h"
 #include "platform/Application.h"
 #include "platform/Exceptions.h"
+#include "runtime/Dispatch.h"
+#include "widgets/EditCommands.h"
 
 namespace platform {
 

@@ -9,9 +9,9 @@
 #include <QStyle>
 #include <QTimer>
 
+#include "platform/Menu.h"
 #include "runtime/Dispatch.h"
 #include "widgets/EditCommands.h"
-#include "platform/Menu.h"
 
 namespace platform::detail {
 namespace {

@@ -3,9 +3,9 @@
 #include <QComboBox>
 
 #include "accessibility/Accessibility.h"
+#include "platform/Exceptions.h"
 #include "runtime/Dispatch.h"
 #include "widgets/WindowContent.h"
-#include "platform/Exceptions.h"
 
 namespace platform {
 

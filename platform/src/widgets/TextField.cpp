@@ -1,7 +1,7 @@
 #include "platform/TextField.h"
 
-#include "runtime/Dispatch.h"
 #include "desktop/Ink.h"
+#include "runtime/Dispatch.h"
 #include "widgets/LineEdit.h"
 #include "widgets/WindowContent.h"
 
@@ -24,7 +24,7 @@ void TextField::Apply(const TextFieldDesign& design) {
   edit_->setMaxLength(kStandardMaxLength);
   edit_->SetHoldsNumber(design.number);
   detail::UseDesignColors(edit_, detail::ColorOf(design.textColor),
-                           detail::ColorOf(design.backColor));
+                          detail::ColorOf(design.backColor));
 }
 
 std::string TextField::Text() const {

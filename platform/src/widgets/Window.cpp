@@ -8,12 +8,12 @@
 #include <algorithm>
 
 #include "desktop/FocusRing.h"
-#include "runtime/Dispatch.h"
-#include "widgets/MenuWidgets.h"
 #include "desktop/Scale.h"
-#include "widgets/WindowContent.h"
 #include "platform/Label.h"
 #include "platform/TextField.h"
+#include "runtime/Dispatch.h"
+#include "widgets/MenuWidgets.h"
+#include "widgets/WindowContent.h"
 
 namespace platform {
 namespace {
