@@ -1,54 +1,15 @@
 #pragma once
 
 // accessibility/: what a screen reader reads of the window and hears from it, beyond what Qt's
-// own accessibility gives the widgets.
+// own accessibility gives the widgets: the accessible interfaces of the platform's widgets
+// (Interfaces.h), what is announced (Announce.h), what is held back (SelectionUnreported.h).
 //
 // Qt creates an accessible interface only when an assistive technology asks for one, and
 // announces only while one listens: none of this costs anything without a screen reader.
-
-class QAccessibleEvent;
-class QComboBox;
-class QLabel;
-class QString;
-class QWidget;
 
 namespace platform::detail {
 
 // Installs the platform's accessible interfaces; the runtime calls it once.
 void InstallAccessibility();
-
-// Has a screen reader say `text` once, wherever the focus is: through Qt's announcement event
-// from `content` (Qt 6.8 and later), or else through a notification hidden from sight among the
-// widgets of `content`.
-void Announce(QWidget* content, const QString& text);
-
-// Has a screen reader say `label`'s new text, which replaced `before`, with those of the other
-// live labels of its window that changed with it, once the changes have stood for a moment: a
-// burst of typing ends in one utterance, of the texts that stand when it pauses, and a text
-// already heard is not said again. A text set while the label is hidden is the window's
-// opening state, not news.
-void AnnounceLive(QLabel* label, const QString& before);
-
-// Has a screen reader say the row that has become `popup`'s current one, also while the popup is
-// closed and Up, Down, Home or End changed it.
-void AnnounceCurrentRow(QComboBox* popup);
-
-// While one lives, a field's selection changing is not reported to a screen reader. Qt reports
-// the selection a field loses or gains as the focus moves (the field left deselects, the field
-// Tab reaches selects all) before it reports the focus itself, and Orca speaks each at once:
-// "Text unselected." on every Tab and the new field's value twice. A screen reader reads the
-// selection of the field that gets the focus from the field itself. Qt offers no other way to
-// hold one event back than the update handler, which this takes over for its lifetime only: a
-// field keeps one while it handles a focus change.
-class SelectionUnreported {
- public:
-  SelectionUnreported();
-  ~SelectionUnreported();
-  SelectionUnreported(const SelectionUnreported&) = delete;
-  SelectionUnreported& operator=(const SelectionUnreported&) = delete;
-
- private:
-  void (*outer_)(QAccessibleEvent*);
-};
 
 }  // namespace platform::detail

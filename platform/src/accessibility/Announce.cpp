@@ -1,3 +1,5 @@
+#include "accessibility/Announce.h"
+
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -9,7 +11,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "accessibility/Accessibility.h"
 #include "accessibility/Interfaces.h"
 #include "platform/QtAccess.h"
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "accessibility/Accessibility.h"
+#include "accessibility/Announce.h"
 #include "desktop/Ink.h"
 #include "desktop/Scale.h"
 #include "platform/QtAccess.h"

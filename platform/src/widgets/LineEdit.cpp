@@ -6,7 +6,8 @@
 #include <QToolTip>
 #include <algorithm>
 
-#include "accessibility/Accessibility.h"
+#include "accessibility/Announce.h"
+#include "accessibility/SelectionUnreported.h"
 #include "display/KeyState.h"
 #include "platform/Numbers.h"
 #include "widgets/EditCommands.h"

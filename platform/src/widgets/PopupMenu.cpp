@@ -2,7 +2,7 @@
 
 #include <QComboBox>
 
-#include "accessibility/Accessibility.h"
+#include "accessibility/Announce.h"
 #include "platform/Exceptions.h"
 #include "runtime/Dispatch.h"
 #include "widgets/WindowContent.h"

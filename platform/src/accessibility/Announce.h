@@ -1,0 +1,26 @@
+#pragma once
+
+class QComboBox;
+class QLabel;
+class QString;
+class QWidget;
+
+namespace platform::detail {
+
+// Has a screen reader say `text` once, wherever the focus is: through Qt's announcement event
+// from `content` (Qt 6.8 and later), or else through a notification hidden from sight among the
+// widgets of `content`.
+void Announce(QWidget* content, const QString& text);
+
+// Has a screen reader say `label`'s new text, which replaced `before`, with those of the other
+// live labels of its window that changed with it, once the changes have stood for a moment: a
+// burst of typing ends in one utterance, of the texts that stand when it pauses, and a text
+// already heard is not said again. A text set while the label is hidden is the window's
+// opening state, not news.
+void AnnounceLive(QLabel* label, const QString& before);
+
+// Has a screen reader say the row that has become `popup`'s current one, also while the popup is
+// closed and Up, Down, Home or End changed it.
+void AnnounceCurrentRow(QComboBox* popup);
+
+}  // namespace platform::detail
