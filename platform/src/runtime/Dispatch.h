@@ -1,5 +1,8 @@
 #pragma once
 
+// runtime/: the application's start and end, its event loop, and the way calls cross between
+// Qt and the program.
+
 #include <exception>
 #include <functional>
 

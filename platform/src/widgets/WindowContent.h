@@ -1,5 +1,8 @@
 #pragma once
 
+// widgets/: the Qt widgets a window and its controls are built of, and the Edit menu's
+// commands on them.
+
 class QWidget;
 
 namespace platform {
