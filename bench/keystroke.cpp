@@ -74,7 +74,7 @@ int main(int argc, char* argv[]) {
   std::printf("recompute_us %.2f\n", MedianRecompute(window, 20000));
   // "short": the short field only, as callgrind profiles a keystroke.
   if (argc > 1 && std::string_view(argv[1]) == "short") return 0;
-  window.diameter().SetText("0.5" + std::string(platform::TextField::kStandardMaxLength - 4, '1'));
+  window.diameter().SetText("0.5" + std::string(platform::kStandardMaxLength - 4, '1'));
   field->end(false);
   std::printf("keystroke_full_us %.2f\n", MedianKeystroke(field, 200));
   std::printf("recompute_full_us %.2f\n", MedianRecompute(window, 200));
