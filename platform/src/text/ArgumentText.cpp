@@ -86,15 +86,6 @@ std::string Quoted(std::string_view text) {
     const int count = c1 ? 2 : 1;
     for (int i = 0; i < count; ++i) {
       const unsigned char b = static_cast<unsigned char>(rest[std::size_t(i)]);
-      const char* named = b == '\a'   ? "\\a"
-                          : b == '\b' ? "\\b"
-                          : b == '\t' ? "\\t"
-                          : b == '\n' ? "\\n"
-                          : b == '\v' ? "\\v"
-                          : b == '\f' ? "\\f"
-                          : b == '\r' ? "\\r"
-                          : b == '\'' ? "\\'"
-                                      : nullptr;
       if (b == '\\') {
         escaped += "\\\\";  // within $'…' only: a backslash alone needs no $'…'
         continue;
@@ -103,13 +94,13 @@ std::string Quoted(std::string_view text) {
         escaped += static_cast<char>(b);
         continue;
       }
-      if (named != nullptr) {
-        escaped += named;
-      } else {
-        char octal[5];
-        std::snprintf(octal, sizeof octal, "\\%03o", b);
-        escaped += octal;
-      }
+      // The escapes with a letter of their own, and the rest in octal.
+      constexpr std::string_view kNamed = "\a\b\t\n\v\f\r'", kLetters = "abtnvfr'";
+      char escape[5];
+      const std::size_t letter = kNamed.find(char(b));
+      std::snprintf(escape, sizeof escape, letter != std::string_view::npos ? "\\%c" : "\\%03o",
+                    letter != std::string_view::npos ? kLetters[letter] : b);
+      escaped += escape;
       plain = false;
     }
     rest.remove_prefix(std::size_t(count));

@@ -19,26 +19,10 @@ namespace {
 
 // Qt's own options, which QGuiApplication, QApplication and the platform plugins read when
 // the runtime starts: those that take a value, and those that do not.
-constexpr const char* kQtOptionsWithValue[] = {"platform",
-                                               "platformpluginpath",
-                                               "platformtheme",
-                                               "plugin",
-                                               "qwindowgeometry",
-                                               "qwindowicon",
-                                               "qwindowtitle",
-                                               "session",
-                                               "display",
-                                               "geometry",
-                                               "style",
-                                               "stylesheet",
-                                               "name",
-                                               "title",
-                                               "visual",
-                                               "qmljsdebugger",
-                                               "dialogs",
-                                               "fontengine"};
-constexpr const char* kQtFlags[] = {"reverse", "widgetcount", "nograb",
-                                    "dograb",  "sync",        "testability"};
+constexpr const char* kQtOptionsWithValue =
+    "platform platformpluginpath platformtheme plugin qwindowgeometry qwindowicon qwindowtitle "
+    "session display geometry style stylesheet name title visual qmljsdebugger dialogs fontengine";
+constexpr const char* kQtFlags = "reverse widgetcount nograb dograb sync testability";
 
 QStringList Names(const std::vector<std::string>& names) {
   QStringList list;
@@ -75,13 +59,13 @@ CommandLine::CommandLine(int argc, char** argv, const std::vector<CommandLineOpt
     qt.addOption(QCommandLineOption(Names(option.names), QString::fromStdString(option.description),
                                     QString::fromStdString(option.valueName)));
   }
-  for (const char* name : kQtOptionsWithValue) {
-    QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+  for (const QString& name : QString::fromLatin1(kQtOptionsWithValue).split(' ')) {
+    QCommandLineOption option(name, QString(), QStringLiteral("value"));
     option.setFlags(QCommandLineOption::HiddenFromHelp);
     qt.addOption(option);
   }
-  for (const char* name : kQtFlags) {
-    QCommandLineOption option(QString::fromLatin1(name));
+  for (const QString& name : QString::fromLatin1(kQtFlags).split(' ')) {
+    QCommandLineOption option(name);
     option.setFlags(QCommandLineOption::HiddenFromHelp);
     qt.addOption(option);
   }
