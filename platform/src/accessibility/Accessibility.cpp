@@ -4,7 +4,6 @@
 #include <QAccessibleWidget>
 #include <QComboBox>
 
-#include "accessibility/Interfaces.h"
 #include "widgets/LabelWidget.h"
 #include "widgets/LineEdit.h"
 

@@ -1,15 +1,30 @@
 #pragma once
 
 // accessibility/: what a screen reader reads of the window and hears from it, beyond what Qt's
-// own accessibility gives the widgets: the accessible interfaces of the platform's widgets
-// (Interfaces.h), what is announced (Announce.h), what is held back (SelectionUnreported.h).
+// own accessibility gives the widgets: the accessible interfaces of the platform's widgets,
+// and what is announced or held back (Announce.h).
 //
 // Qt creates an accessible interface only when an assistive technology asks for one, and
 // announces only while one listens: none of this costs anything without a screen reader.
+
+class QAccessibleInterface;
+class QComboBox;
+class QObject;
+
+namespace platform {
+class LineEdit;
+}
 
 namespace platform::detail {
 
 // Installs the platform's accessible interfaces; the runtime calls it once.
 void InstallAccessibility();
+
+// The accessible interfaces the platform gives its own widgets in place of Qt's.
+QAccessibleInterface* FieldInterface(LineEdit* field);
+QAccessibleInterface* PopupInterface(QComboBox* popup);
+// The hidden notification that Announce shows where Qt has no announcement event (before
+// Qt 6.8); nullptr for any other object.
+QAccessibleInterface* AnnouncerInterface(QObject* object);
 
 }  // namespace platform::detail

@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "accessibility/Interfaces.h"
+#include "accessibility/Accessibility.h"
 #include "platform/QtAccess.h"
 
 namespace platform::detail {

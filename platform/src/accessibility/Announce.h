@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 class QComboBox;
 class QLabel;
 class QString;
@@ -22,5 +24,14 @@ void AnnounceLive(QLabel* label, const QString& before);
 // Has a screen reader say the row that has become `popup`'s current one, also while the popup is
 // closed and Up, Down, Home or End changed it.
 void AnnounceCurrentRow(QComboBox* popup);
+
+// Runs `handle` with a field's selection changing not reported to a screen reader. Qt reports
+// the selection a field loses or gains as the focus moves (the field left deselects, the field
+// Tab reaches selects all) before it reports the focus itself, and Orca speaks each at once:
+// "Text unselected." on every Tab and the new field's value twice. A screen reader reads the
+// selection of the field that gets the focus from the field itself. Qt offers no other way to
+// hold one event back than the update handler, which this takes over while `handle` runs: a
+// field's handling of a focus change.
+void WithSelectionUnreported(const std::function<void()>& handle);
 
 }  // namespace platform::detail

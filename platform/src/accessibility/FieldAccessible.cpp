@@ -2,9 +2,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "accessibility/Interfaces.h"
-#include "accessibility/OneRunText.h"
-#include "accessibility/TextAdvances.h"
+#include "accessibility/Accessibility.h"
+#include "accessibility/TextInterface.h"
 #include "widgets/LineEdit.h"
 
 namespace platform::detail {

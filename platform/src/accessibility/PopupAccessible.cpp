@@ -4,9 +4,8 @@
 #include <QStyle>
 #include <QStyleOptionComboBox>
 
-#include "accessibility/Interfaces.h"
-#include "accessibility/OneRunText.h"
-#include "accessibility/TextAdvances.h"
+#include "accessibility/Accessibility.h"
+#include "accessibility/TextInterface.h"
 
 namespace platform::detail {
 namespace {

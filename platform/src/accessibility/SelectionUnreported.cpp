@@ -1,11 +1,11 @@
-#include "accessibility/SelectionUnreported.h"
-
 #include <QAccessible>
+
+#include "accessibility/Announce.h"
 
 namespace platform::detail {
 namespace {
 
-// The handler that was in force when a SelectionUnreported took over: none, or a test's.
+// The handler that was in force when the selection went unreported: none, or a test's.
 QAccessible::UpdateHandler outerHandler = nullptr;
 
 // Every event but a selection change goes on as it would have: to that handler, or to the
@@ -20,11 +20,11 @@ void ReportAllButSelection(QAccessibleEvent* event) {
 
 }  // namespace
 
-SelectionUnreported::SelectionUnreported()
-    : outer_(QAccessible::installUpdateHandler(ReportAllButSelection)) {
-  if (outer_ != ReportAllButSelection) outerHandler = outer_;
+void WithSelectionUnreported(const std::function<void()>& handle) {
+  const QAccessible::UpdateHandler outer = QAccessible::installUpdateHandler(ReportAllButSelection);
+  if (outer != ReportAllButSelection) outerHandler = outer;
+  handle();
+  QAccessible::installUpdateHandler(outer);
 }
-
-SelectionUnreported::~SelectionUnreported() { QAccessible::installUpdateHandler(outer_); }
 
 }  // namespace platform::detail

@@ -7,7 +7,6 @@
 #include <algorithm>
 
 #include "accessibility/Announce.h"
-#include "accessibility/SelectionUnreported.h"
 #include "display/KeyState.h"
 #include "platform/Numbers.h"
 #include "widgets/EditCommands.h"
@@ -149,23 +148,24 @@ void LineEdit::keyReleaseEvent(QKeyEvent* event) {
 }
 
 void LineEdit::focusInEvent(QFocusEvent* event) {
-  const detail::SelectionUnreported quiet;
-  QLineEdit::focusInEvent(event);
+  detail::WithSelectionUnreported([&] { QLineEdit::focusInEvent(event); });
 }
 
 void LineEdit::focusOutEvent(QFocusEvent* event) {
-  const detail::SelectionUnreported quiet;
   QToolTip::hideText();
   // The menu bar taking the focus from the keyboard (Alt, F10) leaves the selection for the
   // Edit menu's commands, as a menu opened with the mouse does.
-  const int start = selectionStart();
-  const int length = int(selectedText().size());
-  const bool backwards = cursorPosition() == start;
-  QLineEdit::focusOutEvent(event);
-  if (event->reason() == Qt::MenuBarFocusReason) {
-    detail::RememberFieldBehindMenuBar(this);
-    if (length > 0) backwards ? setSelection(start + length, -length) : setSelection(start, length);
-  }
+  detail::WithSelectionUnreported([&] {
+    const int start = selectionStart();
+    const int length = int(selectedText().size());
+    const bool backwards = cursorPosition() == start;
+    QLineEdit::focusOutEvent(event);
+    if (event->reason() == Qt::MenuBarFocusReason) {
+      detail::RememberFieldBehindMenuBar(this);
+      if (length > 0)
+        backwards ? setSelection(start + length, -length) : setSelection(start, length);
+    }
+  });
   SettleKeys();
 }
 

@@ -1,4 +1,4 @@
-#include "accessibility/TextAdvances.h"
+#include "accessibility/TextInterface.h"
 
 #include <QFontMetricsF>
 #include <algorithm>
