@@ -6,8 +6,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
-#include <array>
-#include <utility>
 
 #include "runtime/Dispatch.h"
 
@@ -28,76 +26,51 @@ QLineEdit* FocusedField() {
   return inMenus ? FieldBehindMenuBar().data() : nullptr;
 }
 
+bool Editable(const QLineEdit& field) { return !field.isReadOnly(); }
+bool Selected(const QLineEdit& field) { return field.hasSelectedText(); }
+// Not a password's.
+bool Shown(const QLineEdit& field) { return field.echoMode() == QLineEdit::Normal; }
+
+constexpr EditCommand kCommands[] = {
+    {"EditUndo", [](const QLineEdit& f) { return Editable(f) && f.isUndoAvailable(); },
+     [](QLineEdit& f) { f.undo(); }},
+    {"EditCut", [](const QLineEdit& f) { return Editable(f) && Shown(f) && Selected(f); },
+     [](QLineEdit& f) { f.cut(); }},
+    {"EditCopy", [](const QLineEdit& f) { return Shown(f) && Selected(f); },
+     [](QLineEdit& f) { f.copy(); }},
+    // Asking the clipboard's owner would wait on another program, as long as it likes, every
+    // time the menu opens: Paste is offered in every editable field, and an empty paste does
+    // nothing. Only a clipboard that answered with text is read a second time, by the paste.
+    {"EditPaste", Editable,
+     [](QLineEdit& f) {
+       if (!QGuiApplication::clipboard()->text().isEmpty()) f.paste();
+     }},
+    {"EditClear", [](const QLineEdit& f) { return Editable(f) && Selected(f); },
+     [](QLineEdit& f) { f.del(); }},
+    {"EditSelectAll", [](const QLineEdit& f) { return !f.text().isEmpty(); },
+     [](QLineEdit& f) { f.selectAll(); }},
+};
+
 }  // namespace
 
 void RememberFieldBehindMenuBar(QLineEdit* field) { FieldBehindMenuBar() = field; }
 
-std::optional<EditCommand> EditCommandNamed(std::string_view itemName) {
-  static constexpr std::array<std::pair<std::string_view, EditCommand>, 6> kNames{{
-      {"EditUndo", EditCommand::Undo},
-      {"EditCut", EditCommand::Cut},
-      {"EditCopy", EditCommand::Copy},
-      {"EditPaste", EditCommand::Paste},
-      {"EditClear", EditCommand::Clear},
-      {"EditSelectAll", EditCommand::SelectAll},
-  }};
-  for (const auto& [name, command] : kNames) {
-    if (name == itemName) return command;
+const EditCommand* EditCommandNamed(std::string_view itemName) {
+  for (const EditCommand& command : kCommands) {
+    if (command.itemName == itemName) return &command;
   }
-  return std::nullopt;
+  return nullptr;
 }
 
-bool CanRun(EditCommand command) {
+bool CanRun(const EditCommand& command) {
   const QLineEdit* field = FocusedField();
-  if (field == nullptr) return false;
-  const bool editable = !field->isReadOnly();
-  const bool textShown = field->echoMode() == QLineEdit::Normal;  // not a password
-  switch (command) {
-    case EditCommand::Undo:
-      return editable && field->isUndoAvailable();
-    case EditCommand::Cut:
-      return editable && textShown && field->hasSelectedText();
-    case EditCommand::Copy:
-      return textShown && field->hasSelectedText();
-    case EditCommand::Paste:
-      // Asking the clipboard's owner would wait on another program, as long as it likes, every
-      // time the menu opens: Paste is offered in every editable field, and an empty paste
-      // does nothing.
-      return editable;
-    case EditCommand::Clear:
-      return editable && field->hasSelectedText();
-    case EditCommand::SelectAll:
-      return !field->text().isEmpty();
-  }
-  return false;
+  return field != nullptr && command.canRun(*field);
 }
 
-void Run(EditCommand command) {
+void Run(const EditCommand& command) {
   if (!CanRun(command)) return;
   QLineEdit* field = FocusedField();
-  CallQt([&] {
-    switch (command) {
-      case EditCommand::Undo:
-        field->undo();
-        break;
-      case EditCommand::Cut:
-        field->cut();
-        break;
-      case EditCommand::Copy:
-        field->copy();
-        break;
-      case EditCommand::Paste:
-        // Only a clipboard that answered with text is read a second time, by the paste itself.
-        if (!QGuiApplication::clipboard()->text().isEmpty()) field->paste();
-        break;
-      case EditCommand::Clear:
-        field->del();
-        break;
-      case EditCommand::SelectAll:
-        field->selectAll();
-        break;
-    }
-  });
+  CallQt([&] { command.run(*field); });
 }
 
 }  // namespace platform::detail

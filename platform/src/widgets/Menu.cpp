@@ -61,8 +61,8 @@ void MenuItem::Changed() {
 }
 
 bool MenuItem::Action() {
-  const auto command = detail::EditCommandNamed(name_);
-  if (!command) return false;
+  const detail::EditCommand* command = detail::EditCommandNamed(name_);
+  if (command == nullptr) return false;
   detail::Run(*command);
   return true;
 }

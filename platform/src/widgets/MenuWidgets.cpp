@@ -51,8 +51,8 @@ void AddItem(QMenu* menu, MenuItem& item) {
                    [&item] { Deliver([&item] { item.Action(); }); });
   // Whether the item enables itself, and for which edit, is read each time the menu opens.
   QObject::connect(menu, &QMenu::aboutToShow, action, [action, &item] {
-    const auto command = EditCommandNamed(item.Name());
-    if (item.AutoEnable() && command) action->setEnabled(CanRun(*command));
+    const EditCommand* command = EditCommandNamed(item.Name());
+    if (item.AutoEnable() && command != nullptr) action->setEnabled(CanRun(*command));
   });
 }
 
