@@ -1,9 +1,9 @@
-#include "desktop/DeferredIcon.h"
-
 #include <QApplication>
 #include <QIconEngine>
 #include <QProxyStyle>
 #include <optional>
+
+#include "desktop/DesktopStyle.h"
 
 namespace platform::detail {
 namespace {

@@ -7,7 +7,6 @@
 #include <QStyleOption>
 #include <QWidget>
 
-#include "desktop/DeferredIcon.h"
 #include "desktop/FocusRing.h"
 #include "desktop/Scale.h"
 

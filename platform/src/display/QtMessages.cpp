@@ -1,5 +1,3 @@
-#include "display/QtMessages.h"
-
 #include <QLoggingCategory>
 #include <QString>
 #include <QStringList>
@@ -11,6 +9,8 @@
 #include <thread>
 #include <utility>
 #include <vector>
+
+#include "display/Display.h"
 
 namespace platform::detail {
 namespace {

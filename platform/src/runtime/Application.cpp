@@ -15,7 +15,6 @@
 #include "desktop/Ink.h"
 #include "desktop/Scale.h"
 #include "display/Display.h"
-#include "display/QtMessages.h"
 #include "platform/Exceptions.h"
 #include "platform/Window.h"
 #include "runtime/Dispatch.h"

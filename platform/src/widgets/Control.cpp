@@ -7,7 +7,7 @@
 
 #include "desktop/Scale.h"
 #include "runtime/Dispatch.h"
-#include "widgets/Tooltip.h"
+#include "widgets/Widgets.h"
 
 namespace platform {
 

@@ -12,7 +12,7 @@
 #include "runtime/Dispatch.h"
 #include "widgets/LabelWidget.h"
 #include "widgets/LineEdit.h"
-#include "widgets/WindowContent.h"
+#include "widgets/Widgets.h"
 
 namespace platform {
 

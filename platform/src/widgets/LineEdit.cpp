@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "accessibility/Announce.h"
-#include "display/KeyState.h"
+#include "display/Display.h"
 #include "platform/Numbers.h"
 #include "widgets/EditCommands.h"
 

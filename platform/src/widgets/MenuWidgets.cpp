@@ -1,5 +1,3 @@
-#include "widgets/MenuWidgets.h"
-
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenu>
@@ -12,6 +10,7 @@
 #include "platform/Menu.h"
 #include "runtime/Dispatch.h"
 #include "widgets/EditCommands.h"
+#include "widgets/Widgets.h"
 
 namespace platform::detail {
 namespace {

@@ -5,7 +5,7 @@
 #include "accessibility/Announce.h"
 #include "platform/Exceptions.h"
 #include "runtime/Dispatch.h"
-#include "widgets/WindowContent.h"
+#include "widgets/Widgets.h"
 
 namespace platform {
 

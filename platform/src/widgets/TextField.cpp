@@ -3,7 +3,7 @@
 #include "desktop/Ink.h"
 #include "runtime/Dispatch.h"
 #include "widgets/LineEdit.h"
-#include "widgets/WindowContent.h"
+#include "widgets/Widgets.h"
 
 namespace platform {
 

@@ -12,8 +12,7 @@
 #include "platform/Label.h"
 #include "platform/TextField.h"
 #include "runtime/Dispatch.h"
-#include "widgets/MenuWidgets.h"
-#include "widgets/WindowContent.h"
+#include "widgets/Widgets.h"
 
 namespace platform {
 namespace {

@@ -1,25 +1,22 @@
-#include "display/KeyState.h"
-
 #include <QGuiApplication>
 #include <cstdlib>
 
+#include "display/Display.h"
+
 #if defined(VD_X11)
+#include <X11/Xlib.h>
 #include <xcb/xcb.h>
 #endif
 
 namespace platform::detail {
 
-bool KeyStateKnown() {
 #if defined(VD_X11)
+bool KeyStateKnown() {
   // Only xcb has a connection to ask: offscreen answers the X11 interface too, without one.
   return QGuiApplication::platformName() == QLatin1String("xcb");
-#else
-  return false;
-#endif
 }
 
 bool KeyIsDown(std::uint32_t keycode) {
-#if defined(VD_X11)
   if (keycode > 255 || !KeyStateKnown()) return false;
   const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
   xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
@@ -30,10 +27,15 @@ bool KeyIsDown(std::uint32_t keycode) {
   const bool down = (keymap->keys[keycode / 8] >> (keycode % 8)) & 1;
   std::free(keymap);
   return down;
-#else
-  (void)keycode;
-  return false;
-#endif
 }
+
+void EndQuietlyOnLostDisplay() {
+  XSetIOErrorHandler([](::Display*) -> int { EndForLostDisplay("X11"); });
+}
+#else
+bool KeyStateKnown() { return false; }
+bool KeyIsDown(std::uint32_t) { return false; }
+void EndQuietlyOnLostDisplay() {}
+#endif
 
 }  // namespace platform::detail

@@ -1,0 +1,35 @@
+#pragma once
+
+// widgets/: the Qt widgets a window and its controls are built of, and the Edit menu's
+// commands on them.
+
+#include <QString>
+#include <string>
+
+class QMenuBar;
+class QWidget;
+
+namespace platform {
+class MenuBar;
+class Window;
+}  // namespace platform
+
+namespace platform::detail {
+
+// The widget that holds a window's controls (its content area below the menu bar).
+QWidget* ContentOf(Window& window);
+
+// Qt's menu bar for `menuBar`'s tree: a menu for each item with children, a separator for
+// each "-", an action for every other item, which calls the item's Action when chosen. The
+// menus follow later changes of the items.
+QMenuBar* BuildMenuBar(MenuBar& menuBar, QWidget* parent);
+
+// The design separates tooltip lines with a carriage return, which Qt shows as a blank.
+inline QString TooltipText(const std::string& helpTag) {
+  QString text = QString::fromStdString(helpTag);
+  text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return text;
+}
+
+}  // namespace platform::detail
