@@ -4,8 +4,8 @@
 #include <QAccessibleWidget>
 #include <QComboBox>
 
-#include "widgets/LabelWidget.h"
 #include "widgets/LineEdit.h"
+#include "widgets/Widgets.h"
 
 namespace platform::detail {
 namespace {

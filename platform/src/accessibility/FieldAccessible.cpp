@@ -64,16 +64,9 @@ class FieldAccessible final : public QAccessibleWidget,
   // direction; where it shows the cursor tells where the text stands, and each character stands
   // as far from the cursor as the text between them is wide.
   QRect characterRect(int offset) const override {
-    const QString text = field_->text();
-    if (offset < 0 || offset >= text.size()) return {};
     const QRect cursor = field_->cursorRect();  // centred on the cursor's position
-    const double fromCursor = advances_.Before(text, field_->font(), offset) -
-                              advances_.Before(text, field_->font(), field_->cursorPosition());
-    const double width = advances_.Before(text, field_->font(), offset + 1) -
-                         advances_.Before(text, field_->font(), offset);
-    const int x = (cursor.left() + cursor.right() + 1) / 2 + qRound(fromCursor);
-    const QRect box(x, cursor.top(), qRound(width), cursor.height());
-    return QRect(field_->mapToGlobal(box.topLeft()), box.size());
+    return boxes_.Box(*field_, field_->text(), offset, field_->cursorPosition(),
+                      (cursor.left() + cursor.right() + 1) / 2, cursor.top(), cursor.height());
   }
   int offsetAtPoint(const QPoint& point) const override {
     return field_->cursorPositionAt(field_->mapFromGlobal(point));
@@ -107,7 +100,7 @@ class FieldAccessible final : public QAccessibleWidget,
   }
 
   LineEdit* field_;
-  mutable TextAdvances advances_;
+  mutable CharacterBoxes boxes_;
 };
 
 }  // namespace

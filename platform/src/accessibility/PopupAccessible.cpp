@@ -96,17 +96,11 @@ class PopupAccessible final : public QAccessibleWidget,
     option.initFrom(popup_);
     const QRect field = popup_->style()->subControlRect(QStyle::CC_ComboBox, &option,
                                                         QStyle::SC_ComboBoxEditField, popup_);
-    const QString text = popup_->currentText();
-    if (offset < 0 || offset >= text.size()) return {};
-    const QFont& font = popup_->font();
     // The style draws the row's text from the field's leading edge.
-    const double start = popup_->isRightToLeft()
-                             ? field.right() + 1 - advances_.Before(text, font, int(text.size()))
-                             : field.left();
-    const double x = start + advances_.Before(text, font, offset);
-    const QRect box(qRound(x), field.top(),
-                    qRound(advances_.Before(text, font, offset + 1) - (x - start)), field.height());
-    return QRect(popup_->mapToGlobal(box.topLeft()), box.size());
+    const QString text = popup_->currentText();
+    const bool rightToLeft = popup_->isRightToLeft();
+    return boxes_.Box(*popup_, text, offset, rightToLeft ? int(text.size()) : 0,
+                      rightToLeft ? field.right() + 1 : field.left(), field.top(), field.height());
   }
   int offsetAtPoint(const QPoint&) const override { return -1; }
   void scrollToSubstring(int, int) override {}
@@ -123,7 +117,7 @@ class PopupAccessible final : public QAccessibleWidget,
 #endif
 
   QComboBox* popup_;
-  mutable TextAdvances advances_;
+  mutable CharacterBoxes boxes_;
 };
 
 }  // namespace

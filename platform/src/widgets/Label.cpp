@@ -10,7 +10,6 @@
 #include "platform/QtAccess.h"
 #include "platform/TextField.h"
 #include "runtime/Dispatch.h"
-#include "widgets/LabelWidget.h"
 #include "widgets/LineEdit.h"
 #include "widgets/Widgets.h"
 

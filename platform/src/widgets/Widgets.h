@@ -3,6 +3,7 @@
 // widgets/: the Qt widgets a window and its controls are built of, and the Edit menu's
 // commands on them.
 
+#include <QLabel>
 #include <QString>
 #include <string>
 
@@ -10,8 +11,22 @@ class QMenuBar;
 class QWidget;
 
 namespace platform {
+
 class MenuBar;
 class Window;
+
+// The Qt side of a Label: a label that a screen reader may be told is the window's status line.
+class LabelWidget final : public QLabel {
+  Q_OBJECT
+
+ public:
+  using QLabel::QLabel;
+
+  // A screen reader's command for a window's status bar reads this label: set before the label
+  // is first shown.
+  bool statusLine = false;
+};
+
 }  // namespace platform
 
 namespace platform::detail {
