@@ -26,11 +26,8 @@ class FieldAccessible final : public QAccessibleWidget,
     return QAccessibleWidget::text(kind);
   }
   void setText(QAccessible::Text kind, const QString& text) override {
-    if (kind == QAccessible::Value) {
-      field_->setText(text);
-    } else {
-      QAccessibleWidget::setText(kind, text);
-    }
+    if (kind != QAccessible::Value) return QAccessibleWidget::setText(kind, text);
+    field_->setText(text);
   }
   QAccessible::State state() const override {
     QAccessible::State state = QAccessibleWidget::state();

@@ -53,11 +53,7 @@ class PopupAccessible final : public QAccessibleWidget,
   }
   void doAction(const QString& action) override {
     if (action != showMenuAction()) return QAccessibleWidget::doAction(action);
-    if (popup_->view()->isVisible()) {
-      popup_->hidePopup();
-    } else {
-      popup_->showPopup();
-    }
+    popup_->view()->isVisible() ? popup_->hidePopup() : popup_->showPopup();
   }
   void* interface_cast(QAccessible::InterfaceType type) override {
     if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);

@@ -37,9 +37,7 @@ void DesktopStyle::drawControl(ControlElement element, const QStyleOption* optio
     return;
   }
   const int gap = Scaled(kRingGap);
-  painter->save();
   DrawRing(*painter, option->rect.adjusted(gap, gap, -gap, -gap - 1), option->palette);
-  painter->restore();
 }
 
 void UseDesktopStyle() {

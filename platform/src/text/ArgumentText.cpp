@@ -1,5 +1,6 @@
 #include "text/ArgumentText.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "platform/CommandLine.h"
@@ -43,13 +44,9 @@ QString Decoded(std::string_view bytes) {
   QString text;
   while (!bytes.empty()) {
     const int length = SequenceLength(bytes);
-    if (length == 0) {
-      text += QChar(char16_t(0xDC00 + static_cast<unsigned char>(bytes.front())));
-      bytes.remove_prefix(1);
-    } else {
-      text += QString::fromUtf8(bytes.data(), length);
-      bytes.remove_prefix(std::size_t(length));
-    }
+    text += length == 0 ? QChar(char16_t(0xDC00 + static_cast<unsigned char>(bytes.front())))
+                        : QString::fromUtf8(bytes.data(), length);
+    bytes.remove_prefix(std::size_t(std::max(length, 1)));
   }
   return text;
 }

@@ -33,13 +33,8 @@ constexpr int kReleaseWatch = 250;  // milliseconds
 LineEdit::LineEdit(QWidget* parent, KeyUpHandler keyUp)
     : QLineEdit(parent), keyUp_(std::move(keyUp)) {
   // textEdited comes before textChanged for the same change.
-  connect(this, &QLineEdit::textEdited, this, [this] {
-    if (inKeyPress_) {
-      keyEditSinceKeyUp_ = true;
-    } else {
-      otherEditPending_ = true;
-    }
-  });
+  connect(this, &QLineEdit::textEdited, this,
+          [this] { (inKeyPress_ ? keyEditSinceKeyUp_ : otherEditPending_) = true; });
 }
 
 void LineEdit::SetHelp(const QString& help, const QString& description) {
