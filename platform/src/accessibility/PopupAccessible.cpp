@@ -36,11 +36,9 @@ class PopupAccessible final : public QAccessibleWidget,
   }
   using OneRunText::text;
   QString text(QAccessible::Text kind) const override {
-    if (kind == QAccessible::Value) return popup_->currentText();
-    if (kind == QAccessible::Name && widget()->accessibleName().isEmpty()) {
-      return popup_->currentText();
-    }
-    return QAccessibleWidget::text(kind);
+    const bool unnamed = kind == QAccessible::Name && widget()->accessibleName().isEmpty();
+    return kind == QAccessible::Value || unnamed ? popup_->currentText()
+                                                 : QAccessibleWidget::text(kind);
   }
   QAccessible::State state() const override {
     QAccessible::State state = QAccessibleWidget::state();

@@ -20,10 +20,8 @@ QIcon DesktopStyle::standardIcon(StandardPixmap icon, const QStyleOption* option
 
 int DesktopStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
                               const QWidget* widget) const {
-  if (metric == PM_FocusFrameHMargin || metric == PM_FocusFrameVMargin) {
-    return Scaled(kRingWidth + kRingGap);
-  }
-  return QProxyStyle::pixelMetric(metric, option, widget);
+  const bool ring = metric == PM_FocusFrameHMargin || metric == PM_FocusFrameVMargin;
+  return ring ? Scaled(kRingWidth + kRingGap) : QProxyStyle::pixelMetric(metric, option, widget);
 }
 
 // The ring stays clear of the menu bar's bottom line: that line is drawn across the title's last

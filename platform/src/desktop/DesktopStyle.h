@@ -8,7 +8,8 @@
 namespace platform::detail {
 
 // The desktop's style with what the window adds to it: the menu bar's overflow icon loaded only
-// when drawn (DeferredIcon), Qt's focus frame as wide as the focus ring (FocusRing), and the
+// when drawn (DeferredIcon), Qt's focus frame as wide as the focus ring (FocusRing) and unmasked
+// (the ring paints only its band, and a mask costs a millisecond at start-up), and the
 // ring just inside a menu title the keyboard has reached (Alt, F10), which Qt's styles leave
 // unmarked. An open menu's title is marked as pressed by the style itself.
 class DesktopStyle final : public QProxyStyle {
@@ -17,6 +18,10 @@ class DesktopStyle final : public QProxyStyle {
 
   QIcon standardIcon(StandardPixmap icon, const QStyleOption* option,
                      const QWidget* widget) const override;
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* returned) const override {
+    return hint == SH_FocusFrame_Mask ? 0 : QProxyStyle::styleHint(hint, option, widget, returned);
+  }
   int pixelMetric(PixelMetric metric, const QStyleOption* option,
                   const QWidget* widget) const override;
   void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,

@@ -15,12 +15,12 @@ namespace {
 // (DesktopStyle gives them the ring's width and gap) and beneath it, drawn as the ring.
 class Ring final : public QFocusFrame {
  public:
-  explicit Ring(QWidget* window) : QFocusFrame(window), window_(window) {
-    QObject::connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-      const bool ringed = now != nullptr && now->window() == window_ && now != window_ &&
-                          now->parentWidget() != window_;  // the menu bar marks its own titles
-      setWidget(ringed ? now : nullptr);
-    });
+  // Beside the controls it rings, so that it is never moved from one parent to another.
+  explicit Ring(QWidget* content) : QFocusFrame(content) {
+    QObject::connect(qApp, &QApplication::focusChanged, this,
+                     [content, this](QWidget*, QWidget* now) {
+                       setWidget(content->isAncestorOf(now) ? now : nullptr);
+                     });
   }
 
  protected:
@@ -28,14 +28,11 @@ class Ring final : public QFocusFrame {
     QPainter painter(this);
     DrawRing(painter, rect(), palette());
   }
-
- private:
-  QWidget* window_;
 };
 
 }  // namespace
 
-void RingFocus(QWidget* window) { new Ring(window); }
+void RingFocus(QWidget* content) { new Ring(content); }
 
 void DrawRing(QPainter& painter, const QRect& box, const QPalette& palette) {
   const QColor color = FocusRingColor(palette);

@@ -48,7 +48,9 @@ class MainWindowWidget final : public QMainWindow {
   Window* owner_;
 };
 
-Window::Window() : widget_(new MainWindowWidget(this)) { detail::RingFocus(widget_); }
+Window::Window() : widget_(new MainWindowWidget(this)) {
+  detail::RingFocus(widget_->centralWidget());
+}
 
 Window::~Window() {
   // The subclass is gone: no event may reach its handlers while the widgets are torn down.
