@@ -316,40 +316,53 @@ class WindowTest : public WindowFixture {
   // A screen reader's edits of a field through its editable text interface; offsets outside
   // the text are taken at its ends.
   void aScreenReaderEditsAFieldWithinItsText_data() {
+    QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("edit");
     QTest::addColumn<int>("start");
     QTest::addColumn<int>("end");
     QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("area");  // the diameter's edit rewrites the area, as typing does
     QTest::addColumn<QString>("drop");  // worked out by hand for Copper, 60 m, 0.51054 mm
-    QTest::newRow("insert") << "insert" << 1 << 1 << "05.350"
-                            << "27.441";
-    QTest::newRow("insert far past the end") << "insert" << 1'000'000'000 << 0 << "0.3505"
-                                             << "1.798";
-    QTest::newRow("delete") << "delete" << 0 << 2 << "350"
-                            << "1795.18";
-    QTest::newRow("delete from before the start") << "delete" << -5 << 2 << "350"
-                                                  << "1795.18";
-    QTest::newRow("delete a reversed range") << "delete" << 3 << 1 << "0.350"
-                                             << "1.795";
-    QTest::newRow("replace") << "replace" << 2 << 5 << "0.5"
-                             << "2.565";
-    QTest::newRow("replace up to far past the end") << "replace" << 2 << 1'000'000'000 << "0.5"
-                                                    << "2.565";
+    const QString area = "0.20471";
+    QTest::newRow("insert") << "current"
+                            << "insert" << 1 << 1 << "05.350" << area << "27.441";
+    QTest::newRow("insert far past the end")
+        << "current"
+        << "insert" << 1'000'000'000 << 0 << "0.3505" << area << "1.798";
+    QTest::newRow("delete") << "current"
+                            << "delete" << 0 << 2 << "350" << area << "1795.18";
+    QTest::newRow("delete from before the start")
+        << "current"
+        << "delete" << -5 << 2 << "350" << area << "1795.18";
+    QTest::newRow("delete a reversed range") << "current"
+                                             << "delete" << 3 << 1 << "0.350" << area << "1.795";
+    QTest::newRow("replace") << "current"
+                             << "replace" << 2 << 5 << "0.5" << area << "2.565";
+    QTest::newRow("replace up to far past the end")
+        << "current"
+        << "replace" << 2 << 1'000'000'000 << "0.5" << area << "2.565";
+    QTest::newRow("replace the diameter") << "diameter"
+                                          << "replace" << 0 << 7 << "5"
+                                          << "19.634954084936208"
+                                          << "0.019";
   }
 
   void aScreenReaderEditsAFieldWithinItsText() {
+    QFETCH(QString, field);
     QFETCH(QString, edit);
     QFETCH(int, start);
     QFETCH(int, end);
     QFETCH(QString, text);
+    QFETCH(QString, area);
     QFETCH(QString, drop);
-    QLineEdit* field = FieldNamed(*window, "current");
+    QLineEdit* edited = FieldNamed(*window, field.toUtf8().constData());
     QAccessibleEditableTextInterface* editable =
-        QAccessible::queryAccessibleInterface(field)->editableTextInterface();
+        QAccessible::queryAccessibleInterface(edited)->editableTextInterface();
     if (edit == "insert") editable->insertText(start, "5");
     if (edit == "delete") editable->deleteText(start, end);
     if (edit == "replace") editable->replaceText(start, end, "5");
-    QCOMPARE(field->text(), text);
+    QCOMPARE(edited->text(), text);
+    QCOMPARE(TextOf(window->areafld()), area);
     QCOMPARE(TextOf(window->result()), "Voltage drop = " + drop + "V");
   }
 

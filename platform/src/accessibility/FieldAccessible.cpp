@@ -27,7 +27,7 @@ class FieldAccessible final : public QAccessibleWidget,
   }
   void setText(QAccessible::Text kind, const QString& text) override {
     if (kind != QAccessible::Value) return QAccessibleWidget::setText(kind, text);
-    field_->setText(text);
+    field_->EditText(text);
   }
   QAccessible::State state() const override {
     QAccessible::State state = QAccessibleWidget::state();
@@ -78,14 +78,14 @@ class FieldAccessible final : public QAccessibleWidget,
   // an offset past its end, a billion of them if asked.
   void deleteText(int start, int end) override {
     const auto [from, to] = Range(start, end);
-    field_->setText(field_->text().remove(from, to - from));
+    field_->EditText(field_->text().remove(from, to - from));
   }
   void insertText(int offset, const QString& text) override {
-    field_->setText(field_->text().insert(Range(offset, offset).first, text));
+    field_->EditText(field_->text().insert(Range(offset, offset).first, text));
   }
   void replaceText(int start, int end, const QString& text) override {
     const auto [from, to] = Range(start, end);
-    field_->setText(field_->text().replace(from, to - from, text));
+    field_->EditText(field_->text().replace(from, to - from, text));
   }
 
  private:

@@ -75,6 +75,12 @@ void LineEdit::AfterTextChange() {
   RaiseKeyUp({});
 }
 
+void LineEdit::EditText(const QString& text) {
+  otherEditPending_ = true;
+  setText(text);
+  otherEditPending_ = false;  // taken by AfterTextChange if the text changed
+}
+
 bool LineEdit::event(QEvent* event) {
   // Before every key press Qt asks the field whether it takes the key before any shortcut. A
   // printable key with no modifier but Shift or the keypad's is always typed into an editable

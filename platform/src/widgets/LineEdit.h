@@ -36,6 +36,9 @@ class LineEdit final : public QLineEdit {
   // Called once the field's TextChange has been raised for a change of its text: a listening
   // screen reader is told when the text turns into no number or back.
   void AfterTextChange();
+  // Replaces the text as a user's edit made without a key in the field (a screen reader's, a
+  // voice-control tool's): it raises its KeyUp after its TextChange, as a paste does.
+  void EditText(const QString& text);
 
   // `help` is what Ctrl+F1 shows (the caption's tooltip), `description` the one short
   // sentence a screen reader reads with the field.
