@@ -119,6 +119,19 @@ class ProgramTest : public QObject {
     QTest::newRow("a quote in a value")
         << (QStringList(lead) << "it's") << 2 << "^$"
         << "^voltage-drop: unknown material \\$'it\\\\'s' \\([^\n]*\\)" + kTryHelp;
+    QTest::newRow("a line separator and DEL in a value")
+        << (QStringList(lead) << QString::fromUtf8("lead\u2028\x7f")) << 2 << "^$"
+        << "^voltage-drop: unknown material \\$'lead\\\\342\\\\200\\\\250\\\\177' \\([^\n]*\\)" +
+               kTryHelp;
+    // A byte order mark is a character like any other, as in a field: the number ends there.
+    QTest::newRow("a byte order mark in a number")
+        << QStringList{"--material", "copper", "--current",  QString::fromUtf8("1\uFEFF2"),
+                       "--length",   "1",      "--diameter", "1"}
+        << 0 << "^Voltage drop = 0.022V\n$"
+        << "^$";
+    QTest::newRow("a byte order mark in an option's name")
+        << QStringList{QString::fromUtf8("--mat\uFEFFerial"), "copper"} << 2 << "^$"
+        << "^voltage-drop: unknown option \\$'--mat\\\\357\\\\273\\\\277erial'" + kTryHelp;
     // A field keeps the first 32,767 characters of a paste: "1000…0" there, 1 with the rest.
     QTest::newRow("a value longer than a field holds")
         << QStringList{"--material", "copper", "--current",  "1",

@@ -30,6 +30,17 @@ int SequenceLength(std::string_view bytes) {
   return length;
 }
 
+// The character a whole UTF-8 sequence encodes.
+char32_t CodePoint(std::string_view sequence) {
+  const auto byte = [&](std::size_t i) {
+    return char32_t(static_cast<unsigned char>(sequence[i]));
+  };
+  if (sequence.size() == 1) return byte(0);
+  char32_t point = byte(0) & (0x7Fu >> sequence.size());
+  for (std::size_t i = 1; i < sequence.size(); ++i) point = point << 6 | (byte(i) & 0x3F);
+  return point;
+}
+
 }  // namespace
 
 #if defined(_WIN32)
@@ -39,13 +50,15 @@ QString Decoded(std::string_view bytes) {
 std::string Encoded(const QString& text) { return text.toLocal8Bit().toStdString(); }
 #else
 // Arguments are bytes and Qt's parser takes text: a byte that is not part of UTF-8 goes through
-// as a lone surrogate, U+DC80 to U+DCFF, so that a value comes back byte for byte.
+// as a lone surrogate, U+DC80 to U+DCFF, so that a value comes back byte for byte. Each
+// character is taken as it is: Qt's UTF-8 decoder would drop a byte order mark (U+FEFF) that
+// starts what it decodes, which a field keeps.
 QString Decoded(std::string_view bytes) {
   QString text;
   while (!bytes.empty()) {
     const int length = SequenceLength(bytes);
-    text += length == 0 ? QChar(char16_t(0xDC00 + static_cast<unsigned char>(bytes.front())))
-                        : QString::fromUtf8(bytes.data(), length);
+    text += QChar::fromUcs4(length == 0 ? 0xDC00 + static_cast<unsigned char>(bytes.front())
+                                        : CodePoint(bytes.substr(0, std::size_t(length))));
     bytes.remove_prefix(std::size_t(std::max(length, 1)));
   }
   return text;
@@ -67,20 +80,23 @@ std::string Encoded(const QString& text) {
 #endif
 
 std::string Quoted(std::string_view text) {
-  // Control characters (C0, DEL, C1), quotes and bytes outside UTF-8 are escaped, and then a
-  // backslash too; a text that needs none is shown as it is.
+  // What a terminal would not show as itself is escaped, byte by byte: control characters, line
+  // and paragraph separators, invisible and unassigned characters (whatever Unicode does not
+  // call printable, as coreutils quotes), quotes and bytes outside UTF-8; and then a backslash
+  // too. A text that needs none is shown as it is.
   bool plain = true;
   std::string escaped;
   for (std::string_view rest = text; !rest.empty();) {
-    const unsigned char c = static_cast<unsigned char>(rest.front());
-    const int length = c < 0x80 ? 1 : SequenceLength(rest);
-    const bool c1 = c == 0xC2 && length == 2 && static_cast<unsigned char>(rest[1]) < 0xA0;
-    if (length > 1 && !c1) {
+    const int length = SequenceLength(rest);
+    const char32_t point = length > 1 ? CodePoint(rest.substr(0, std::size_t(length))) : 0;
+    const QChar::Category category = QChar::category(point);
+    if (length > 1 && QChar::isPrint(point) && category != QChar::Separator_Line &&
+        category != QChar::Separator_Paragraph) {
       escaped.append(rest.substr(0, std::size_t(length)));
       rest.remove_prefix(std::size_t(length));
       continue;
     }
-    const int count = c1 ? 2 : 1;
+    const int count = std::max(length, 1);
     for (int i = 0; i < count; ++i) {
       const unsigned char b = static_cast<unsigned char>(rest[std::size_t(i)]);
       if (b == '\\') {
