@@ -199,6 +199,18 @@ class ProgramTest : public QObject {
     QTest::newRow("an X display named on the command line")
         << QStringList{"-display", ":97"} << QStringList{"DISPLAY=:96"}
         << "could not connect to display :97";
+    QTest::newRow("Qt's warnings switched off")
+        << QStringList{} << QStringList{"QT_LOGGING_RULES=*=false", "DISPLAY=:95"}
+        << "could not connect to display :95";
+    QTest::newRow("terminal controls in the display's name")
+        << QStringList{} << QStringList{"DISPLAY=:94\x1b]0;x\a"}
+        << "\\$'could not connect to display :94\\\\033\\]0;x\\\\a'";
+    QTest::newRow("a framebuffer that is not there")
+        << QStringList{"-platform", "linuxfb:fb=/dev/nonexistent"} << QStringList{}
+        << "Failed to open framebuffer /dev/nonexistent .*";
+    QTest::newRow("a platform for Vulkan surfaces alone")
+        << QStringList{"-platform", "vkkhrdisplay"} << QStringList{}
+        << "the vkkhrdisplay platform shows no window";
     // Where qt6-wayland is not installed, Qt finds no plugin for Wayland.
     const QString noWayland =
         "(Failed to create wl_display \\((%1)\\)|"

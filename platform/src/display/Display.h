@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+class QString;
+
 namespace platform::detail {
 
 // What Qt and its plugins write on standard error. Their debug and info messages (a platform
@@ -22,6 +24,10 @@ void QtStarted();
 // Ends the program with its one line for a display that went away: "<program>: lost the
 // display: the <system> connection broke", status 1, nothing run at exit.
 [[noreturn]] void EndForLostDisplay(const char* system);
+
+// Ends the program with its one line for a platform that made no window for the one shown
+// (vkkhrdisplay shows only Vulkan surfaces), status 1.
+[[noreturn]] void EndForNoWindow(const QString& platform);
 
 // Ends the program with its one line for a lost display when Xlib notices first that the X
 // server went away; Xlib alone would print its three-line report and exit.

@@ -1,34 +1,55 @@
+#include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <mutex>
+#include <set>
 #include <string>
 #include <thread>
 #include <utility>
 #include <vector>
 
 #include "display/Display.h"
+#include "platform/CommandLine.h"
 
 namespace platform::detail {
 namespace {
 
 std::string programName = "voltage-drop";
 QtMessageHandler qtHandler = nullptr;
-bool starting = false;
+QLoggingCategory::CategoryFilter rulesFilter = nullptr;
 
 struct HeldMessage {
   QtMsgType type;
   std::string category;
   QString text;
+  bool shown;  // as the logging rules have it
 };
+
+// Qt may log from threads of its own (Qt 6.4's Wayland plugin reads events on one).
+std::mutex lock;
+bool starting = false;
 std::vector<HeldMessage> held;
+std::set<std::string> silenced;  // the categories whose warnings the logging rules switch off
+
+// A text of Qt's or of the environment as a line shows it: quoted, escapes and all, where it
+// holds a character a terminal would act on or not show as itself.
+std::string Shown(const QString& text) {
+  const QList<uint> points = text.toUcs4();
+  const bool plain = std::all_of(points.begin(), points.end(), [](char32_t point) {
+    return QChar::isPrint(point) && QChar::category(point) != QChar::Separator_Line &&
+           QChar::category(point) != QChar::Separator_Paragraph;
+  });
+  return plain ? text.toStdString() : Quoted(text.toStdString());
+}
 
 // Writes the program's one line for how it ends, and ends it with status 1 at once. Qt may say
-// so from two threads at a time (Qt 6.4's Wayland plugin reads events on a thread of its own):
-// the first one writes and ends, any other waits for the end.
+// so from two threads at a time: the first one writes and ends, any other waits for the end.
 [[noreturn]] void EndWith(const std::string& line) {
   static std::atomic_flag ending = ATOMIC_FLAG_INIT;
   if (ending.test_and_set()) {
@@ -45,36 +66,59 @@ void Write(QtMsgType type, const QMessageLogContext& context, const QString& mes
 }
 
 // Qt reports each platform it could not start with a warning or two ("could not connect to
-// display :0", "Could not load the Qt platform plugin "xcb" …") and then gives up with a fatal
-// message and abort(): the warnings, in Qt's own words, are the reason.
-[[noreturn]] void EndForNoDisplay(const QString& fatal) {
+// display :0", "Could not load the Qt platform plugin "xcb" …"), switched off or not, and then
+// gives up with a fatal message (or, once started, finds no screen): the warnings, in Qt's own
+// words, are the reason.
+[[noreturn]] void EndForNoDisplay(const std::vector<HeldMessage>& messages, const QString& last) {
   QStringList reasons;
-  for (const HeldMessage& message : held) {
+  for (const HeldMessage& message : messages) {
     // Qt 6.5 and later add this guess whenever xcb does not start, whatever the reason was.
     if (message.text.startsWith(QLatin1String("From 6.5.0, xcb-cursor0"))) continue;
     reasons << message.text.simplified();
   }
-  if (reasons.isEmpty()) reasons << fatal.section(QLatin1Char('\n'), 0, 0).simplified();
+  if (reasons.isEmpty()) reasons << last.section(QLatin1Char('\n'), 0, 0).simplified();
   if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
     reasons << QStringLiteral("neither DISPLAY nor WAYLAND_DISPLAY is set");
   }
-  EndWith("no display to open the window on: " + reasons.join(QLatin1String("; ")).toStdString());
+  EndWith("no display to open the window on: " + Shown(reasons.join(QLatin1String("; "))));
 }
 
 // Qt's xcb plugin says "The X11 connection broke (error N). Did the X11 server die?" and its
 // Wayland plugin "The Wayland connection broke. Did the Wayland compositor die?"; Qt 6.4 then
 // exits with 1, Qt 6.8's Wayland plugin with 255, and Qt 6.11 first tears objects down with a
 // warning for each.
+const char* BrokenConnection(const QString& message) {
+  if (message.startsWith(QLatin1String("The X11 connection broke (error ")) &&
+      message.endsWith(QLatin1String("). Did the X11 server die?"))) {
+    return "X11";
+  }
+  const bool wayland =
+      message == QLatin1String("The Wayland connection broke. Did the Wayland compositor die?");
+  return wayland ? "Wayland" : nullptr;
+}
+
 void Handle(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-  if (type == QtFatalMsg && starting) EndForNoDisplay(message);
-  if (type != QtFatalMsg && message.contains(QLatin1String("connection broke"))) {
-    EndForLostDisplay(message.contains(QLatin1String("Wayland")) ? "Wayland" : "X11");
+  const std::string category = context.category != nullptr ? context.category : "default";
+  std::unique_lock<std::mutex> guard(lock);
+  if (type == QtFatalMsg && starting) EndForNoDisplay(held, message);
+  if (type != QtFatalMsg) {
+    if (const char* system = BrokenConnection(message)) EndForLostDisplay(system);
   }
-  if (starting && type != QtFatalMsg) {
-    held.push_back({type, context.category != nullptr ? context.category : "", message});
-    return;
+  const bool shown = type != QtWarningMsg || silenced.count(category) == 0;
+  if (starting && type != QtFatalMsg) return held.push_back({type, category, message, shown});
+  guard.unlock();
+  if (shown) Write(type, context, message);
+}
+
+// The logging rules decide what is written, but every warning reaches Handle, which learns
+// from Qt's warnings whether a display could be opened and whether it went away.
+void KeepWarnings(QLoggingCategory* category) {
+  if (rulesFilter != nullptr) rulesFilter(category);  // none yet while Qt installs this one
+  if (!category->isWarningEnabled()) {
+    const std::lock_guard<std::mutex> guard(lock);
+    silenced.insert(category->categoryName());
   }
-  Write(type, context, message);
+  category->setEnabled(QtWarningMsg, true);
 }
 
 }  // namespace
@@ -84,6 +128,9 @@ void InstallQtMessages(const char* programPath) {
     const std::string path = programPath;
     programName = path.substr(path.find_last_of("/\\") + 1);
   }
+  qtHandler = qInstallMessageHandler(Handle);
+  starting = true;
+  rulesFilter = QLoggingCategory::installFilter(KeepWarnings);
   // Rules set here give way to QT_LOGGING_RULES and QT_LOGGING_CONF (QLoggingCategory's order).
   // Besides debug and info, two kinds of warning that no user can act on stay off: the
   // accessibility bridge's on calls it does not implement (at-spi2-core 2.56 asks Qt 6.11 for
@@ -92,13 +139,23 @@ void InstallQtMessages(const char* programPath) {
       QStringLiteral("*.debug=false\n*.info=false\n"
                      "qt.accessibility.atspi.warning=false\n"
                      "qt.qpa.theme.gnome.warning=false"));
-  qtHandler = qInstallMessageHandler(Handle);
-  starting = true;
 }
 
 void QtStarted() {
-  starting = false;
-  for (const HeldMessage& message : std::exchange(held, {})) {
+  std::vector<HeldMessage> messages;
+  {
+    const std::lock_guard<std::mutex> guard(lock);
+    starting = false;
+    messages = std::exchange(held, {});
+  }
+  // A platform that started without a screen (linuxfb without its framebuffer) has nowhere to
+  // show a window: Qt would abort at the first one.
+  if (QGuiApplication::screens().isEmpty()) EndForNoDisplay(messages, QStringLiteral("no screen"));
+  // vkkhrdisplay draws Vulkan surfaces alone, and a window of widgets is none.
+  const QString platform = QGuiApplication::platformName();
+  if (platform == QLatin1String("vkkhrdisplay")) EndForNoWindow(platform);
+  for (const HeldMessage& message : messages) {
+    if (!message.shown) continue;
     const QMessageLogContext context(nullptr, 0, nullptr, message.category.c_str());
     Write(message.type, context, message.text);
   }
@@ -106,6 +163,10 @@ void QtStarted() {
 
 void EndForLostDisplay(const char* system) {
   EndWith(std::string("lost the display: the ") + system + " connection broke");
+}
+
+void EndForNoWindow(const QString& platform) {
+  EndWith("no display to open the window on: the " + Shown(platform) + " platform shows no window");
 }
 
 }  // namespace platform::detail
