@@ -99,6 +99,27 @@ class ProgramTest : public QObject {
     QTest::newRow("an option where a value belongs")
         << QStringList{"--current", "--area", "1"} << 2 << "^$"
         << "^voltage-drop: missing value after '--current'" + kTryHelp;
+    QTest::newRow("a Qt option where a value belongs")
+        << QStringList{"--length", "-platform", "--area", "1"} << 2 << "^$"
+        << "^voltage-drop: missing value after '--length'" + kTryHelp;
+    QTest::newRow("a value after '=' that looks like an option")
+        << QStringList{"--material", "copper", "--current=-x", "--length", "1", "--diameter", "1"}
+        << 0 << "^Voltage drop = 0V\n$"
+        << "^$";
+    // Qt's own options, as Qt documents them, with the X11 plugin's and QGuiApplication's
+    // undocumented ones that Qt 6.4 takes: accepted, and left to Qt.
+    for (const char* option :
+         {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+          "qwindowicon", "qwindowtitle", "session", "display", "geometry", "style", "stylesheet",
+          "qmljsdebugger", "dialogs", "fontengine", "name", "title", "icon", "visual"}) {
+      QTest::addRow("Qt's -%s", option)
+          << QStringList{"-" + QString(option), "x", "-v"} << 0 << version << "^$";
+    }
+    for (const char* flag : {"reverse", "widgetcount", "nograb", "dograb", "sync", "testability",
+                             "qdevel", "qdebug"}) {
+      QTest::addRow("Qt's -%s", flag)
+          << QStringList{"-" + QString(flag), "-v"} << 0 << version << "^$";
+    }
     QTest::newRow("two dashes where a value belongs")
         << QStringList{"--material", "copper", "--current", "--bogus"} << 2 << "^$"
         << "^voltage-drop: missing value after '--current'" + kTryHelp;

@@ -21,8 +21,9 @@ namespace {
 // the runtime starts: those that take a value, and those that do not.
 constexpr const char* kQtOptionsWithValue =
     "platform platformpluginpath platformtheme plugin qwindowgeometry qwindowicon qwindowtitle "
-    "session display geometry style stylesheet name title visual qmljsdebugger dialogs fontengine";
-constexpr const char* kQtFlags = "reverse widgetcount nograb dograb sync testability";
+    "session display geometry style stylesheet name title icon visual qmljsdebugger dialogs "
+    "fontengine";
+constexpr const char* kQtFlags = "reverse widgetcount nograb dograb sync testability qdevel qdebug";
 
 QStringList Names(const std::vector<std::string>& names) {
   QStringList list;
@@ -34,8 +35,9 @@ QString OptionName(std::string_view name) {
   return QString::fromUtf8(name.data(), qsizetype(name.size()));
 }
 
-// The argument as typed that gave Qt's unknown option `name` ("-current" for "---current"):
-// the last one written so, since an earlier one may have been taken as an option's value.
+// The argument as typed that gave the option `name` ("-current" for "---current", or
+// "--current=1"): the last one written so, since an earlier one may have been taken as an
+// option's value.
 QString Typed(const QStringList& arguments, const QString& name) {
   for (qsizetype i = arguments.size() - 1; i > 0; --i) {
     const QString option = arguments[i].section('=', 0, 0);
@@ -84,17 +86,15 @@ CommandLine::CommandLine(int argc, char** argv, const std::vector<CommandLineOpt
     return;
   }
   // "--current --area 1": the parser takes "--area" for the current, where a value was
-  // forgotten. A value is never written with two dashes, nor as one of the options.
-  QStringList optionNames;
-  for (const CommandLineOption& option : options) optionNames << Names(option.names);
+  // forgotten. A value given apart that looks like an option (a dash, then a letter or another
+  // dash) is taken as such; one given after '=' is a value whatever it holds.
   for (const CommandLineOption& option : options) {
     const QString name = QString::fromStdString(option.names.back());
     if (option.valueName.empty() || !qt.isSet(name)) continue;
     const QString value = qt.value(name);
-    QString bare = value;
-    while (bare.startsWith('-')) bare.remove(0, 1);
-    if (value.startsWith(QLatin1String("--")) ||
-        (value.startsWith('-') && optionNames.contains(bare))) {
+    const bool optionLike =
+        value.size() > 1 && value[0] == '-' && (value[1] == '-' || value[1].isLetter());
+    if (optionLike && !Typed(arguments, name).contains('=')) {
       error_ = "missing value after " + Quoted("--" + option.names.back());
       return;
     }
