@@ -153,12 +153,22 @@ class ProgramTest : public QObject {
     QTest::newRow("a byte order mark in an option's name")
         << QStringList{QString::fromUtf8("--mat\uFEFFerial"), "copper"} << 2 << "^$"
         << "^voltage-drop: unknown option \\$'--mat\\\\357\\\\273\\\\277erial'" + kTryHelp;
-    // A field keeps the first 32,767 characters of a paste: "1000…0" there, 1 with the rest.
-    QTest::newRow("a value longer than a field holds")
-        << QStringList{"--material", "copper", "--current",  "1",
-                       "--length",   "1",      "--diameter", "1" + QString(32766, '0') + "e-32766"}
-        << 0 << "^Voltage drop = 0V\n$"
-        << "^$";
+    // A field keeps the first 32,767 characters of a paste, and so does each input: cut there,
+    // a huge diameter or area and a vanishing current or length, each a drop of 0 V; read
+    // whole, 1 and 10.
+    const QString huge = "1" + QString(32766, '0') + "e-32766";
+    const QString tiny = "0." + QString(32764, '0') + "1e32766";
+    for (const auto& [input, value] : {std::pair{"--current", tiny},
+                                       {"--length", tiny},
+                                       {"--diameter", huge},
+                                       {"--area", huge}}) {
+      QStringList arguments{"--material", "copper", "--current", "1", "--length", "1"};
+      arguments << (QString(input) == "--area" ? "--area" : "--diameter") << "1";
+      arguments[arguments.indexOf(input) + 1] = value;
+      QTest::addRow("%s longer than a field holds", input)
+          << arguments << 0 << "^Voltage drop = 0V\n$"
+          << "^$";
+    }
     // Any one input asks for a calculation instead of the window.
     for (const char* input : {"--material", "--current", "--length", "--diameter", "--area"}) {
       const QString missing = QString(input) == "--material" ? "current" : "material";
