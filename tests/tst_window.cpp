@@ -705,6 +705,8 @@ class WindowTest : public WindowFixture {
     const QRgb ringed = bandPixel(field);
     const double contrast = Contrast(ringed, unfocused);
     QVERIFY2(contrast >= 3, qPrintable(QString::number(contrast)));
+    field->hide();  // the ring goes with it
+    QCOMPARE(main->grab().toImage().pixel(box.left() - 2, box.center().y()), unfocused);
   }
 
   // The menu bar's overflow button, hidden while the menus fit, gets its icon when drawn.
