@@ -61,6 +61,8 @@ class FieldAccessible final : public QAccessibleWidget,
   // direction; where it shows the cursor tells where the text stands, and each character stands
   // as far from the cursor as the text between them is wide.
   QRect characterRect(int offset) const override {
+    // Asked of offsets far past the text too, each in turn (Qt's bridge for a range's extents).
+    if (offset < 0 || offset >= characterCount()) return {};
     const QRect cursor = field_->cursorRect();  // centred on the cursor's position
     return boxes_.Box(*field_, field_->text(), offset, field_->cursorPosition(),
                       (cursor.left() + cursor.right() + 1) / 2, cursor.top(), cursor.height());

@@ -86,6 +86,7 @@ class PopupAccessible final : public QAccessibleWidget,
   void removeSelection(int) override {}
   // Where the row's text stands, so that a screen reader's review of the screen finds it there.
   QRect characterRect(int offset) const override {
+    if (offset < 0 || offset >= characterCount()) return {};
     QStyleOptionComboBox option;
     option.initFrom(popup_);
     const QRect field = popup_->style()->subControlRect(QStyle::CC_ComboBox, &option,

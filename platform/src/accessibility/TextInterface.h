@@ -33,10 +33,9 @@ class CharacterBoxes {
  public:
   // The box of the character at `offset` of `text`, drawn by `widget` in its font with the
   // character at `anchor` (0 to the text's length) starting at `anchorX`, in a line `top` to
-  // `top + height` (the widget's own coordinates); an empty box for an offset outside the text.
+  // `top + height` (the widget's own coordinates); `offset` lies within the text.
   QRect Box(const QWidget& widget, const QString& text, int offset, int anchor, double anchorX,
             int top, int height) {
-    if (offset < 0 || offset >= text.size()) return {};
     if (starts_.empty() || text != text_ || widget.font() != font_) Measure(text, widget.font());
     const double x = anchorX + Start(offset) - Start(anchor);
     const QPoint corner = widget.mapToGlobal(QPoint(qRound(x), top));

@@ -132,13 +132,16 @@ void InstallQtMessages(const char* programPath) {
   starting = true;
   rulesFilter = QLoggingCategory::installFilter(KeepWarnings);
   // Rules set here give way to QT_LOGGING_RULES and QT_LOGGING_CONF (QLoggingCategory's order).
-  // Besides debug and info, two kinds of warning that no user can act on stay off: the
+  // Besides debug and info, three kinds of warning that no user can act on stay off: the
   // accessibility bridge's on calls it does not implement (at-spi2-core 2.56 asks Qt 6.11 for
-  // GetApplicationBusAddress), and the GNOME theme's when no desktop portal answers it.
+  // GetApplicationBusAddress), the GNOME theme's when no desktop portal answers it, and Qt's
+  // D-Bus connection's when a service it watched is gone (the accessibility bus, as a session
+  // ends with its display).
   QLoggingCategory::setFilterRules(
       QStringLiteral("*.debug=false\n*.info=false\n"
                      "qt.accessibility.atspi.warning=false\n"
-                     "qt.qpa.theme.gnome.warning=false"));
+                     "qt.qpa.theme.gnome.warning=false\n"
+                     "qt.dbus.integration.warning=false"));
 }
 
 void QtStarted() {
