@@ -162,9 +162,15 @@ class ProgramTest : public QObject {
                                        {"--length", tiny},
                                        {"--diameter", huge},
                                        {"--area", huge}}) {
-      QStringList arguments{"--material", "copper", "--current", "1", "--length", "1"};
-      arguments << (QString(input) == "--area" ? "--area" : "--diameter") << "1";
-      arguments[arguments.indexOf(input) + 1] = value;
+      // The long one last: Windows cuts a whole command line at 32,767 characters.
+      QStringList arguments{"--material", "copper"};
+      for (const char* other : {"--current", "--length", "--diameter"}) {
+        if (QString(other) != input &&
+            !(QString(other) == "--diameter" && QString(input) == "--area")) {
+          arguments << other << "1";
+        }
+      }
+      arguments << input << value;
       QTest::addRow("%s longer than a field holds", input)
           << arguments << 0 << "^Voltage drop = 0V\n$"
           << "^$";
