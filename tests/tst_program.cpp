@@ -140,6 +140,7 @@ class ProgramTest : public QObject {
     QTest::newRow("a quote in a value")
         << (QStringList(lead) << "it's") << 2 << "^$"
         << "^voltage-drop: unknown material \\$'it\\\\'s' \\([^\n]*\\)" + kTryHelp;
+#if !defined(_WIN32)  // Windows passes arguments in its code page, which has none of these
     QTest::newRow("a line separator and DEL in a value")
         << (QStringList(lead) << QString::fromUtf8("lead\u2028\x7f")) << 2 << "^$"
         << "^voltage-drop: unknown material \\$'lead\\\\342\\\\200\\\\250\\\\177' \\([^\n]*\\)" +
@@ -153,6 +154,7 @@ class ProgramTest : public QObject {
     QTest::newRow("a byte order mark in an option's name")
         << QStringList{QString::fromUtf8("--mat\uFEFFerial"), "copper"} << 2 << "^$"
         << "^voltage-drop: unknown option \\$'--mat\\\\357\\\\273\\\\277erial'" + kTryHelp;
+#endif
     // A field keeps the first 32,767 characters of a paste, and so does each input: cut there,
     // a huge diameter or area and a vanishing current or length, each a drop of 0 V; read
     // whole, 1 and 10.
