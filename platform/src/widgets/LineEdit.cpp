@@ -172,8 +172,9 @@ void LineEdit::focusOutEvent(QFocusEvent* event) {
 
 void LineEdit::timerEvent(QTimerEvent* event) {
   if (event->timerId() != releaseWatch_.timerId()) return QLineEdit::timerEvent(event);
+  // A key without a keycode (a client's synthetic press) has no state to ask: it is not held.
   const auto down = [](int key) {
-    return !(key & kScanCodeKey) || detail::KeyIsDown(std::uint32_t(key & ~kScanCodeKey));
+    return (key & kScanCodeKey) && detail::KeyIsDown(std::uint32_t(key & ~kScanCodeKey));
   };
   if (pressedKeys_.isEmpty() && deferredReleases_.empty()) return releaseWatch_.stop();
   for (const int key : std::as_const(pressedKeys_)) {
