@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QFocusFrame>
 #include <QPainter>
-#include <QPointer>
 
 #include "desktop/Ink.h"
 #include "desktop/Scale.h"

@@ -16,6 +16,7 @@
 
 #include "display/Display.h"
 #include "platform/CommandLine.h"
+#include "text/ArgumentText.h"
 
 namespace platform::detail {
 namespace {
@@ -41,10 +42,7 @@ std::set<std::string> silenced;  // the categories whose warnings the logging ru
 // holds a character a terminal would act on or not show as itself.
 std::string Shown(const QString& text) {
   const QList<uint> points = text.toUcs4();
-  const bool plain = std::all_of(points.begin(), points.end(), [](char32_t point) {
-    return QChar::isPrint(point) && QChar::category(point) != QChar::Separator_Line &&
-           QChar::category(point) != QChar::Separator_Paragraph;
-  });
+  const bool plain = std::all_of(points.begin(), points.end(), ShownAsItself);
   return plain ? text.toStdString() : Quoted(text.toStdString());
 }
 

@@ -79,6 +79,12 @@ std::string Encoded(const QString& text) {
 }
 #endif
 
+bool ShownAsItself(char32_t point) {
+  const QChar::Category category = QChar::category(point);
+  return QChar::isPrint(point) && category != QChar::Separator_Line &&
+         category != QChar::Separator_Paragraph;
+}
+
 std::string Quoted(std::string_view text) {
   // What a terminal would not show as itself is escaped, byte by byte: control characters, line
   // and paragraph separators, invisible and unassigned characters (whatever Unicode does not
@@ -88,10 +94,7 @@ std::string Quoted(std::string_view text) {
   std::string escaped;
   for (std::string_view rest = text; !rest.empty();) {
     const int length = SequenceLength(rest);
-    const char32_t point = length > 1 ? CodePoint(rest.substr(0, std::size_t(length))) : 0;
-    const QChar::Category category = QChar::category(point);
-    if (length > 1 && QChar::isPrint(point) && category != QChar::Separator_Line &&
-        category != QChar::Separator_Paragraph) {
+    if (length > 1 && ShownAsItself(CodePoint(rest.substr(0, std::size_t(length))))) {
       escaped.append(rest.substr(0, std::size_t(length)));
       rest.remove_prefix(std::size_t(length));
       continue;

@@ -15,4 +15,8 @@ namespace platform {
 QString Decoded(std::string_view bytes);
 std::string Encoded(const QString& text);
 
+// Whether a terminal shows the character as itself: what Unicode calls printable, but for the
+// line and paragraph separators. Quoting escapes every other one, as coreutils does.
+bool ShownAsItself(char32_t point);
+
 }  // namespace platform

@@ -1,17 +1,14 @@
 #include "platform/Window.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QLayout>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QScreen>
-#include <QWindow>
 #include <algorithm>
 
 #include "desktop/FocusRing.h"
 #include "desktop/Scale.h"
-#include "display/Display.h"
 #include "platform/Label.h"
 #include "platform/TextField.h"
 #include "runtime/Dispatch.h"
@@ -77,13 +74,7 @@ Window& Window::Open(std::unique_ptr<Window> window) {
     if (auto* label = dynamic_cast<Label*>(control.get())) label->KeepOpeningText();
   }
   opened.FitDesign();
-  if (opened.visible_) {
-    opened.widget_->show();
-    const QWindow* shown = opened.widget_->windowHandle();
-    if (shown == nullptr || shown->handle() == nullptr) {
-      detail::EndForNoWindow(QGuiApplication::platformName());
-    }
-  }
+  if (opened.visible_) opened.widget_->show();
   return opened;
 }
 
