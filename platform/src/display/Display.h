@@ -1,9 +1,10 @@
 #pragma once
 
-// display/: what the display server tells the program beyond Qt's events: X11's key state, a
+// display/: what the display server tells the program beyond Qt's events: X11's key releases, a
 // display that went away, Qt's own messages about it.
 
 #include <cstdint>
+#include <functional>
 
 class QString;
 
@@ -33,11 +34,11 @@ void QtStarted();
 // server went away; Xlib alone would print its three-line report and exit.
 void EndQuietlyOnLostDisplay();
 
-// Whether the X server holds the key with this keycode down right now (a round trip to the
-// server). False where the application does not run on X.
-bool KeyIsDown(std::uint32_t keycode);
-
-// Whether KeyIsDown can tell: the application runs on X.
-bool KeyStateKnown();
+// Under X: has the server send an auto-repeated key as presses alone, with no release between
+// them, and calls `releasedElsewhere` (posted, after the key events read before it) for a key
+// pressed in this program whose release went to another client, and for a key another client
+// pressed here with XSendEvent, whose release the server will never report; keycode 0 for such a
+// press without a keycode. Once per process; nothing elsewhere.
+void WatchKeyReleases(std::function<void(std::uint32_t keycode)> releasedElsewhere);
 
 }  // namespace platform::detail

@@ -1,8 +1,8 @@
 #include "widgets/LineEdit.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QKeyEvent>
-#include <QTimerEvent>
 #include <QToolTip>
 #include <algorithm>
 
@@ -25,13 +25,14 @@ int KeyOf(const QKeyEvent* event) {
                                       : event->key();
 }
 
-// How often the X server's key state is asked while a key pressed in the field has no release.
-constexpr int kReleaseWatch = 250;  // milliseconds
-
 }  // namespace
 
 LineEdit::LineEdit(QWidget* parent, KeyUpHandler keyUp)
     : QLineEdit(parent), keyUp_(std::move(keyUp)) {
+  detail::WatchKeyReleases([](std::uint32_t keycode) {
+    if (auto* field = qobject_cast<LineEdit*>(QApplication::focusWidget()))
+      field->KeyReleasedElsewhere(keycode);
+  });
   // textEdited comes before textChanged for the same change.
   connect(this, &QLineEdit::textEdited, this,
           [this] { (inKeyPress_ ? keyEditSinceKeyUp_ : otherEditPending_) = true; });
@@ -115,23 +116,7 @@ void LineEdit::keyPressEvent(QKeyEvent* event) {
     QToolTip::hideText();
     if (event->key() == Qt::Key_Escape) return;
   }
-  const int key = KeyOf(event);
-  // A press of a key whose release is waiting settles it: at the release's instant it is the
-  // press of an auto-repeat, later it follows a real release.
-  for (const Release& release : std::exchange(deferredReleases_, {})) {
-    if (release.key != key) {
-      deferredReleases_.push_back(release);
-    } else if (release.timestamp != event->timestamp()) {
-      RaiseKeyUp(release.text);
-    }
-  }
-  pressedKeys_.insert(key);
-  releaseMissing_ = false;
-  // Under X, the server's key state tells a release that never reached the field. Elsewhere
-  // (Wayland, Windows) nothing tells a held key from a lost release: no watch.
-  if (event->nativeScanCode() != 0 && detail::KeyStateKnown() && !releaseWatch_.isActive()) {
-    releaseWatch_.start(kReleaseWatch, this);
-  }
+  pressedKeys_.insert(KeyOf(event));
   inKeyPress_ = true;
   QLineEdit::keyPressEvent(event);
   inKeyPress_ = false;
@@ -140,12 +125,15 @@ void LineEdit::keyPressEvent(QKeyEvent* event) {
 void LineEdit::keyReleaseEvent(QKeyEvent* event) {
   QLineEdit::keyReleaseEvent(event);
   if (event->isAutoRepeat() || !pressedKeys_.remove(KeyOf(event))) return;
-  const std::string key = event->text().toStdString();
-  if (detail::KeyIsDown(event->nativeScanCode())) {
-    deferredReleases_.push_back({KeyOf(event), event->timestamp(), key});
-    return;
-  }
-  RaiseKeyUp(key);
+  RaiseKeyUp(event->text().toStdString());
+}
+
+void LineEdit::KeyReleasedElsewhere(std::uint32_t keycode) {
+  // Keycode 0: a press without a keycode, known by what it means.
+  const bool released =
+      keycode != 0 ? pressedKeys_.remove(int(keycode) | kScanCodeKey)
+                   : pressedKeys_.removeIf([](int key) { return !(key & kScanCodeKey); }) > 0;
+  if (released && keyEditSinceKeyUp_) RaiseKeyUp({});
 }
 
 void LineEdit::focusInEvent(QFocusEvent* event) {
@@ -170,34 +158,7 @@ void LineEdit::focusOutEvent(QFocusEvent* event) {
   SettleKeys();
 }
 
-void LineEdit::timerEvent(QTimerEvent* event) {
-  if (event->timerId() != releaseWatch_.timerId()) return QLineEdit::timerEvent(event);
-  // A key without a keycode (a client's synthetic press) has no state to ask: it is not held.
-  const auto down = [](int key) {
-    return (key & kScanCodeKey) && detail::KeyIsDown(std::uint32_t(key & ~kScanCodeKey));
-  };
-  if (pressedKeys_.isEmpty() && deferredReleases_.empty()) return releaseWatch_.stop();
-  for (const int key : std::as_const(pressedKeys_)) {
-    if (down(key)) return void(releaseMissing_ = false);
-  }
-  for (const Release& release : deferredReleases_) {
-    if (down(release.key)) return void(releaseMissing_ = false);
-  }
-  // Every key pressed here is up, and no release came for it. A release on its way may still
-  // wait in the queue behind the server's answer: only one still missing a tick later went to
-  // another window.
-  if (!std::exchange(releaseMissing_, true)) return;
-  releaseWatch_.stop();
-  SettleKeys();
-}
-
 void LineEdit::SettleKeys() {
-  // A press that would settle a waiting release now goes elsewhere: the release was the end of
-  // this field's typing.
-  if (!deferredReleases_.empty()) {
-    RaiseDeferredReleases();
-    return;
-  }
   if (pressedKeys_.isEmpty()) return;
   pressedKeys_.clear();
   if (keyEditSinceKeyUp_) RaiseKeyUp({});
@@ -206,11 +167,6 @@ void LineEdit::SettleKeys() {
 void LineEdit::RaiseKeyUp(const std::string& key) {
   keyEditSinceKeyUp_ = false;
   keyUp_(key);
-}
-
-void LineEdit::RaiseDeferredReleases() {
-  pressedKeys_.clear();
-  for (const Release& release : std::exchange(deferredReleases_, {})) RaiseKeyUp(release.text);
 }
 
 }  // namespace platform

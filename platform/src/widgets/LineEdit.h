@@ -1,12 +1,11 @@
 #pragma once
 
-#include <QBasicTimer>
 #include <QLineEdit>
 #include <QSet>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <utility>
-#include <vector>
 
 namespace platform {
 
@@ -14,17 +13,12 @@ namespace platform {
 // user edits, and turns key releases into one KeyUp each:
 // - a release counts only if the key was pressed in this field (after Tab, X delivers the
 //   release to the field that gains the focus);
-// - auto-repeat releases do not count. X sends an auto-repeat's release together with the
-//   press that follows it, both stamped with the same time; Qt marks the release as a repeat
-//   only if that press has already reached it. So under X an unmarked release is settled by the
-//   server's own evidence: if the server no longer holds the key down, the release was real; if
-//   it does, the key was pressed again since, and the press that follows tells how: stamped
-//   with the release's time, it was a repeat, stamped later, a second press after a real
-//   release. No clock is involved, so a stalled process cannot mistake one for the other;
+// - auto-repeat releases do not count: Qt marks them, and under X the server sends none;
 // - a user edit made without a key press in the field gets a KeyUp with an empty key right
 //   after its text change, and so does a key edit whose release the field never saw: the
-//   focus left the field, or the X server has the key up though no release came (it went to
-//   another window while this one lost the X focus for an instant, too short for Qt to tell).
+//   focus left the field, or under X the release went to another window while this one lost
+//   the X focus for an instant, too short for Qt to tell, or another program pressed the key
+//   with XSendEvent and will send no release the server knows of.
 class LineEdit final : public QLineEdit {
   Q_OBJECT
 
@@ -55,21 +49,15 @@ class LineEdit final : public QLineEdit {
   bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
-  void timerEvent(QTimerEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
 
  private:
-  struct Release {
-    int key;
-    quint64 timestamp;
-    std::string text;
-  };
-
+  // The key's release went elsewhere (keycode 0: every key pressed without a keycode).
+  void KeyReleasedElsewhere(std::uint32_t keycode);
   // The keys held down in the field will be released elsewhere: a key edit gets its KeyUp now.
   void SettleKeys();
   void RaiseKeyUp(const std::string& key);
-  void RaiseDeferredReleases();
   bool HoldsNoNumber() const;
   void ReportDescription();
 
@@ -78,9 +66,6 @@ class LineEdit final : public QLineEdit {
   bool inKeyPress_ = false;
   bool keyEditSinceKeyUp_ = false;
   bool otherEditPending_ = false;
-  std::vector<Release> deferredReleases_;
-  QBasicTimer releaseWatch_;
-  bool releaseMissing_ = false;  // the keys were up at the last tick, with no release since
   QString help_;
   QString description_;
   bool holdsNumber_ = false;
