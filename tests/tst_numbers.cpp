@@ -4,6 +4,7 @@
 #include <limits>
 #include <random>
 
+#include "platform/CommandLine.h"
 #include "platform/Exceptions.h"
 #include "platform/Numbers.h"
 
@@ -28,6 +29,28 @@ class NumbersTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // A message shows an argument as coreutils shows a file name: bytes that are not UTF-8 (an
+  // encoded surrogate among them) and characters not shown as themselves are escaped.
+  void quotedKeepsTextOnOneLineAsItIs_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QByteArray>("quoted");
+    QTest::newRow("printable, accents and a no-break space")
+        << QByteArray("d\xc3\xa9j\xc3\xa0\xc2\xa0vu")
+        << QByteArray("'d\xc3\xa9j\xc3\xa0\xc2\xa0vu'");
+#if !defined(_WIN32)  // Windows reads arguments in its code page, where every byte is one
+    QTest::newRow("an encoded surrogate")
+        << QByteArray("a\xed\xa0\x80") << QByteArray("$'a\\355\\240\\200'");
+    QTest::newRow("a byte alone, DEL") << QByteArray("\xff\x7f") << QByteArray("$'\\377\\177'");
+    QTest::newRow("unassigned U+0378") << QByteArray("\xcd\xb8") << QByteArray("$'\\315\\270'");
+#endif
+  }
+
+  void quotedKeepsTextOnOneLineAsItIs() {
+    QFETCH(QByteArray, text);
+    QFETCH(QByteArray, quoted);
+    QCOMPARE(QByteArray::fromStdString(platform::Quoted(text.toStdString())), quoted);
+  }
+
   void val_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("expected");

@@ -27,9 +27,8 @@ struct Outcome {
   QString err;
 };
 
-// Runs the program in this environment without any display, with `settings` ("NAME=value").
-Outcome RunProgram(const QStringList& arguments, const QStringList& settings = {}) {
-  QProcess process;
+// This environment without any display, with `settings` ("NAME=value").
+QProcessEnvironment WithoutDisplay(const QStringList& settings) {
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "WAYLAND_SOCKET", "QT_QPA_PLATFORM",
                            "XDG_SESSION_TYPE", "XDG_CURRENT_DESKTOP", "XDG_SESSION_DESKTOP"}) {
@@ -38,7 +37,13 @@ Outcome RunProgram(const QStringList& arguments, const QStringList& settings = {
   for (const QString& setting : settings) {
     environment.insert(setting.section('=', 0, 0), setting.section('=', 1));
   }
-  process.setProcessEnvironment(environment);
+  return environment;
+}
+
+// Runs the program without any display, with `settings`.
+Outcome RunProgram(const QStringList& arguments, const QStringList& settings = {}) {
+  QProcess process;
+  process.setProcessEnvironment(WithoutDisplay(settings));
   process.start(QStringLiteral(VD_PROGRAM), arguments);
   if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) return {};
   // Windows writes text with CRLF line ends.
@@ -290,6 +295,23 @@ class ProgramTest : public QObject {
     QCOMPARE(outcome.status, 1);
     const QString line = "^voltage-drop: no display to open the window on: " + reason + "\n$";
     QVERIFY2(QRegularExpression(line).match(outcome.err).hasMatch(), qPrintable(outcome.err));
+#endif
+  }
+
+  // Qt's warnings while it looks for a platform that starts are written once one has.
+  void warningsOfAStartThatSucceedsAreWritten() {
+#if defined(_WIN32)
+    QSKIP("Windows always has its one platform");
+#else
+    QProcess process;
+    process.setProcessEnvironment(WithoutDisplay({"QT_QPA_PLATFORM=nosuchplatform;offscreen"}));
+    process.setReadChannel(QProcess::StandardError);
+    process.start(QStringLiteral(VD_PROGRAM));
+    QTRY_VERIFY_WITH_TIMEOUT(process.canReadLine(), 30000);
+    process.kill();
+    process.waitForFinished();
+    QCOMPARE(process.readLine(),
+             "qt.qpa.plugin: Could not find the Qt platform plugin \"nosuchplatform\" in \"\"\n");
 #endif
   }
 
