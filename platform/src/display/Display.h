@@ -38,7 +38,7 @@ void EndQuietlyOnLostDisplay();
 // them, and calls `releasedElsewhere` (posted, after the key events read before it) for a key
 // pressed in this program whose release went to another client, and for a key another client
 // pressed here with XSendEvent, whose release the server will never report; keycode 0 for such a
-// press without a keycode. Once per process; nothing elsewhere.
+// press without a keycode. Once per application; nothing elsewhere.
 void WatchKeyReleases(std::function<void(std::uint32_t keycode)> releasedElsewhere);
 
 }  // namespace platform::detail

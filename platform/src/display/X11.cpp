@@ -1,7 +1,6 @@
 #include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
 #include <QSet>
-#include <memory>
 
 #include "display/Display.h"
 
@@ -23,10 +22,11 @@ namespace {
 // raw event arrives after anything the server sent before it, so a key whose core release has
 // not come by then was released elsewhere. A synthetic press (another client's XSendEvent) has
 // no release the server will report: the same message settles it.
-class KeyReleases final : public QAbstractNativeEventFilter {
+class KeyReleases final : public QObject, public QAbstractNativeEventFilter {
  public:
   KeyReleases(xcb_connection_t* connection, std::function<void(std::uint32_t)> releasedElsewhere)
-      : connection_(connection), releasedElsewhere_(std::move(releasedElsewhere)) {
+      : QObject(qApp), connection_(connection), releasedElsewhere_(std::move(releasedElsewhere)) {
+    setObjectName(QStringLiteral("KeyReleases"));
     const xcb_setup_t* setup = xcb_get_setup(connection);
     const xcb_window_t root = xcb_setup_roots_iterator(setup).data->root;
     const auto* input = xcb_get_extension_data(connection, &xcb_input_id);
@@ -77,7 +77,7 @@ class KeyReleases final : public QAbstractNativeEventFilter {
         // Posted, so that the key events Qt has read up to here reach the fields first.
         for (const std::uint32_t keycode : std::exchange(awaited_, {})) {
           QMetaObject::invokeMethod(
-              qApp, [this, keycode] { releasedElsewhere_(keycode); }, Qt::QueuedConnection);
+              this, [this, keycode] { releasedElsewhere_(keycode); }, Qt::QueuedConnection);
         }
         return true;
       }
@@ -109,17 +109,17 @@ class KeyReleases final : public QAbstractNativeEventFilter {
 }  // namespace
 
 void WatchKeyReleases(std::function<void(std::uint32_t keycode)> releasedElsewhere) {
-  static bool watching = false;
-  if (watching || QGuiApplication::platformName() != QLatin1String("xcb")) return;
+  if (QGuiApplication::platformName() != QLatin1String("xcb") ||
+      qApp->findChild<QObject*>(QStringLiteral("KeyReleases"), Qt::FindDirectChildrenOnly)) {
+    return;
+  }
   const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
   xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
   if (connection == nullptr || x11->display() == nullptr) return;
-  watching = true;
   // Auto-repeat sends presses alone, with no release between them: every release is real.
   XkbSetDetectableAutoRepeat(x11->display(), True, nullptr);
-  static std::unique_ptr<KeyReleases> filter;
-  filter = std::make_unique<KeyReleases>(connection, std::move(releasedElsewhere));
-  qApp->installNativeEventFilter(filter.get());
+  // Owned by the application, which ends the event dispatcher before its children.
+  qApp->installNativeEventFilter(new KeyReleases(connection, std::move(releasedElsewhere)));
 }
 
 void EndQuietlyOnLostDisplay() {
