@@ -5,7 +5,6 @@
 #include <QAccessibleWidget>
 #include <QBasicTimer>
 #include <QComboBox>
-#include <QLabel>
 #include <QPointer>
 #include <QTimerEvent>
 #include <algorithm>
@@ -21,20 +20,20 @@ namespace {
 // keys of someone typing a number.
 int settle = 500;  // milliseconds
 
-// The live labels of one window whose texts changed, and what a screen reader last heard of
-// each.
+// The live texts of one window that changed, and what a screen reader last heard of each.
 class LiveTexts final : public QObject {
   Q_OBJECT
 
  public:
   using QObject::QObject;
 
-  void Changed(QLabel* label, const QString& before) {
+  void Changed(QWidget* widget, const QString& before, std::function<QString()> spoken) {
     auto heard = std::find_if(heard_.begin(), heard_.end(),
-                              [label](const Heard& each) { return each.label == label; });
-    if (heard == heard_.end()) heard = heard_.insert(heard_.end(), {label, before});
-    if (!label->isVisible()) {
-      heard->text = label->text();
+                              [widget](const Heard& each) { return each.widget == widget; });
+    if (heard == heard_.end())
+      heard = heard_.insert(heard_.end(), {widget, std::move(spoken), before});
+    if (!widget->isVisible()) {
+      heard->text = heard->spoken();
       return;
     }
     settle_.start(settle, this);
@@ -44,24 +43,27 @@ class LiveTexts final : public QObject {
   void timerEvent(QTimerEvent* event) override {
     if (event->timerId() != settle_.timerId()) return QObject::timerEvent(event);
     settle_.stop();
-    std::erase_if(heard_, [](const Heard& each) { return each.label.isNull(); });
-    // In reading order: the formula above the result.
+    std::erase_if(heard_, [](const Heard& each) { return each.widget.isNull(); });
+    // In reading order: the formula above the fields, the result below them.
     std::sort(heard_.begin(), heard_.end(),
-              [](const Heard& a, const Heard& b) { return a.label->y() < b.label->y(); });
+              [](const Heard& a, const Heard& b) { return a.widget->y() < b.widget->y(); });
     QString news;
     for (Heard& each : heard_) {
-      if (each.label->text() == each.text || !each.label->isVisible()) continue;
-      each.text = each.label->text();
+      const QString now = each.spoken();
+      if (now == each.text || !each.widget->isVisible()) continue;
+      each.text = now;
+      if (now.isEmpty()) continue;
       if (!news.isEmpty())
         news += news.endsWith(QLatin1Char('.')) ? QLatin1String(" ") : QLatin1String(". ");
-      news += each.text;
+      news += now;
     }
     if (!news.isEmpty()) Announce(qobject_cast<QWidget*>(parent()), news);
   }
 
  private:
   struct Heard {
-    QPointer<QLabel> label;
+    QPointer<QWidget> widget;
+    std::function<QString()> spoken;
     QString text;
   };
   std::vector<Heard> heard_;
@@ -121,12 +123,12 @@ void Announce(QWidget* content, const QString& text) {
 #endif
 }
 
-void AnnounceLive(QLabel* label, const QString& before) {
+void AnnounceLive(QWidget* widget, const QString& before, std::function<QString()> spoken) {
   if (!QAccessible::isActive()) return;
-  QWidget* content = label->parentWidget();
+  QWidget* content = widget->parentWidget();
   auto* live = content->findChild<LiveTexts*>(QString(), Qt::FindDirectChildrenOnly);
   if (live == nullptr) live = new LiveTexts(content);
-  live->Changed(label, before);
+  live->Changed(widget, before, std::move(spoken));
 }
 
 void AnnounceCurrentRow(QComboBox* popup) {

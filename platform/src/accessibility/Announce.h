@@ -3,7 +3,6 @@
 #include <functional>
 
 class QComboBox;
-class QLabel;
 class QString;
 class QWidget;
 
@@ -14,12 +13,13 @@ namespace platform::detail {
 // widgets of `content`.
 void Announce(QWidget* content, const QString& text);
 
-// Has a screen reader say `label`'s new text, which replaced `before`, with those of the other
-// live labels of its window that changed with it, once the changes have stood for a moment: a
-// burst of typing ends in one utterance, of the texts that stand when it pauses, and a text
-// already heard is not said again. A text set while the label is hidden is the window's
-// opening state, not news.
-void AnnounceLive(QLabel* label, const QString& before);
+// Has a screen reader say what `widget` says now, `spoken()`, which was `before`, with the other
+// live texts of its window that changed with it, once the changes have stood for a moment: a
+// burst of typing ends in one utterance, of the texts that stand when it pauses; a text already
+// heard is not said again, nor an empty one. Each call starts the moment again: an edit that
+// changes nothing heard (a decimal separator typed) is still typing. A text set while the widget
+// is hidden is the window's opening state, not news.
+void AnnounceLive(QWidget* widget, const QString& before, std::function<QString()> spoken);
 
 // Has a screen reader say the row that has become `popup`'s current one, also while the popup is
 // closed and Up, Down, Home or End changed it.

@@ -46,7 +46,8 @@ void Label::SetText(const std::string& text) {
   const QString before = label_->text();
   label_->setText(QString::fromStdString(text));
   Fit();
-  if (live_ && label_->text() != before) detail::AnnounceLive(label_, before);
+  if (live_ && label_->text() != before)
+    detail::AnnounceLive(label_, before, [label = label_] { return label->text(); });
 }
 
 void Label::Caption(const TextField& field) {

@@ -50,23 +50,31 @@ void LineEdit::SetHoldsNumber(bool holdsNumber) {
 
 bool LineEdit::HoldsNoNumber() const { return holdsNumber_ && !IsNumber(text().toStdString()); }
 
-QString LineEdit::Description() const {
-  if (!HoldsNoNumber()) return description_;
+QString LineEdit::Description() const { return DescriptionFor(HoldsNoNumber()); }
+
+QString LineEdit::DescriptionFor(bool invalid) const {
+  if (!invalid) return description_;
   return description_.isEmpty() ? QStringLiteral("Invalid entry")
                                 : QStringLiteral("Invalid entry. ") + description_;
 }
 
 // Only a screen reader that listens is told; one that starts later reads the description anew.
+// The text turning into no number or back is news once typing pauses, with the result it gives.
 void LineEdit::ReportDescription() {
   if (!QAccessible::isActive()) return;
   const bool invalid = HoldsNoNumber();
-  if (std::exchange(reportedInvalid_, invalid) == invalid) return;
-  QAccessibleEvent event(this, QAccessible::DescriptionChanged);
-  QAccessible::updateAccessibility(&event);
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+  const bool before = std::exchange(reportedInvalid_, invalid);
+  if (before != invalid) {
+    QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
+  }
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+  // Orca says the new description; the edit holds the live texts back.
+  detail::AnnounceLive(this, {}, [] { return QString(); });
+#else
   // Qt 6.4's bridge reports the change with the field in place of the new description, which
-  // Orca cannot say; the description is announced instead.
-  detail::Announce(parentWidget(), Description());
+  // Orca cannot say: the description is said with the live texts, once typing pauses.
+  detail::AnnounceLive(this, DescriptionFor(before), [this] { return Description(); });
 #endif
 }
 

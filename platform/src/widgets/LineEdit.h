@@ -59,6 +59,7 @@ class LineEdit final : public QLineEdit {
   void SettleKeys();
   void RaiseKeyUp(const std::string& key);
   bool HoldsNoNumber() const;
+  QString DescriptionFor(bool invalid) const;
   void ReportDescription();
 
   KeyUpHandler keyUp_;
