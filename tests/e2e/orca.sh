@@ -84,10 +84,11 @@ press_and_hear() {
   /usr/bin/python3 "$(dirname "$0")/keys.py" "$@" || { check 1 "$name (keys.py $*)"; return; }
   if wait_said "$pattern" "$before"; then check 0 "$name"; else check 1 "$name"; fi
 }
-# Types $3 a key every 250 ms, as a person types a number, then checks as press_and_hear.
+# Types $3 a key every 250 ms (or $4 ms), as a person types a number, then checks as
+# press_and_hear.
 type_and_hear() {
   pattern="$1" name="$2" before="$(said "$1")"
-  xdotool type --delay 250 "$3"
+  xdotool type --delay "${4:-250}" "$3"
   if wait_said "$pattern" "$before"; then check 0 "$name"; else check 1 "$name"; fi
 }
 # Checks that Orca has said $1, or says it; $2 names the check.
@@ -130,6 +131,14 @@ press_and_hear "Voltage drop = 1.795V" "deleting the 5 says the result again" Ba
 # A burst of typing, then the result on demand, then a field that holds no number.
 type_and_hear "Voltage drop = 1798.86V" "typing 123 at a key every 250 ms says the result for 60123" 123
 press_and_hear "Voltage drop = 1.795V" "deleting it again says the result for 60" BackSpace BackSpace BackSpace
+# A decimal, whose separator changes no result, typed slowly: one result, the right one, which
+# a result heard too soon would have come before.
+for delay in 250 400; do
+  results="$(said 'Voltage drop = ')"
+  type_and_hear "Voltage drop = 17.997V" "typing 1.5 at a key every $delay ms says the result for 601.5" 1.5 "$delay"
+  check "$(($(said 'Voltage drop = ') != results + 1))" "and no other result before it"
+  press_and_hear "Voltage drop = 1.795V" "deleting it says the result for 60" BackSpace BackSpace BackSpace
+done
 press_and_hear "Voltage drop = 1.795V" "Orca's status bar command (Insert+KP_Enter twice) says the result" \
   Insert+KP_Enter Insert+KP_Enter
 press_and_hear "Invalid entry" "an x after the 60 marks the length an invalid entry" x
