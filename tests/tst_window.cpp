@@ -269,8 +269,8 @@ class WindowTest : public WindowFixture {
   }
 
   // A screen reader hears a burst of edits end in one utterance of the result that stands
-  // when they pause, with the formula when that changed too, and nothing for edits that leave
-  // the result as it was. It finds the result as the window's status line.
+  // when they pause, with the formula's new coefficient when that changed too, and nothing for
+  // edits that leave the result as it was. It finds the result as the window's status line.
   void aScreenReaderHearsEachNewResultOnce_data() {
     QTest::addColumn<QString>("control");  // none: the window opens while the reader listens
     QTest::addColumn<QString>("typed");    // at the text's end; "Down" is the key
@@ -294,11 +294,9 @@ class WindowTest : public WindowFixture {
         << "lenght"
         << "x" << QStringList{"Invalid entry. Total cable length, out and back."};
 #endif
-    QTest::newRow("a new material") << "PopupMenu1"
-                                    << "Down"
-                                    << QStringList{
-                                           "Vd (20\u00B0C) = ( Length x Current x 0.028 ) / Area. "
-                                           "Voltage drop = 2.872V"};
+    QTest::newRow("a new material")
+        << "PopupMenu1"
+        << "Down" << QStringList{"Resistivity 0.028. Voltage drop = 2.872V"};
   }
 
   void aScreenReaderHearsEachNewResultOnce() {

@@ -52,7 +52,8 @@ const platform::LabelDesign kForm{.box = {20, 46, 256, 16},
                                   .text = "Untitled",
                                   .multiline = true,
                                   .style = {.size = 10, .italic = true},
-                                  .live = true};
+                                  .live = true,
+                                  .liveChangeName = "Resistivity"};
 const platform::TextFieldDesign kDiameter{
     .box = {196, 106, 80, 22}, .tabIndex = 7, .text = "0.51054", .number = true};
 const platform::TextFieldDesign kLenght{

@@ -166,8 +166,8 @@ press_and_hear "Total cable length, out and back" "deleting the x makes it valid
 
 # A new material from the popup.
 press_and_hear "Material combo box\\|^'Copper" "Shift+Tab reaches the popup" Shift_L+Tab
-press_and_hear "0\\.028.*Voltage drop = 2\\.872V" \
-  "a new material with Down is followed by its formula and result" Down
+press_and_hear "Resistivity 0\\.028\\. Voltage drop = 2\\.872V" \
+  "a new material with Down is followed by its resistivity and result alone" Down
 check_heard "^'Aluminium\\.\\?'" "Down says the new material, Aluminium"
 press_and_hear "^'Lead\\.\\?'" "End says the new material, Lead" End
 # Orca's Where am I, on the keypad.

@@ -63,6 +63,10 @@ struct LabelDesign {
   // Whether a screen reader says the label's new texts, wherever the focus is, once the edits
   // that change them pause.
   bool live = false;
+  // For a live label whose text changes in a word or two (a formula's coefficient): what a
+  // screen reader says of a change is this name and the words that changed, not the whole text,
+  // which it still reads on demand. Empty: the whole text.
+  std::string liveChangeName;
   // Whether the label is the window's status line, which a screen reader's command for a
   // window's status bar reads out.
   bool statusLine = false;

@@ -51,6 +51,7 @@ class Label final : public Control {
   std::string captions_;
   std::string helpDescription_;
   bool live_ = false;
+  std::string liveChangeName_;
   bool outgrown_ = false;  // the box or type differ from the design's for the text shown
 };
 

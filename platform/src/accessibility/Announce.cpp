@@ -27,11 +27,12 @@ class LiveTexts final : public QObject {
  public:
   using QObject::QObject;
 
-  void Changed(QWidget* widget, const QString& before, std::function<QString()> spoken) {
+  void Changed(QWidget* widget, const QString& before, std::function<QString()> spoken,
+               Saying say) {
     auto heard = std::find_if(heard_.begin(), heard_.end(),
                               [widget](const Heard& each) { return each.widget == widget; });
     if (heard == heard_.end())
-      heard = heard_.insert(heard_.end(), {widget, std::move(spoken), before});
+      heard = heard_.insert(heard_.end(), {widget, std::move(spoken), std::move(say), before});
     if (!widget->isVisible()) {
       heard->text = heard->spoken();
       return;
@@ -51,11 +52,12 @@ class LiveTexts final : public QObject {
     for (Heard& each : heard_) {
       const QString now = each.spoken();
       if (now == each.text || !each.widget->isVisible()) continue;
+      const QString said = each.say ? each.say(std::exchange(each.text, now), now) : now;
       each.text = now;
-      if (now.isEmpty()) continue;
+      if (said.isEmpty()) continue;
       if (!news.isEmpty())
         news += news.endsWith(QLatin1Char('.')) ? QLatin1String(" ") : QLatin1String(". ");
-      news += now;
+      news += said;
     }
     if (!news.isEmpty()) Announce(qobject_cast<QWidget*>(parent()), news);
   }
@@ -64,7 +66,8 @@ class LiveTexts final : public QObject {
   struct Heard {
     QPointer<QWidget> widget;
     std::function<QString()> spoken;
-    QString text;
+    Saying say;
+    QString text;  // as last heard
   };
   std::vector<Heard> heard_;
   QBasicTimer settle_;
@@ -123,12 +126,31 @@ void Announce(QWidget* content, const QString& text) {
 #endif
 }
 
-void AnnounceLive(QWidget* widget, const QString& before, std::function<QString()> spoken) {
+void AnnounceLive(QWidget* widget, const QString& before, std::function<QString()> spoken,
+                  Saying say) {
   if (!QAccessible::isActive()) return;
   QWidget* content = widget->parentWidget();
   auto* live = content->findChild<LiveTexts*>(QString(), Qt::FindDirectChildrenOnly);
   if (live == nullptr) live = new LiveTexts(content);
-  live->Changed(widget, before, std::move(spoken));
+  live->Changed(widget, before, std::move(spoken), std::move(say));
+}
+
+Saying SayChangedWords(const QString& name) {
+  return [name](const QString& heard, const QString& now) {
+    const QStringList was = heard.split(QLatin1Char(' '));
+    const QStringList is = now.split(QLatin1Char(' '));
+    qsizetype first = 0;  // words alike at the start
+    while (first < was.size() && first < is.size() && was[first] == is[first]) ++first;
+    qsizetype last = 0;  // and at the end
+    while (last < was.size() - first && last < is.size() - first &&
+           was[was.size() - 1 - last] == is[is.size() - 1 - last]) {
+      ++last;
+    }
+    const QStringList changed = is.mid(first, is.size() - first - last);
+    // A text that changed beyond a few words is said whole.
+    if (changed.isEmpty() || changed.size() > 3) return now;
+    return name + QLatin1Char(' ') + changed.join(QLatin1Char(' '));
+  };
 }
 
 void AnnounceCurrentRow(QComboBox* popup) {

@@ -13,13 +13,22 @@ namespace platform::detail {
 // widgets of `content`.
 void Announce(QWidget* content, const QString& text);
 
+// What a screen reader says of a live text that changed from `heard` to `now`.
+using Saying = std::function<QString(const QString& heard, const QString& now)>;
+
 // Has a screen reader say what `widget` says now, `spoken()`, which was `before`, with the other
 // live texts of its window that changed with it, once the changes have stood for a moment: a
 // burst of typing ends in one utterance, of the texts that stand when it pauses; a text already
 // heard is not said again, nor an empty one. Each call starts the moment again: an edit that
 // changes nothing heard (a decimal separator typed) is still typing. A text set while the widget
-// is hidden is the window's opening state, not news.
-void AnnounceLive(QWidget* widget, const QString& before, std::function<QString()> spoken);
+// is hidden is the window's opening state, not news. `say` words the change (the new text
+// whole, unless given).
+void AnnounceLive(QWidget* widget, const QString& before, std::function<QString()> spoken,
+                  Saying say = {});
+
+// Says of a text that changed in a few words `name` and those words alone: "Resistivity 0.028"
+// for a formula whose coefficient changed.
+Saying SayChangedWords(const QString& name);
 
 // Has a screen reader say the row that has become `popup`'s current one, also while the popup is
 // closed and Up, Down, Home or End changed it.

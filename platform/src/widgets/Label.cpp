@@ -33,6 +33,7 @@ void Label::Apply(const LabelDesign& design) {
   captions_ = design.captions;
   helpDescription_ = design.helpDescription;
   live_ = design.live;
+  liveChangeName_ = design.liveChangeName;
   Fit();
 }
 
@@ -46,8 +47,11 @@ void Label::SetText(const std::string& text) {
   const QString before = label_->text();
   label_->setText(QString::fromStdString(text));
   Fit();
-  if (live_ && label_->text() != before)
-    detail::AnnounceLive(label_, before, [label = label_] { return label->text(); });
+  if (!live_ || label_->text() == before) return;
+  detail::AnnounceLive(
+      label_, before, [label = label_] { return label->text(); },
+      liveChangeName_.empty() ? detail::Saying()
+                              : detail::SayChangedWords(QString::fromStdString(liveChangeName_)));
 }
 
 void Label::Caption(const TextField& field) {
