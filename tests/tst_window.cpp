@@ -418,17 +418,18 @@ class WindowTest : public WindowFixture {
   // entry, and a listening screen reader is told each time the text turns so or back.
   void fieldsHaveAScreenReaderNameAndDescription_data() {
     QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("typed");  // at the text's end
+    QTest::addColumn<QStringList>("caption");  // as shown, as a screen reader names the field
+    QTest::addColumn<QString>("typed");        // at the text's end
     QTest::addColumn<QString>("description");
     QTest::addColumn<int>("reports");
-    const QString length = "Total cable length (m):";
-    const QString area = "Cable area (mm2):";
-    const QString current = "Current (A):";
+    const QStringList length = {"Total cable length (m):", "Total cable length in metres"};
+    const QStringList area = {"Cable area (mm2):", "Cable area in square millimetres"};
+    const QStringList current = {"Current (A):", "Current in amperes"};
     QTest::newRow("lenght") << "lenght" << length << ""
                             << "Total cable length, out and back." << 0;
     QTest::newRow("diameter") << "diameter"
-                              << "Cable diameter (mm):"
+                              << QStringList{"Cable diameter (mm):",
+                                             "Cable diameter in millimetres"}
                               << ""
                               << "Wire sizes: Ctrl+F1" << 0;
     QTest::newRow("areafld") << "areafld" << area << ""
@@ -449,7 +450,7 @@ class WindowTest : public WindowFixture {
 
   void fieldsHaveAScreenReaderNameAndDescription() {
     QFETCH(QString, field);
-    QFETCH(QString, caption);
+    QFETCH(QStringList, caption);
     QFETCH(QString, typed);
     QFETCH(QString, description);
     QFETCH(int, reports);
@@ -461,7 +462,8 @@ class WindowTest : public WindowFixture {
       if (label->buddy() == edit) buddyOf = label;
     }
     QVERIFY(buddyOf != nullptr);
-    QCOMPARE(buddyOf->text(), caption);
+    QCOMPARE(buddyOf->text(), caption[0]);
+    QCOMPARE(QAccessible::queryAccessibleInterface(edit)->text(QAccessible::Name), caption[1]);
     edit->setFocus();
     edit->end(false);
     QTest::keyClicks(edit, typed);

@@ -35,8 +35,11 @@ constexpr const char* kAreaTable =
 
 const platform::PopupMenuDesign kPopupMenu1{
     .box = {20, 14, 256, 20}, .tabIndex = 2, .accessibleName = "Material"};
-const platform::LabelDesign kLabel3{
-    .box = {20, 175, 142, 20}, .tabIndex = 5, .text = "Current (A):", .captions = "current"};
+const platform::LabelDesign kLabel3{.box = {20, 175, 142, 20},
+                                    .tabIndex = 5,
+                                    .text = "Current (A):",
+                                    .captions = "current",
+                                    .spokenCaption = "Current in amperes"};
 const platform::TextFieldDesign kCurrent{
     .box = {196, 174, 80, 22}, .tabIndex = 9, .text = "0.350", .number = true};
 const platform::LabelDesign kResult{.box = {20, 207, 256, 20},
@@ -63,12 +66,14 @@ const platform::LabelDesign kLabel2{.box = {20, 107, 142, 20},
                                     .text = "Cable diameter (mm):",
                                     .helpTag = kDiameterTable,
                                     .helpDescription = "Wire sizes: Ctrl+F1",
-                                    .captions = "diameter"};
+                                    .captions = "diameter",
+                                    .spokenCaption = "Cable diameter in millimetres"};
 const platform::LabelDesign kLabel1{.box = {20, 75, 142, 20},
                                     .tabIndex = 13,
                                     .text = "Total cable length (m):",
                                     .helpTag = "Total cable length, out and back.",
-                                    .captions = "lenght"};
+                                    .captions = "lenght",
+                                    .spokenCaption = "Total cable length in metres"};
 const platform::TextFieldDesign kAreafld{
     .box = {196, 140, 80, 22}, .tabIndex = 8, .text = "0.20471", .number = true};
 const platform::LabelDesign kLabel4{.box = {20, 141, 142, 20},
@@ -76,6 +81,7 @@ const platform::LabelDesign kLabel4{.box = {20, 141, 142, 20},
                                     .text = "Cable area (mm2):",
                                     .helpTag = kAreaTable,
                                     .helpDescription = "Wire sizes: Ctrl+F1",
-                                    .captions = "areafld"};
+                                    .captions = "areafld",
+                                    .spokenCaption = "Cable area in square millimetres"};
 
 }  // namespace design

@@ -16,10 +16,10 @@ FORMULA = "Vd (20\u00b0C) = ( Length x Current x 0.0175 ) / Area"
 # What a screen reader finds, as on Linux: (control type, name, value).
 EXPECTED = [
     ("combo box", "Material", "Copper"),
-    ("edit", "Current (A):", "0.350"),
-    ("edit", "Total cable length (m):", "60"),
-    ("edit", "Cable diameter (mm):", "0.51054"),
-    ("edit", "Cable area (mm2):", "0.20471"),
+    ("edit", "Current in amperes", "0.350"),
+    ("edit", "Total cable length in metres", "60"),
+    ("edit", "Cable diameter in millimetres", "0.51054"),
+    ("edit", "Cable area in square millimetres", "0.20471"),
     ("status bar", "Voltage drop = 1.795V", ""),
     ("text", FORMULA, ""),
 ]

@@ -50,6 +50,7 @@ class Label final : public Control {
   std::string openingText_;
   std::string captions_;
   std::string helpDescription_;
+  std::string spokenCaption_;
   bool live_ = false;
   std::string liveChangeName_;
   bool outgrown_ = false;  // the box or type differ from the design's for the text shown

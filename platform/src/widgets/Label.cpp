@@ -32,6 +32,7 @@ void Label::Apply(const LabelDesign& design) {
   label_->setWordWrap(design.multiline);
   captions_ = design.captions;
   helpDescription_ = design.helpDescription;
+  spokenCaption_ = design.spokenCaption;
   live_ = design.live;
   liveChangeName_ = design.liveChangeName;
   Fit();
@@ -57,6 +58,7 @@ void Label::SetText(const std::string& text) {
 void Label::Caption(const TextField& field) {
   auto* edit = qobject_cast<LineEdit*>(WidgetOf(field));
   label_->setBuddy(edit);
+  if (!spokenCaption_.empty()) edit->setAccessibleName(QString::fromStdString(spokenCaption_));
   // The caption's tooltip is the field's help; a table is named to a screen reader, not read.
   const QString help = label_->toolTip();
   edit->SetHelp(help, helpDescription_.empty() ? help : QString::fromStdString(helpDescription_));
