@@ -823,6 +823,31 @@ class WindowTest : public WindowFixture {
     QCOMPARE(actual, enabled);
   }
 
+  // Ctrl+Shift+C copies the result line wherever the focus is, and a screen reader hears what
+  // was copied; the field keeps its text and selection. The mouse can select the line too.
+  void theResultIsCopiedFromAnywhere_data() {
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("a field with a selection") << "diameter";
+    QTest::newRow("the popup") << "PopupMenu1";
+  }
+
+  void theResultIsCopiedFromAnywhere() {
+    QFETCH(QString, focus);
+    const ScreenReader reader;
+    QGuiApplication::clipboard()->setText("old");
+    QWidget* widget = WidgetNamed(*window, focus.toUtf8().constData());
+    widget->setFocus();
+    if (auto* field = qobject_cast<QLineEdit*>(widget)) field->selectAll();
+    QTest::keyClick(widget, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString("Voltage drop = 1.795V"));
+    if (ScreenReader::Listens()) QCOMPARE(ScreenReader::heard(), {"Voltage drop = 1.795V"});
+    if (auto* field = qobject_cast<QLineEdit*>(widget)) QCOMPARE(field->selectedText(), "0.51054");
+    auto* result = static_cast<QLabel*>(WidgetNamed(*window, "result"));
+    QVERIFY(result->textInteractionFlags() & Qt::TextSelectableByMouse);
+    QCOMPARE(QAccessible::queryAccessibleInterface(result)->text(QAccessible::Description),
+             "Copy it with Ctrl+Shift+C");
+  }
+
   void quitShortcutEndsTheEventLoop() {
     QLineEdit* field = FieldNamed(*window, "current");
     field->setFocus();

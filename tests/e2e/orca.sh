@@ -141,6 +141,10 @@ for delay in 250 400; do
 done
 press_and_hear "Voltage drop = 1.795V" "Orca's status bar command (Insert+KP_Enter twice) says the result" \
   Insert+KP_Enter Insert+KP_Enter
+press_and_hear "Voltage drop = 1.795V" "Ctrl+Shift+C copies the result line and says it" \
+  Control_L+Shift_L+c
+check "$([ "$(xclip -o -selection clipboard 2>/dev/null)" = "Voltage drop = 1.795V" ]; echo $?)" \
+  "and the clipboard holds it"
 press_and_hear "Invalid entry" "an x after the 60 marks the length an invalid entry" x
 # Orca 48 keeps what it generated of an object's description for up to 2 s, then clears it and
 # logs so; Orca 51 keeps it up to 60 s, unless children or expanded states change somewhere.

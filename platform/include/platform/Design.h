@@ -54,7 +54,8 @@ struct LabelDesign {
   // The tooltip; '\r' separates its lines.
   std::string helpTag;
   // What a screen reader reads with the captioned field in place of a tooltip of several lines
-  // (a table), which Ctrl+F1 in the field shows and has it say.
+  // (a table), which Ctrl+F1 in the field shows and has it say; for a label that captions
+  // nothing, what it reads with the label.
   std::string helpDescription;
   TextStyle style;
   // The name of the field this label captions: the field's name for a screen reader, and the
@@ -70,6 +71,10 @@ struct LabelDesign {
   // screen reader says of a change is this name and the words that changed, not the whole text,
   // which it still reads on demand. Empty: the whole text.
   std::string liveChangeName;
+  // A key that copies the label's text from anywhere in its window ("Ctrl+Shift+C"), and has a
+  // screen reader say what was copied. A label with one can be selected with the mouse too,
+  // with the usual context menu. Empty: none.
+  std::string copyShortcut;
   // Whether the label is the window's status line, which a screen reader's command for a
   // window's status bar reads out.
   bool statusLine = false;

@@ -1,6 +1,9 @@
 #include "platform/Label.h"
 
+#include <QClipboard>
 #include <QFontMetrics>
+#include <QGuiApplication>
+#include <QShortcut>
 #include <algorithm>
 #include <utility>
 
@@ -34,6 +37,16 @@ void Label::Apply(const LabelDesign& design) {
   helpDescription_ = design.helpDescription;
   spokenCaption_ = design.spokenCaption;
   live_ = design.live;
+  if (design.captions.empty())
+    label_->setAccessibleDescription(QString::fromStdString(design.helpDescription));
+  if (!design.copyShortcut.empty()) {
+    label_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* copy = new QShortcut(QKeySequence(QString::fromStdString(design.copyShortcut)), label_);
+    QObject::connect(copy, &QShortcut::activated, label_, [label = label_] {
+      QGuiApplication::clipboard()->setText(label->text());
+      detail::Announce(label->parentWidget(), label->text());
+    });
+  }
   liveChangeName_ = design.liveChangeName;
   Fit();
 }
