@@ -119,6 +119,9 @@ press_and_hear "^'0.20471 selected" "Shift+Tab goes back to the area" Shift_L+Ta
 press_and_hear "^'0.51054 selected" "and to the diameter" Shift_L+Tab
 press_and_hear "AWG 24 = 0.51054 mm" "Ctrl+F1 says the wire table" Control_L+F1
 press_and_hear "^'60 selected" "Shift+Tab goes back to the length" Shift_L+Tab
+wait_said "out and back" 1 || true
+press_and_hear "out and back" "Ctrl+F1 in the length says its hint" Control_L+F1
+/usr/bin/python3 "$(dirname "$0")/keys.py" Escape
 
 # A 5 after the length's 60, then through the menus and back, then deleted again.
 /usr/bin/python3 "$(dirname "$0")/keys.py" End

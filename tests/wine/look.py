@@ -61,7 +61,7 @@ shown = ", ".join(f"{label!r} {ratio:.1f}" for label, ratio in ratios.items())
 check(len(ratios) == len(EXPECTED) and min(ratios.values()) >= 4.5,
       f"every text reads at 4.5:1 or more on screen: {shown}")
 
-field = boxes.get(("edit", "Total cable length (m):"))
+field = boxes.get(("edit", "Total cable length in metres"))
 if field:
     inner, outer = round(scale), round(3 * scale)
     ring = min(contrast(a, b) for a, b in zip(band(base + "-tabbed.png", field, inner, outer),

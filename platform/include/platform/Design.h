@@ -61,8 +61,8 @@ struct LabelDesign {
   // The name of the field this label captions: the field's name for a screen reader, and the
   // field a mnemonic in the label would focus. Empty for a label that captions nothing.
   std::string captions;
-  // What a screen reader calls that field: the caption's words with its unit written out,
-  // which speech misreads ("(A)" said as the article). Empty: the caption as shown.
+  // What a screen reader calls the caption and so that field: the caption's words with its unit
+  // written out, which speech misreads ("(A)" said as the article). Empty: the caption as shown.
   std::string spokenCaption;
   // Whether a screen reader says the label's new texts, wherever the focus is, once the edits
   // that change them pause.

@@ -36,6 +36,8 @@ void Label::Apply(const LabelDesign& design) {
   captions_ = design.captions;
   helpDescription_ = design.helpDescription;
   spokenCaption_ = design.spokenCaption;
+  // Orca names a field by its caption's name.
+  label_->setAccessibleName(QString::fromStdString(design.spokenCaption));
   live_ = design.live;
   if (design.captions.empty())
     label_->setAccessibleDescription(QString::fromStdString(design.helpDescription));
