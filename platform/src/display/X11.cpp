@@ -1,6 +1,7 @@
 #include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
 #include <QSet>
+#include <utility>
 
 #include "display/Display.h"
 
