@@ -191,4 +191,26 @@ check "$(said 'Voltage drop = 17\.982V\|Voltage drop = 179\.877V')" \
 check "$(($(said "AWG 24") != 1))" "the wire table is said on Ctrl+F1 only, not on Tab"
 check "$(($(said 'Invalid entry') != invalid_heard))" "only the x makes an invalid entry"
 
+# Orca's Where Am I with a menu open: Orca 48 and later let the key through to a program whose
+# open menu holds the keyboard, and the item runs (Orca 43 keeps it). The calculator must do what
+# a GTK program does: both end, or both stay.
+shown() { xdotool search --name "^$1\$" >/dev/null 2>&1; }
+ends_on_where_am_i() {  # $1: the window's title; then the keys that open its menu on Quit
+  title="$1" quits="$(said "Quit")"
+  shift
+  /usr/bin/python3 "$(dirname "$0")/keys.py" "$@"
+  wait_said "Quit" "$quits" || true
+  /usr/bin/python3 "$(dirname "$0")/keys.py" KP_Enter
+  for _ in $(seq 100); do shown "$title" || { echo 1; return; }; sleep 0.1; done
+  echo 0
+}
+calculator_ended="$(ends_on_where_am_i "Voltage Drop Calculator" F10)"
+frames="$(said "GTK menu probe")"
+/usr/bin/python3 "$(dirname "$0")/gtkmenu.py" >/dev/null 2>&1 &
+pids="$pids $!"
+wait_said "GTK menu probe" "$frames" || true
+gtk_ended="$(ends_on_where_am_i "GTK menu probe" F10 Down)"
+check "$((calculator_ended != gtk_ended))" "Where Am I in an open menu ends the calculator as it \
+ends a GTK program, or neither (calculator $calculator_ended, GTK $gtk_ended; Orca $orca_major)"
+
 [ "$failures" = 0 ]
