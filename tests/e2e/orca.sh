@@ -113,6 +113,8 @@ press_and_hear "^'0.51054 selected\\.\\?'" "Tab to the diameter says \"0.51054 s
 check_heard "Wire sizes: Ctrl+F1" "the diameter is described as \"Wire sizes: Ctrl+F1\""
 press_and_hear "^'0.20471 selected\\.\\?'" "Tab to the area says \"0.20471 selected\"" Tab
 press_and_hear "^'0.350 selected\\.\\?'" "Tab to the current says \"0.350 selected\"" Tab
+press_and_hear "Current in amperes" "Ctrl+F1 in the current, which has no help, says what it takes" \
+  Control_L+F1
 check "$(said "^'[0-9.]*'{\\|Text unselected")" \
   "Tab says no value twice and no \"Text unselected\" for the field left"
 press_and_hear "^'0.20471 selected" "Shift+Tab goes back to the area" Shift_L+Tab

@@ -112,7 +112,11 @@ void LineEdit::keyPressEvent(QKeyEvent* event) {
   // Ctrl+F1 shows the field's help (its caption's tooltip) from the keyboard, as GTK desktops
   // do, and has a screen reader say it; Escape, typing on or leaving the field hides it.
   if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::ControlModifier) {
-    if (help_.isEmpty()) return;
+    // A field without help has a screen reader say what it takes: its name, the unit in words.
+    if (help_.isEmpty()) {
+      if (!accessibleName().isEmpty()) detail::Announce(parentWidget(), accessibleName());
+      return;
+    }
     QToolTip::showText(mapToGlobal(QPoint(0, height())), help_, this);
     detail::Announce(parentWidget(), help_);
     return;
