@@ -52,7 +52,7 @@ class LiveTexts final : public QObject {
     for (Heard& each : heard_) {
       const QString now = each.spoken();
       if (now == each.text || !each.widget->isVisible()) continue;
-      const QString said = each.say ? each.say(std::exchange(each.text, now), now) : now;
+      const QString said = each.say ? each.say(each.text, now) : now;
       each.text = now;
       if (said.isEmpty()) continue;
       if (!news.isEmpty())
