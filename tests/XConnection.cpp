@@ -8,43 +8,46 @@
 #include <X11/Xlib.h>
 #include <sys/socket.h>
 
+namespace {
+Display* display() {
+  return qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->display();
+}
+}  // namespace
+
 void BreakXConnectionThroughXlib() {
   std::signal(SIGPIPE, SIG_IGN);
-  Display* display = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->display();
-  ::shutdown(ConnectionNumber(display), SHUT_RDWR);
-  XSync(display, False);
+  ::shutdown(ConnectionNumber(display()), SHUT_RDWR);
+  XSync(display(), False);
 }
 
 void ReleaseKeyWhileTheFocusIsElsewhere(const char* key) {
-  Display* display = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->display();
   Window focus = None;
   int revert = RevertToParent;
-  XGetInputFocus(display, &focus, &revert);
+  XGetInputFocus(display(), &focus, &revert);
   // A window the window manager leaves alone, so that it does not take the focus back.
   XSetWindowAttributes unmanaged{};
   unmanaged.override_redirect = True;
-  const Window other = XCreateWindow(display, DefaultRootWindow(display), 0, 0, 1, 1, 0,
-                                     CopyFromParent, InputOutput, CopyFromParent,
-                                     CWOverrideRedirect, &unmanaged);
-  XMapWindow(display, other);
-  XSetInputFocus(display, other, RevertToParent, CurrentTime);
-  XSync(display, False);
+  const Window other =
+      XCreateWindow(display(), DefaultRootWindow(display()), 0, 0, 1, 1, 0, CopyFromParent,
+                    InputOutput, CopyFromParent, CWOverrideRedirect, &unmanaged);
+  XMapWindow(display(), other);
+  XSetInputFocus(display(), other, RevertToParent, CurrentTime);
+  XSync(display(), False);
   if (std::system((std::string("xdotool keyup ") + key).c_str()) != 0) std::abort();
-  XSetInputFocus(display, focus, revert, CurrentTime);
-  XDestroyWindow(display, other);
-  XSync(display, False);
+  XSetInputFocus(display(), focus, revert, CurrentTime);
+  XDestroyWindow(display(), other);
+  XSync(display(), False);
 }
 
 void SendKeyPressAsAnotherProgram(const char* key, unsigned long window) {
-  Display* display = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->display();
   XKeyEvent press{};
   press.type = KeyPress;
-  press.display = display;
+  press.display = display();
   press.window = window;
-  press.root = DefaultRootWindow(display);
+  press.root = DefaultRootWindow(display());
   press.time = CurrentTime;
   press.same_screen = True;
-  press.keycode = XKeysymToKeycode(display, XStringToKeysym(key));
-  XSendEvent(display, window, True, KeyPressMask, reinterpret_cast<XEvent*>(&press));
-  XSync(display, False);
+  press.keycode = XKeysymToKeycode(display(), XStringToKeysym(key));
+  XSendEvent(display(), window, True, KeyPressMask, reinterpret_cast<XEvent*>(&press));
+  XSync(display(), False);
 }

@@ -2,21 +2,17 @@
 beside the calculator's."""
 import gi
 gi.require_version("Gtk", "3.0")
-from gi.repository import Gtk
-window = Gtk.Window(title="GTK menu probe")
+from gi.repository import Gtk  # noqa: E402
+
+window = Gtk.Window(title="GTK menu probe", default_width=300, default_height=200)
 window.connect("destroy", Gtk.main_quit)
-bar = Gtk.MenuBar()
-file_item = Gtk.MenuItem.new_with_mnemonic("_File")
-menu = Gtk.Menu()
 quit_item = Gtk.MenuItem.new_with_mnemonic("_Quit")
 quit_item.connect("activate", Gtk.main_quit)
-menu.append(quit_item)
-file_item.set_submenu(menu)
+file_item = Gtk.MenuItem.new_with_mnemonic("_File")
+file_item.set_submenu(Gtk.Menu())
+file_item.get_submenu().append(quit_item)
+bar = Gtk.MenuBar()
 bar.append(file_item)
-box = Gtk.Box(orientation=Gtk.Orientation.VERTICAL)
-box.pack_start(bar, False, False, 0)
-box.pack_start(Gtk.Label(label="probe"), True, True, 0)
-window.add(box)
-window.set_default_size(300, 200)
+window.add(bar)
 window.show_all()
 Gtk.main()
