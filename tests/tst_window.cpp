@@ -635,8 +635,12 @@ class WindowTest : public WindowFixture {
   void theMenuBarHasFileAndEdit() {
     QMenuBar* bar = MainWindowOf(*window)->menuBar();
     QStringList menus;
-    for (QAction* action : bar->actions()) menus << action->text();
-    QCOMPARE(menus, QStringList({"&File", "&Edit"}));
+    // Each with the name a screen reader gives its open menu.
+    for (QAction* action : bar->actions()) {
+      menus << action->text() + " " +
+                   QAccessible::queryAccessibleInterface(action->menu())->text(QAccessible::Name);
+    }
+    QCOMPARE(menus, QStringList({"&File File", "&Edit Edit"}));
     const auto describe = [](QMenu* menu) {
       QStringList items;
       for (QAction* action : menu->actions()) {
