@@ -7,15 +7,17 @@
 #include "calc/Materials.h"
 #include "calc/VoltageDrop.h"
 #include "platform/CommandLine.h"
+#include "platform/Translation.h"
 
 using platform::CommandLine;
 using platform::MessageKind;
 using platform::ShowMessage;
+using platform::Translated;
 
 namespace {
 
 constexpr const char* kProgram = "voltage-drop";
-constexpr const char* kTitle = "Voltage Drop Calculator";
+constexpr const char* kTitle = platform::Translatable("Voltage Drop Calculator");
 constexpr int kUsageError = 2;
 
 // The calculation's inputs: the options that take a value.
@@ -29,8 +31,15 @@ constexpr const char* kArea = "area";
 std::string MaterialNames() {
   std::string names;
   for (std::size_t i = 0; i < calc::kMaterials.size(); ++i) {
-    if (i > 0) names += i + 1 == calc::kMaterials.size() ? " or " : ", ";
-    for (const char c : calc::kMaterials[i].name) names += calc::AsciiLower(c);
+    std::string name;
+    for (const char c : calc::kMaterials[i].name) name += calc::AsciiLower(c);
+    if (i == 0) {
+      names = name;
+    } else if (i + 1 < calc::kMaterials.size()) {
+      names += ", " + name;
+    } else {
+      names += " " + Translated(platform::Translatable("or %1"), name);
+    }
   }
   return names;
 }
@@ -38,42 +47,54 @@ std::string MaterialNames() {
 // Every option of the program: one entry here, and its handling in RunCommandLine.
 const std::vector<platform::CommandLineOption>& Options() {
   static const std::vector<platform::CommandLineOption> options = {
-      {{"h", "help"}, "Show this help and exit."},
-      {{"v", "version"}, "Show the version and exit."},
+      {{"h", "help"}, Translated(platform::Translatable("Show this help and exit."))},
+      {{"v", "version"}, Translated(platform::Translatable("Show the version and exit."))},
       {{kMaterial},
-       "Print the voltage drop for this conductor material (" + MaterialNames() +
-           ") instead of opening the window; needs --" + kCurrent + ", --" + kLength + " and --" +
-           kDiameter + " or --" + kArea + ".",
-       "name"},
-      {{kCurrent}, "The load current in amperes.", "A"},
-      {{kLength}, "The total cable length, out and back, in metres.", "m"},
-      {{kDiameter}, "The conductor's diameter in millimetres.", "mm"},
-      {{kArea}, "The conductor's cross-section in square millimetres.", "mm2"},
+       Translated(platform::Translatable("Print the voltage drop for this conductor material "
+                                         "(%1) instead of opening the window; needs --current, "
+                                         "--length and --diameter or --area."),
+                  MaterialNames()),
+       Translated(platform::Translatable("name"))},
+      {{kCurrent}, Translated(platform::Translatable("The load current in amperes.")), "A"},
+      {{kLength},
+       Translated(platform::Translatable("The total cable length, out and back, in metres.")),
+       "m"},
+      {{kDiameter}, Translated(platform::Translatable("The conductor's diameter in millimetres.")),
+       "mm"},
+      {{kArea},
+       Translated(platform::Translatable("The conductor's cross-section in square millimetres.")),
+       "mm2"},
   };
   return options;
 }
 
-constexpr const char* kDescription =
+constexpr const char* kDescription = platform::Translatable(
     "Computes the voltage drop along a cable run. Without options it opens the\n"
     "calculator window; with --material, --current, --length and --diameter or\n"
-    "--area it prints the result line the window would show for those inputs.\n"
+    "--area it prints the result line the window would show for those inputs,\n"
+    "in English and with a decimal point in every language, for scripts.\n"
     "Numbers are read as the window reads them, with a decimal point or comma.\n"
     "\n"
-    "Qt's standard options (-platform, -style, -reverse ...) are accepted too.";
+    "Qt's standard options (-platform, -style, -reverse ...) are accepted too.");
 
 // Shows `text` and gives `status`; a write that fails says so on stderr, where it can, and
 // gives 1.
 int Say(const std::string& text, MessageKind kind, int status) {
-  const std::string problem = ShowMessage(kTitle, text, kind);
+  const std::string title = Translated(kTitle);
+  const std::string problem = ShowMessage(title, text, kind);
   if (problem.empty()) return status;
-  ShowMessage(kTitle, std::string(kProgram) + ": write error: " + problem + "\n",
+  ShowMessage(title,
+              std::string(kProgram) + ": " +
+                  Translated(platform::Translatable("write error: %1"), problem) + "\n",
               MessageKind::Error);
   return 1;
 }
 
 int UsageError(const std::string& problem) {
-  return Say(std::string(kProgram) + ": " + problem + "\nTry '" + kProgram +
-                 " --help' for more information.\n",
+  return Say(std::string(kProgram) + ": " + problem + "\n" +
+                 Translated(platform::Translatable("Try '%1 --help' for more information."),
+                            kProgram) +
+                 "\n",
              MessageKind::Error, kUsageError);
 }
 
@@ -88,16 +109,21 @@ bool AsksForCalculation(const CommandLine& line) {
 // diameter the window would write into its field, then the drop from that text.
 int Calculate(const CommandLine& line) {
   for (const char* name : {kMaterial, kCurrent, kLength}) {
-    if (!line.IsSet(name)) return UsageError(std::string("missing --") + name);
+    if (!line.IsSet(name)) {
+      return UsageError(Translated(platform::Translatable("missing %1"), std::string("--") + name));
+    }
   }
-  const std::string either = std::string("--") + kDiameter + " or --" + kArea;
   if (line.IsSet(kDiameter) == line.IsSet(kArea)) {
-    return UsageError(line.IsSet(kArea) ? "give " + either + ", not both" : "missing " + either);
+    return UsageError(Translated(line.IsSet(kArea)
+                                     ? platform::Translatable("give --diameter or --area, not both")
+                                     : platform::Translatable("missing --diameter or --area")));
   }
   const calc::Material* material = calc::MaterialNamed(line.Value(kMaterial));
   if (material == nullptr) {
-    return UsageError("unknown material " + platform::Quoted(line.Value(kMaterial)) + " (" +
-                      MaterialNames() + ")");
+    return UsageError(
+        Translated(platform::Translatable("unknown material %1"),
+                   platform::Quoted(line.Value(kMaterial))) +
+        " (" + MaterialNames() + ")");
   }
   // Numbers are read as the fields hold them, a long one cut where a field cuts a paste.
   const std::string diameter = line.IsSet(kDiameter)
@@ -113,7 +139,9 @@ int Calculate(const CommandLine& line) {
 std::optional<int> RunCommandLine(int argc, char** argv) {
   const CommandLine line(argc, argv, Options());
   if (!line.Error().empty()) return UsageError(line.Error());
-  if (line.IsSet("help")) return Say(line.Help(kProgram, kDescription), MessageKind::Output, 0);
+  if (line.IsSet("help")) {
+    return Say(line.Help(kProgram, Translated(kDescription)), MessageKind::Output, 0);
+  }
   if (line.IsSet("version")) {
     return Say(std::string(kProgram) + " " + VD_VERSION + "\n", MessageKind::Output, 0);
   }

@@ -13,6 +13,6 @@ void Window1::calculate() {
   const std::string currentText = current().Text();
   platform::PopupMenu& popup = PopupMenu1();
   const double resistivity = Val(platform::VariantToString(popup.RowTag(popup.ListIndex())));
-  result().SetText(
-      calc::ResultLine(calc::VoltageDrop(resistivity, currentText, lengthText, diameterText)));
+  const double drop = calc::VoltageDrop(resistivity, currentText, lengthText, diameterText);
+  result().SetText(calc::ResultLine(drop, platform::Translated(calc::kResultWords)));
 }

@@ -22,6 +22,6 @@ void Window1::PopupMenu1_Open(PopupMenu& popup) {
 void Window1::PopupMenu1_Change(PopupMenu& popup) {
   platform::Label& formula = form();
   const double resistivity = platform::VariantToDouble(popup.RowTag(popup.ListIndex()));
-  formula.SetText(calc::FormulaLine(resistivity));
+  formula.SetText(calc::FormulaLine(resistivity, platform::Translated(calc::kFormulaWords)));
   calculate();
 }

@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "platform/Translation.h"
+
 // The conductor materials the calculator knows, with their resistivities. Plain data: the
 // window's popup is filled from it, and the command line looks materials up in it.
 namespace calc {
@@ -13,12 +15,12 @@ struct Material {
 };
 
 inline constexpr std::array<Material, 6> kMaterials{{
-    {"Copper", 0.0175},
-    {"Aluminium", 0.028},
-    {"Gold", 0.023},
-    {"Silver", 0.016},
-    {"Iron", 0.098},
-    {"Lead", 0.221},
+    {platform::Translatable("Copper"), 0.0175},
+    {platform::Translatable("Aluminium"), 0.028},
+    {platform::Translatable("Gold"), 0.023},
+    {platform::Translatable("Silver"), 0.016},
+    {platform::Translatable("Iron"), 0.098},
+    {platform::Translatable("Lead"), 0.221},
 }};
 
 // `c` in lower case where it is an ASCII capital, whatever the locale: names are compared and

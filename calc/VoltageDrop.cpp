@@ -13,13 +13,22 @@ double VoltageDrop(double resistivity, std::string_view current, std::string_vie
   return VoltageDrop(resistivity, Val(current), Val(length), crossSection);
 }
 
-std::string ResultLine(double drop) {
-  return "Voltage drop = " + platform::Format(drop, "#.###") + "V";
+namespace {
+
+std::string Filled(std::string_view words, const std::string& number) {
+  std::string line(words);
+  if (const std::size_t at = line.find("%1"); at != std::string::npos) line.replace(at, 2, number);
+  return line;
 }
 
-std::string FormulaLine(double resistivity) {
-  return "Vd (20\u00B0C) = ( Length x Current x " + platform::Format(resistivity, "#.####") +
-         " ) / Area";
+}  // namespace
+
+std::string ResultLine(double drop, std::string_view words) {
+  return Filled(words, platform::Format(drop, "#.###"));
+}
+
+std::string FormulaLine(double resistivity, std::string_view words) {
+  return Filled(words, platform::Format(resistivity, "#.####"));
 }
 
 }  // namespace calc

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/Translation.h"
+
 // The voltage-drop formula and the two lines the window shows, as plain functions: the window,
 // the command line and the tests share them. The groupings are part of the result: another
 // order of the same operations can change the last bit.
@@ -19,10 +21,15 @@ inline double VoltageDrop(double resistivity, double current, double length, dou
 double VoltageDrop(double resistivity, std::string_view current, std::string_view length,
                    std::string_view diameter);
 
-// "Voltage drop = 1.795V": the drop to three decimals.
-std::string ResultLine(double drop);
+// The words of the result line and of the formula line around their number.
+inline constexpr const char* kResultWords = platform::Translatable("Voltage drop = %1V");
+inline constexpr const char* kFormulaWords =
+    platform::Translatable("Vd (20°C) = ( Length x Current x %1 ) / Area");
 
-// The formula with the material's resistivity written into it.
-std::string FormulaLine(double resistivity);
+// "Voltage drop = 1.795V": `words` with the drop to three decimals in place of "%1".
+std::string ResultLine(double drop, std::string_view words = kResultWords);
+
+// The formula, `words` with the material's resistivity in place of "%1".
+std::string FormulaLine(double resistivity, std::string_view words = kFormulaWords);
 
 }  // namespace calc

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/Exceptions.h"
+#include "platform/Translation.h"
 
 using platform::MenuItem;
 using platform::QuitMenuItem;
@@ -45,20 +46,20 @@ MainMenuBar::MainMenuBar() {
 }
 
 void MainMenuBar::Untitled0() {
-  Append(Node<MenuItem>("FileMenu", "&File", ""));
-  AttachTo(*this, "FileMenu", Node<QuitMenuItem>("FileQuit", "&Quit", "Cmd+Q"));
+  Append(Node<MenuItem>("FileMenu", platform::Translatable("&File"), ""));
+  AttachTo(*this, "FileMenu", Node<QuitMenuItem>("FileQuit", platform::Translatable("&Quit"), "Cmd+Q"));
 }
 
 void MainMenuBar::Untitled1() {
-  Append(Node<MenuItem>("EditMenu", "&Edit", ""));
-  AttachTo(*this, "EditMenu", Node<MenuItem>("EditUndo", "&Undo", "Cmd+Z"));
+  Append(Node<MenuItem>("EditMenu", platform::Translatable("&Edit"), ""));
+  AttachTo(*this, "EditMenu", Node<MenuItem>("EditUndo", platform::Translatable("&Undo"), "Cmd+Z"));
   AttachTo(*this, "EditMenu", Node<MenuItem>("EditSeparator1", "-", kNoShortcut));
-  AttachTo(*this, "EditMenu", Node<MenuItem>("EditCut", "Cu&t", "Cmd+X"));
-  AttachTo(*this, "EditMenu", Node<MenuItem>("EditCopy", "&Copy", "Cmd+C"));
-  AttachTo(*this, "EditMenu", Node<MenuItem>("EditPaste", "&Paste", "Cmd+V"));
-  AttachTo(*this, "EditMenu", Node<MenuItem>("EditClear", "&Delete", ""));
+  AttachTo(*this, "EditMenu", Node<MenuItem>("EditCut", platform::Translatable("Cu&t"), "Cmd+X"));
+  AttachTo(*this, "EditMenu", Node<MenuItem>("EditCopy", platform::Translatable("&Copy"), "Cmd+C"));
+  AttachTo(*this, "EditMenu", Node<MenuItem>("EditPaste", platform::Translatable("&Paste"), "Cmd+V"));
+  AttachTo(*this, "EditMenu", Node<MenuItem>("EditClear", platform::Translatable("&Delete"), ""));
   AttachTo(*this, "EditMenu", Node<MenuItem>("EditSeparator2", "-", kNoShortcut));
-  AttachTo(*this, "EditMenu", Node<MenuItem>("EditSelectAll", "Select &All", "Cmd+A"));
+  AttachTo(*this, "EditMenu", Node<MenuItem>("EditSelectAll", platform::Translatable("Select &All"), "Cmd+A"));
 }
 
 MainMenuBar& mainMenuBar() {

@@ -18,6 +18,7 @@
 #include "platform/Exceptions.h"
 #include "platform/Window.h"
 #include "runtime/Dispatch.h"
+#include "text/Translation.h"
 
 namespace platform {
 namespace {
@@ -95,6 +96,7 @@ Runtime::Runtime(int& argc, char** argv, const DesktopIdentity& identity) {
   detail::InstallQtMessages(argc > 0 ? argv[0] : nullptr);
   qt_ = std::make_unique<QApplication>(argc, argv);
   detail::QtStarted();
+  detail::InstallTranslations();
   detail::UseDesktopStyle();
   if (QGuiApplication::platformName() == QLatin1String("xcb")) detail::EndQuietlyOnLostDisplay();
   // The window's Close handler decides whether closing it ends the program.

@@ -8,7 +8,9 @@
 #include <cstring>
 
 #include "platform/Design.h"
+#include "platform/Translation.h"
 #include "text/ArgumentText.h"
+#include "text/Translation.h"
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -74,14 +76,19 @@ CommandLine::CommandLine(int argc, char** argv, const std::vector<CommandLineOpt
   QStringList arguments;
   for (int i = 0; i < argc; ++i) arguments << Decoded(std::string_view(argv[i]));
   if (!qt.parse(arguments)) {
+    const auto translating = detail::ApplicationForQtTexts();
+    qt.parse(arguments);
     const QStringList unknown = qt.unknownOptionNames();
     if (!unknown.isEmpty()) {
-      error_ = "unknown option " + Quoted(Encoded(Typed(arguments, unknown.first())));
+      error_ = Translated(platform::Translatable("unknown option %1"),
+                          Quoted(Encoded(Typed(arguments, unknown.first()))));
     } else {
-      // Qt's own wording ("Missing value after '--current'."), as a clause of the program's.
+      // Qt's own wording ("Missing value after '--current'."), as a clause of the program's;
+      // a translation keeps its capitals, which may be a noun's.
       QString text = qt.errorText();
       if (text.endsWith('.')) text.chop(1);
-      error_ = Encoded(text.left(1).toLower() + text.mid(1));
+      if (translating == nullptr) text = text.left(1).toLower() + text.mid(1);
+      error_ = Encoded(text);
     }
     return;
   }
@@ -95,12 +102,14 @@ CommandLine::CommandLine(int argc, char** argv, const std::vector<CommandLineOpt
     const bool optionLike =
         value.size() > 1 && value[0] == '-' && (value[1] == '-' || value[1].isLetter());
     if (optionLike && !Typed(arguments, name).contains('=')) {
-      error_ = "missing value after " + Quoted("--" + option.names.back());
+      error_ = Translated(platform::Translatable("missing value after %1"),
+                          Quoted("--" + option.names.back()));
       return;
     }
   }
   if (!qt.positionalArguments().isEmpty()) {
-    error_ = "unexpected argument " + Quoted(Encoded(qt.positionalArguments().first()));
+    error_ = Translated(platform::Translatable("unexpected argument %1"),
+                        Quoted(Encoded(qt.positionalArguments().first())));
     return;
   }
 }
@@ -122,6 +131,7 @@ std::string CommandLine::Help(std::string_view program, std::string_view descrip
   qt.setApplicationDescription(
       QString::fromUtf8(description.data(), qsizetype(description.size())));
   // With no application object Qt cannot know the program's name.
+  const auto translating = detail::ApplicationForQtTexts();
   QString text = qt.helpText();
   text.replace(QStringLiteral("<executable_name>"),
                QString::fromUtf8(program.data(), qsizetype(program.size())));

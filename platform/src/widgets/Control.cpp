@@ -8,6 +8,7 @@
 #include "desktop/Scale.h"
 #include "runtime/Dispatch.h"
 #include "widgets/Widgets.h"
+#include "platform/Translation.h"
 
 namespace platform {
 
@@ -29,7 +30,7 @@ void Control::Place(const Box& box, int tabIndex, const std::string& helpTag,
   box_ = box;
   style_ = style;
   tabIndex_ = tabIndex;
-  widget_->setToolTip(detail::TooltipText(helpTag));
+  widget_->setToolTip(detail::TooltipText(LocalNumber(Translated(helpTag))));
   Control::Rescale();
 }
 

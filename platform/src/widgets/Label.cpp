@@ -15,6 +15,8 @@
 #include "runtime/Dispatch.h"
 #include "widgets/LineEdit.h"
 #include "widgets/Widgets.h"
+#include "text/Translation.h"
+#include "platform/Translation.h"
 
 namespace platform {
 
@@ -25,8 +27,8 @@ Label::Label(Window& window)
 void Label::Apply(const LabelDesign& design) {
   label_->statusLine = design.statusLine;
   Place(design.box, design.tabIndex, design.helpTag, design.style);
-  openingText_ = design.text;
-  label_->setText(QString::fromStdString(design.text));
+  label_->setText(detail::Displayed(design.text));
+  openingText_ = label_->text().toStdString();
   const Qt::Alignment horizontal = design.align == Align::Right    ? Qt::AlignRight
                                    : design.align == Align::Center ? Qt::AlignHCenter
                                                                    : Qt::AlignLeft;
@@ -34,13 +36,13 @@ void Label::Apply(const LabelDesign& design) {
   detail::UseDesignColors(label_, detail::ColorOf(design.textColor), std::nullopt);
   label_->setWordWrap(design.multiline);
   captions_ = design.captions;
-  helpDescription_ = design.helpDescription;
-  spokenCaption_ = design.spokenCaption;
+  helpDescription_ = Translated(design.helpDescription);
+  spokenCaption_ = Translated(design.spokenCaption);
   // Orca names a field by its caption's name.
-  label_->setAccessibleName(QString::fromStdString(design.spokenCaption));
+  label_->setAccessibleName(QString::fromStdString(spokenCaption_));
   live_ = design.live;
   if (design.captions.empty())
-    label_->setAccessibleDescription(QString::fromStdString(design.helpDescription));
+    label_->setAccessibleDescription(QString::fromStdString(helpDescription_));
   if (!design.copyShortcut.empty()) {
     label_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* copy = new QShortcut(QKeySequence(QString::fromStdString(design.copyShortcut)), label_);
@@ -49,7 +51,7 @@ void Label::Apply(const LabelDesign& design) {
       detail::Announce(label->parentWidget(), label->text());
     });
   }
-  liveChangeName_ = design.liveChangeName;
+  liveChangeName_ = Translated(design.liveChangeName);
   Fit();
 }
 
@@ -61,7 +63,7 @@ std::string Label::Text() const {
 void Label::SetText(const std::string& text) {
   detail::RequireMainThread();
   const QString before = label_->text();
-  label_->setText(QString::fromStdString(text));
+  label_->setText(detail::Displayed(text));
   Fit();
   if (!live_ || label_->text() == before) return;
   detail::AnnounceLive(

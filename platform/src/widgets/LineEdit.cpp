@@ -9,6 +9,8 @@
 #include "accessibility/Announce.h"
 #include "display/Display.h"
 #include "platform/Numbers.h"
+#include "platform/Translation.h"
+#include "text/Translation.h"
 #include "widgets/EditCommands.h"
 
 namespace platform {
@@ -54,8 +56,8 @@ QString LineEdit::Description() const { return DescriptionFor(HoldsNoNumber()); 
 
 QString LineEdit::DescriptionFor(bool invalid) const {
   if (!invalid) return description_;
-  return description_.isEmpty() ? QStringLiteral("Invalid entry")
-                                : QStringLiteral("Invalid entry. ") + description_;
+  const QString said = detail::Translated(platform::Translatable("Invalid entry"));
+  return description_.isEmpty() ? said : said + QStringLiteral(". ") + description_;
 }
 
 // Only a screen reader that listens is told; one that starts later reads the description anew.

@@ -39,6 +39,7 @@ class LineEdit final : public QLineEdit {
   void SetHelp(const QString& help, const QString& description);
   // A field for a number tells a screen reader when its text is not one.
   void SetHoldsNumber(bool holdsNumber);
+  bool HoldsNumber() const { return holdsNumber_; }
   // What a screen reader reads with the field: "Invalid entry" first while a field for a
   // number holds none.
   QString Description() const;

@@ -11,6 +11,7 @@
 #include "runtime/Dispatch.h"
 #include "widgets/EditCommands.h"
 #include "widgets/Widgets.h"
+#include "text/Translation.h"
 
 namespace platform::detail {
 namespace {
@@ -39,7 +40,7 @@ void Show(MenuItem& item, QAction* action) {
   item.Follow([action = QPointer<QAction>(action)](const MenuItem& item) {
     if (action == nullptr) return false;
     if (!action->isSeparator()) {
-      action->setText(QString::fromStdString(item.Text()));
+      action->setText(detail::Translated(item.Text()));
       if (action->menu() == nullptr) action->setShortcut(ShortcutOf(item));
       // An open menu is named by its window title, which a screen reader says as the context
       // of the item it lands on ("File menu", "Quit").

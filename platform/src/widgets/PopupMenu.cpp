@@ -6,6 +6,7 @@
 #include "platform/Exceptions.h"
 #include "runtime/Dispatch.h"
 #include "widgets/Widgets.h"
+#include "text/Translation.h"
 
 namespace platform {
 
@@ -22,13 +23,13 @@ PopupMenu::PopupMenu(Window& window)
 
 void PopupMenu::Apply(const PopupMenuDesign& design) {
   Place(design.box, design.tabIndex, {}, {});
-  combo_->setAccessibleName(QString::fromStdString(design.accessibleName));
+  combo_->setAccessibleName(detail::Translated(design.accessibleName));
   // Tab reaches it, as it reaches the fields; the mouse wheel does not change it by accident.
   combo_->setFocusPolicy(Qt::StrongFocus);
 }
 
 void PopupMenu::AddRow(const std::string& text) {
-  detail::CallQt([&] { combo_->addItem(QString::fromStdString(text)); });
+  detail::CallQt([&] { combo_->addItem(detail::Translated(text)); });
 }
 
 std::int64_t PopupMenu::RowCount() const {

@@ -4,6 +4,7 @@
 #include "runtime/Dispatch.h"
 #include "widgets/LineEdit.h"
 #include "widgets/Widgets.h"
+#include "platform/Translation.h"
 
 namespace platform {
 
@@ -20,7 +21,7 @@ TextField::TextField(Window& window)
 
 void TextField::Apply(const TextFieldDesign& design) {
   Place(design.box, design.tabIndex, {}, {});
-  SetText(design.text);
+  SetText(design.number ? LocalNumber(design.text) : design.text);
   edit_->setMaxLength(kStandardMaxLength);
   edit_->SetHoldsNumber(design.number);
   detail::UseDesignColors(edit_, detail::ColorOf(design.textColor),
@@ -34,7 +35,7 @@ std::string TextField::Text() const {
 
 void TextField::SetText(const std::string& text) {
   detail::CallQt([&] {
-    edit_->setText(QString::fromStdString(text));
+    edit_->setText(QString::fromStdString(edit_->HoldsNumber() ? LocalNumber(text) : text));
     edit_->setCursorPosition(0);
   });
 }

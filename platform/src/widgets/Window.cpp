@@ -13,6 +13,7 @@
 #include "platform/TextField.h"
 #include "runtime/Dispatch.h"
 #include "widgets/Widgets.h"
+#include "text/Translation.h"
 
 namespace platform {
 namespace {
@@ -106,7 +107,7 @@ void Window::Apply(const WindowDesign& design) {
   if (design.minimizeButton) flags |= Qt::WindowMinimizeButtonHint;
   if (design.maximizeButton) flags |= Qt::WindowMaximizeButtonHint;
   widget_->setWindowFlags(flags);
-  widget_->setWindowTitle(QString::fromStdString(design.title));
+  widget_->setWindowTitle(detail::Translated(design.title));
   // The design gives the content area's size; the window grows by the menu bar's height.
   designWidth_ = design.width;
   designHeight_ = design.height;

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+#include <memory>
+#include <string_view>
+
+namespace platform::detail {
+
+// The program's text in the user's language, as platform::Translated gives it.
+QString Translated(std::string_view english);
+
+// A program's text as the platform shows it: translated, and its numbers written as the
+// user's language writes them (platform::LocalNumber).
+QString Displayed(std::string_view text);
+
+// Has the running application use the translations for Qt's own texts too (a field's context
+// menu, the command line's usage and Qt's errors).
+void InstallTranslations();
+
+// An application object through which Qt's own texts are translated while there is none yet
+// (the command line is read before the runtime starts); null where there is one, or nothing to
+// translate.
+std::unique_ptr<QCoreApplication> ApplicationForQtTexts();
+
+}  // namespace platform::detail
