@@ -201,6 +201,49 @@ class ProgramTest : public QObject {
     QVERIFY2(QRegularExpression(err).match(outcome.err).hasMatch(), qPrintable(outcome.err));
   }
 
+  // In the desktop's language where there is a translation, English where English comes first
+  // or there is none; the result line is English everywhere, for scripts.
+  void inTheDesktopsLanguage_data() {
+    QTest::addColumn<QStringList>("settings");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("out");  // patterns
+    QTest::addColumn<QString>("err");
+    const QStringList german{"LC_ALL=de_DE.UTF-8", "LANGUAGE="};
+    const QStringList result{"--material", "copper", "--current", "0,350", "--length", "60",
+                             "--diameter", "0,51054"};
+    QTest::newRow("German help") << german << QStringList{"--help"}
+                                 << "^Aufruf: voltage-drop \\[Optionen\\]\n\nBerechnet den "
+                                    "Spannungsfall(.|\n)*--material <Name>(.|\n)*iron oder lead"
+                                 << "^$";
+    QTest::newRow("German errors, Qt's among them")
+        << german << QStringList{"--current"} << "^$"
+        << "^voltage-drop: Nach '--current' fehlt der Wert\n„voltage-drop --help“ zeigt mehr "
+           "Informationen\\.\n$";
+    QTest::newRow("German, the result line") << german << result << "^Voltage drop = 1\\.795V\n$"
+                                             << "^$";
+    QTest::newRow("French through LANGUAGE")
+        << QStringList{"LC_ALL=C.UTF-8", "LANGUAGE=fr"} << QStringList{"--bogus"} << "^$"
+        << "^voltage-drop: option inconnue '--bogus'\nEssayez « voltage-drop --help »";
+    QTest::newRow("LANGUAGE=ja:de_AT: German, the first translated")
+        << QStringList{"LC_ALL=C.UTF-8", "LANGUAGE=ja:de_AT"} << QStringList{"--bogus"} << "^$"
+        << "^voltage-drop: unbekannte Option";
+    for (const char* languages : {"en:de", "ja"}) {
+      QTest::addRow("LANGUAGE=%s: English", languages)
+          << QStringList{"LC_ALL=de_DE.UTF-8", QString("LANGUAGE=") + languages}
+          << QStringList{"--bogus"} << "^$" << "^voltage-drop: unknown option '--bogus'" + kTryHelp;
+    }
+  }
+
+  void inTheDesktopsLanguage() {
+    QFETCH(QStringList, settings);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    const Outcome outcome = RunProgram(arguments, settings);
+    QVERIFY2(QRegularExpression(out).match(outcome.out).hasMatch(), qPrintable(outcome.out));
+    QVERIFY2(QRegularExpression(err).match(outcome.err).hasMatch(), qPrintable(outcome.err));
+  }
+
   // A full disk (/dev/full) fails every write to standard output: it is said, status 1.
   void writeErrors_data() {
     QTest::addColumn<QStringList>("arguments");
