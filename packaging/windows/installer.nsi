@@ -46,7 +46,22 @@ VIAddVersionKey "LegalCopyright" "MIT licence; Qt under the LGPL-3.0"
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
+; The installer speaks the user's Windows language where it has it: English first, the default.
 !insertmacro MUI_LANGUAGE "English"
+!insertmacro MUI_LANGUAGE "German"
+!insertmacro MUI_LANGUAGE "French"
+!insertmacro MUI_LANGUAGE "Spanish"
+!insertmacro MUI_LANGUAGE "Italian"
+!insertmacro MUI_LANGUAGE "PortugueseBR"
+!insertmacro MUI_LANGUAGE "Polish"
+; The program's name in each, for its shortcut and its entry in Apps & features.
+LangString TITLE ${LANG_ENGLISH} "${APP_NAME}"
+LangString TITLE ${LANG_GERMAN} "Spannungsfall-Rechner"
+LangString TITLE ${LANG_FRENCH} "Calcul de chute de tension"
+LangString TITLE ${LANG_SPANISH} "Calculadora de caída de tensión"
+LangString TITLE ${LANG_ITALIAN} "Calcolo della caduta di tensione"
+LangString TITLE ${LANG_PORTUGUESEBR} "Calculadora de queda de tensão"
+LangString TITLE ${LANG_POLISH} "Kalkulator spadku napięcia"
 
 Function .onInit
   !insertmacro MULTIUSER_INIT
@@ -60,12 +75,14 @@ Section "Install"
   SetOutPath "$INSTDIR"
   !include "${STAGE}\install-files.nsh"
   WriteUninstaller "$INSTDIR\uninstall.exe"
-  CreateShortcut "$SMPROGRAMS\${APP_NAME}.lnk" "$INSTDIR\voltage-drop.exe" "" \
+  CreateShortcut "$SMPROGRAMS\$(TITLE).lnk" "$INSTDIR\voltage-drop.exe" "" \
     "$INSTDIR\voltage-drop.exe" 0
+  ; The uninstaller removes the shortcut by this name, whatever language it runs in.
+  WriteRegStr SHCTX "${SETTINGS_KEY}" "Shortcut" "$SMPROGRAMS\$(TITLE).lnk"
 
   WriteRegStr SHCTX "${SETTINGS_KEY}" "InstallMode" "$MultiUser.InstallMode"
   WriteRegStr SHCTX "${SETTINGS_KEY}" "InstallLocation" "$INSTDIR"
-  WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayName" "${APP_NAME}"
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayName" "$(TITLE)"
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\voltage-drop.exe,0"
@@ -80,7 +97,10 @@ Section "Install"
 SectionEnd
 
 Section "Uninstall"
-  Delete "$SMPROGRAMS\${APP_NAME}.lnk"
+  ReadRegStr $0 SHCTX "${SETTINGS_KEY}" "Shortcut"
+  StrCmp $0 "" 0 +2
+    StrCpy $0 "$SMPROGRAMS\${APP_NAME}.lnk"
+  Delete "$0"
   !include "${STAGE}\uninstall-files.nsh"
   Delete "$INSTDIR\uninstall.exe"
   ; Only an empty folder goes: anything the user put there stays.

@@ -65,9 +65,10 @@ void InstallTranslations() {
   Translations& translations = Loaded();
   if (!translations.translated) return;
   QCoreApplication::installTranslator(&translations.program);
-  // Qt's translations stand where Qt keeps them, or beside a program that brings its own.
+  // Qt's translations stand where Qt keeps them, or beside a program that brings its own (the
+  // Windows program, whose Qt is built into it).
   for (const QString& folder : {QLibraryInfo::path(QLibraryInfo::TranslationsPath),
-                                QCoreApplication::applicationDirPath() + "/translations"}) {
+                                QCoreApplication::applicationDirPath()}) {
     if (!translations.qt.isEmpty() ||
         translations.qt.load(*translations.translated, QStringLiteral("qtbase"),
                              QStringLiteral("_"), folder)) {
