@@ -1,12 +1,15 @@
 #include <QClipboard>
 #include <QtTest>
 #include <clocale>
+#include <cmath>
+#include <numbers>
 
 #include "RecordingWindow.h"
 #include "TestMain.h"
 #include "WindowFixture.h"
 #include "platform/Application.h"
 #include "platform/Exceptions.h"
+#include "platform/Numbers.h"
 
 namespace {
 
@@ -334,6 +337,58 @@ class CalculatorTest : public WindowFixture {
       QCOMPARE(control, window->ControlByName(name));
       QCOMPARE(control->Name(), std::string(name));
     }
+  }
+
+  // The window in the desktop's language, run once per language (LANGUAGE) under a locale with
+  // a decimal comma: its words, and its numbers with a comma that still read back exactly.
+  void inTheDesktopsLanguage_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("copper");
+    QTest::addColumn<QString>("formula");  // the window's first lines
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("area");  // written back for a diameter of 1
+    const QString comma = "0,7853981633974483";
+    QTest::newRow("en") << "en" << "Copper" << kCopperFormula << "Voltage drop = 1.795V"
+                        << "0.7853981633974483";
+    QTest::newRow("de") << "de" << "Kupfer"
+                        << "\u0394U (20\u00B0C) = ( L\u00E4nge x Strom x 0,0175 ) / Querschnitt"
+                        << "Spannungsfall = 1,795 V" << comma;
+    QTest::newRow("es") << "es" << "Cobre"
+                        << "\u0394U (20\u00B0C) = ( Longitud x Corriente x 0,0175 ) / Secci\u00F3n"
+                        << "Ca\u00EDda de tensi\u00F3n = 1,795 V" << comma;
+    QTest::newRow("fr") << "fr" << "Cuivre"
+                        << "\u0394U (20\u00B0C) = ( Longueur x Courant x 0,0175 ) / Section"
+                        << "Chute de tension = 1,795 V" << comma;
+    QTest::newRow("it") << "it" << "Rame"
+                        << "\u0394U (20\u00B0C) = ( Lunghezza x Corrente x 0,0175 ) / Sezione"
+                        << "Caduta di tensione = 1,795 V" << comma;
+    QTest::newRow("pl") << "pl" << "Mied\u017A"
+                        << "\u0394U (20\u00B0C) = ( D\u0142ugo\u015B\u0107 x Pr\u0105d x 0,0175 ) / "
+                           "Przekr\u00F3j"
+                        << "Spadek napi\u0119cia = 1,795 V" << comma;
+    QTest::newRow("pt_BR") << "pt_BR" << "Cobre"
+                           << "\u0394U (20\u00B0C) = ( Comprimento x Corrente x 0,0175 ) / Se\u00E7\u00E3o"
+                           << "Queda de tens\u00E3o = 1,795 V" << comma;
+  }
+
+  void inTheDesktopsLanguage() {
+    QFETCH(QString, language);
+    QFETCH(QString, copper);
+    QFETCH(QString, formula);
+    QFETCH(QString, result);
+    QFETCH(QString, area);
+    if (language != qEnvironmentVariable("LANGUAGE", "en")) QSKIP("run in another language");
+    QCOMPARE(QString::fromStdString(window->PopupMenu1().RowText(0)), copper);
+    QCOMPARE(TextOf(window->form()), formula);
+    QCOMPARE(TextOf(window->result()), result);
+    // The design's diameter, with the language's decimal separator.
+    QCOMPARE(TextOf(window->diameter()), "0" + area.mid(1, 1) + "51054");
+    TypeInto(*window, "diameter", "1");
+    QCOMPARE(TextOf(window->areafld()), area);
+    QCOMPARE(platform::Val(window->areafld().Text()), std::numbers::pi / 4);
+    // A diameter written back from a cross-section reads back to the very diameter computed.
+    TypeInto(*window, "areafld", "0,5");
+    QCOMPARE(platform::Val(window->diameter().Text()), std::sqrt(0.5 / std::numbers::pi) * 2);
   }
 
   // Numbers are written with '.' whatever the locale; the suite runs again under a locale with

@@ -599,11 +599,15 @@ class WindowTest : public WindowFixture {
     for (const char* name : kControls) {
       QWidget* widget = WidgetNamed(*window, name);
       if (auto* label = qobject_cast<QLabel*>(widget)) {
-        // The design's own texts fit within its right margin, which the popup's edge marks.
+        // The design's own texts fit within its right margin, which the popup's edge marks, and
+        // a caption ends before its field.
         QVERIFY2(
             fits(label, label->text()) &&
                 label->geometry().right() <= WidgetNamed(*window, "PopupMenu1")->geometry().right(),
             name);
+        if (QWidget* field = label->buddy()) {
+          QVERIFY2(label->geometry().right() < field->geometry().left(), qPrintable(label->text()));
+        }
       } else if (auto* field = qobject_cast<QLineEdit*>(widget)) {
         QVERIFY2(fits(field, field->text()), name);
       }
