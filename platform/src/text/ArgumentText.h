@@ -1,7 +1,7 @@
 #pragma once
 
 // text/: the program's texts that are no widget's: numbers written and read, the command line
-// parsed, its arguments decoded and quoted back.
+// parsed, its arguments decoded and quoted back, and every text translated (Translation.h).
 
 #include <QString>
 #include <string>
