@@ -221,6 +221,10 @@ class ProgramTest : public QObject {
            "Informationen\\.\n$";
     QTest::newRow("German, the result line") << german << result << "^Voltage drop = 1\\.795V\n$"
                                              << "^$";
+    QTest::newRow("German, no display") << german << QStringList{} << "^$"
+                                        << "voltage-drop: keine Anzeige, um das Fenster zu "
+                                           "\u00F6ffnen: .*weder DISPLAY noch WAYLAND_DISPLAY "
+                                           "ist gesetzt\n$";
     QTest::newRow("French through LANGUAGE")
         << QStringList{"LC_ALL=C.UTF-8", "LANGUAGE=fr"} << QStringList{"--bogus"} << "^$"
         << "^voltage-drop: option inconnue '--bogus'\nEssayez « voltage-drop --help »";

@@ -219,5 +219,25 @@ Qts Standardoptionen (-platform, -style, -reverse ...) werden auch angenommen.</
         <source>or %1</source>
         <translation>oder %1</translation>
     </message>
+    <message>
+        <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation>weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt</translation>
+    </message>
+    <message>
+        <source>no display to open the window on: %1</source>
+        <translation>keine Anzeige, um das Fenster zu öffnen: %1</translation>
+    </message>
+    <message>
+        <source>lost the display: the %1 connection broke</source>
+        <translation>Anzeige verloren: die %1-Verbindung ist abgebrochen</translation>
+    </message>
+    <message>
+        <source>no display to open the window on: the %1 platform shows no window</source>
+        <translation>keine Anzeige, um das Fenster zu öffnen: die Plattform %1 zeigt keine Fenster</translation>
+    </message>
+    <message>
+        <source>Unhandled %1</source>
+        <translation>Unbehandelt: %1</translation>
+    </message>
 </context>
 </TS>

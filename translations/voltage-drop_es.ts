@@ -219,5 +219,25 @@ También se aceptan las opciones estándar de Qt (-platform, -style, -reverse ..
         <source>or %1</source>
         <translation>o %1</translation>
     </message>
+    <message>
+        <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation>no está definida ni DISPLAY ni WAYLAND_DISPLAY</translation>
+    </message>
+    <message>
+        <source>no display to open the window on: %1</source>
+        <translation>no hay pantalla en la que abrir la ventana: %1</translation>
+    </message>
+    <message>
+        <source>lost the display: the %1 connection broke</source>
+        <translation>se perdió la pantalla: la conexión %1 se cortó</translation>
+    </message>
+    <message>
+        <source>no display to open the window on: the %1 platform shows no window</source>
+        <translation>no hay pantalla en la que abrir la ventana: la plataforma %1 no muestra ventanas</translation>
+    </message>
+    <message>
+        <source>Unhandled %1</source>
+        <translation>Sin tratar: %1</translation>
+    </message>
 </context>
 </TS>

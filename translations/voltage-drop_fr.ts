@@ -219,5 +219,25 @@ Les options standard de Qt (-platform, -style, -reverse ...) sont aussi accepté
         <source>or %1</source>
         <translation>ou %1</translation>
     </message>
+    <message>
+        <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation>ni DISPLAY ni WAYLAND_DISPLAY n’est défini</translation>
+    </message>
+    <message>
+        <source>no display to open the window on: %1</source>
+        <translation>aucun affichage où ouvrir la fenêtre : %1</translation>
+    </message>
+    <message>
+        <source>lost the display: the %1 connection broke</source>
+        <translation>affichage perdu : la connexion %1 a été coupée</translation>
+    </message>
+    <message>
+        <source>no display to open the window on: the %1 platform shows no window</source>
+        <translation>aucun affichage où ouvrir la fenêtre : la plateforme %1 n’affiche pas de fenêtre</translation>
+    </message>
+    <message>
+        <source>Unhandled %1</source>
+        <translation>Non traité : %1</translation>
+    </message>
 </context>
 </TS>

@@ -219,5 +219,25 @@ Sono accettate anche le opzioni standard di Qt (-platform, -style, -reverse ...)
         <source>or %1</source>
         <translation>o %1</translation>
     </message>
+    <message>
+        <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation>né DISPLAY né WAYLAND_DISPLAY è impostata</translation>
+    </message>
+    <message>
+        <source>no display to open the window on: %1</source>
+        <translation>nessuno schermo su cui aprire la finestra: %1</translation>
+    </message>
+    <message>
+        <source>lost the display: the %1 connection broke</source>
+        <translation>schermo perso: la connessione %1 si è interrotta</translation>
+    </message>
+    <message>
+        <source>no display to open the window on: the %1 platform shows no window</source>
+        <translation>nessuno schermo su cui aprire la finestra: la piattaforma %1 non mostra finestre</translation>
+    </message>
+    <message>
+        <source>Unhandled %1</source>
+        <translation>Non gestito: %1</translation>
+    </message>
 </context>
 </TS>

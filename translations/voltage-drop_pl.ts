@@ -219,5 +219,25 @@ Akceptowane są też standardowe opcje Qt (-platform, -style, -reverse ...).</tr
         <source>or %1</source>
         <translation>lub %1</translation>
     </message>
+    <message>
+        <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation>nie ustawiono ani DISPLAY, ani WAYLAND_DISPLAY</translation>
+    </message>
+    <message>
+        <source>no display to open the window on: %1</source>
+        <translation>brak ekranu, na którym można otworzyć okno: %1</translation>
+    </message>
+    <message>
+        <source>lost the display: the %1 connection broke</source>
+        <translation>utracono ekran: połączenie %1 zostało zerwane</translation>
+    </message>
+    <message>
+        <source>no display to open the window on: the %1 platform shows no window</source>
+        <translation>brak ekranu, na którym można otworzyć okno: platforma %1 nie pokazuje okien</translation>
+    </message>
+    <message>
+        <source>Unhandled %1</source>
+        <translation>Nieobsłużone: %1</translation>
+    </message>
 </context>
 </TS>

@@ -219,5 +219,25 @@ As opções padrão do Qt (-platform, -style, -reverse ...) também são aceitas
         <source>or %1</source>
         <translation>ou %1</translation>
     </message>
+    <message>
+        <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation>nem DISPLAY nem WAYLAND_DISPLAY está definida</translation>
+    </message>
+    <message>
+        <source>no display to open the window on: %1</source>
+        <translation>nenhuma tela onde abrir a janela: %1</translation>
+    </message>
+    <message>
+        <source>lost the display: the %1 connection broke</source>
+        <translation>tela perdida: a conexão %1 caiu</translation>
+    </message>
+    <message>
+        <source>no display to open the window on: the %1 platform shows no window</source>
+        <translation>nenhuma tela onde abrir a janela: a plataforma %1 não mostra janelas</translation>
+    </message>
+    <message>
+        <source>Unhandled %1</source>
+        <translation>Não tratado: %1</translation>
+    </message>
 </context>
 </TS>

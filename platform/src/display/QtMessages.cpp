@@ -16,6 +16,7 @@
 
 #include "display/Display.h"
 #include "platform/CommandLine.h"
+#include "platform/Translation.h"
 #include "text/ArgumentText.h"
 
 namespace platform::detail {
@@ -76,9 +77,11 @@ void Write(QtMsgType type, const QMessageLogContext& context, const QString& mes
   }
   if (reasons.isEmpty()) reasons << last.section(QLatin1Char('\n'), 0, 0).simplified();
   if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-    reasons << QStringLiteral("neither DISPLAY nor WAYLAND_DISPLAY is set");
+    reasons << QString::fromStdString(
+        Translated(platform::Translatable("neither DISPLAY nor WAYLAND_DISPLAY is set")));
   }
-  EndWith("no display to open the window on: " + Shown(reasons.join(QLatin1String("; "))));
+  EndWith(Translated(platform::Translatable("no display to open the window on: %1"),
+                     Shown(reasons.join(QLatin1String("; ")))));
 }
 
 // Qt's xcb plugin says "The X11 connection broke (error N). Did the X11 server die?" and its
@@ -163,11 +166,13 @@ void QtStarted() {
 }
 
 void EndForLostDisplay(const char* system) {
-  EndWith(std::string("lost the display: the ") + system + " connection broke");
+  EndWith(Translated(platform::Translatable("lost the display: the %1 connection broke"), system));
 }
 
 void EndForNoWindow(const QString& platform) {
-  EndWith("no display to open the window on: the " + Shown(platform) + " platform shows no window");
+  EndWith(Translated(
+      platform::Translatable("no display to open the window on: the %1 platform shows no window"),
+      Shown(platform)));
 }
 
 }  // namespace platform::detail

@@ -16,6 +16,7 @@
 #include "desktop/Scale.h"
 #include "display/Display.h"
 #include "platform/Exceptions.h"
+#include "platform/Translation.h"
 #include "platform/Window.h"
 #include "runtime/Dispatch.h"
 #include "text/Translation.h"
@@ -142,7 +143,7 @@ void Quit(int code) {
 
 void ReportUnhandledException(std::exception_ptr error) {
   errorReported = true;
-  const std::string description = "Unhandled " + Describe(error);
+  const std::string description = Translated(platform::Translatable("Unhandled %1"), Describe(error));
   // stdio rather than iostream: constructing the iostream objects at start-up costs ~0.3 MiB.
   std::fprintf(stderr, "%s\n", description.c_str());
   std::fflush(stderr);
