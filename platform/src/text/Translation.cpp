@@ -24,11 +24,11 @@ struct Translations {
   bool decimalComma = false;
 
   Translations() {
+    // The first of the desktop's languages that is English or has a translation.
     for (const QString& name : QLocale::system().uiLanguages()) {
       const QLocale language(name);
       if (language.language() == QLocale::English || language.language() == QLocale::C) return;
-      // The program's translations are built into it; Qt's stand where Qt keeps them, or
-      // beside the program where it brings its own.
+      // The program's translations are built into it.
       if (!program.load(language, QStringLiteral("voltage-drop"), QStringLiteral("_"),
                         QStringLiteral(":/i18n"))) {
         continue;
