@@ -25,16 +25,6 @@ QKeySequence ShortcutOf(const MenuItem& item) {
 
 void AddItems(QMenu* menu, MenuItem& parent);
 
-// A menu's text without its mnemonic marks: "&File" is "File", "&&" an ampersand.
-QString WithoutMnemonic(const QString& text) {
-  QString plain;
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    if (text[i] == QLatin1Char('&') && ++i == text.size()) break;
-    plain += text[i];
-  }
-  return plain;
-}
-
 // Keeps `action` showing `item` as long as the action exists.
 void Show(MenuItem& item, QAction* action) {
   item.Follow([action = QPointer<QAction>(action)](const MenuItem& item) {
@@ -42,9 +32,6 @@ void Show(MenuItem& item, QAction* action) {
     if (!action->isSeparator()) {
       action->setText(detail::Translated(item.Text()));
       if (action->menu() == nullptr) action->setShortcut(ShortcutOf(item));
-      // An open menu is named by its window title, which a screen reader says as the context
-      // of the item it lands on ("File menu", "Quit").
-      else action->menu()->setWindowTitle(WithoutMnemonic(action->text()));
     }
     action->setVisible(item.Visible());
     return true;
