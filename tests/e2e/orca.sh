@@ -239,7 +239,7 @@ check_heard "Werkstoff" "in German the popup is heard by its name, Werkstoff"
 press_and_hear "Leitungslänge in Metern" "Tab to the length says its German name" Tab
 /usr/bin/python3 "$(dirname "$0")/keys.py" End
 press_and_hear "Spannungsfall = 18,101 V" "a 5 after the 60 says the German result" 5
-check "$(($(grep -A3 'SPEECH OUTPUT: .*Spannungsfall = 18,101 V' "$log" | grep -c 'language de') == 0))" \
+check "$(($(grep -A10 'SPEECH OUTPUT: .*Spannungsfall = 18,101 V' "$log" | grep -c 'language de') == 0))" \
   "in espeak-ng's German voice"
 
 [ "$failures" = 0 ]
