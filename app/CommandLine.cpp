@@ -59,7 +59,8 @@ const std::vector<platform::CommandLineOption>& Options() {
       {{kLength},
        Translated(platform::Translatable("The total cable length, out and back, in metres.")),
        "m"},
-      {{kDiameter}, Translated(platform::Translatable("The conductor's diameter in millimetres.")),
+      {{kDiameter},
+       Translated(platform::Translatable("The conductor's diameter in millimetres.")),
        "mm"},
       {{kArea},
        Translated(platform::Translatable("The conductor's cross-section in square millimetres.")),
@@ -91,11 +92,11 @@ int Say(const std::string& text, MessageKind kind, int status) {
 }
 
 int UsageError(const std::string& problem) {
-  return Say(std::string(kProgram) + ": " + problem + "\n" +
-                 Translated(platform::Translatable("Try '%1 --help' for more information."),
-                            kProgram) +
-                 "\n",
-             MessageKind::Error, kUsageError);
+  return Say(
+      std::string(kProgram) + ": " + problem + "\n" +
+          Translated(platform::Translatable("Try '%1 --help' for more information."), kProgram) +
+          "\n",
+      MessageKind::Error, kUsageError);
 }
 
 bool AsksForCalculation(const CommandLine& line) {
@@ -120,10 +121,9 @@ int Calculate(const CommandLine& line) {
   }
   const calc::Material* material = calc::MaterialNamed(line.Value(kMaterial));
   if (material == nullptr) {
-    return UsageError(
-        Translated(platform::Translatable("unknown material %1"),
-                   platform::Quoted(line.Value(kMaterial))) +
-        " (" + MaterialNames() + ")");
+    return UsageError(Translated(platform::Translatable("unknown material %1"),
+                                 platform::Quoted(line.Value(kMaterial))) +
+                      " (" + MaterialNames() + ")");
   }
   // Numbers are read as the fields hold them, a long one cut where a field cuts a paste.
   const std::string diameter = line.IsSet(kDiameter)

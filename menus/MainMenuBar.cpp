@@ -47,7 +47,8 @@ MainMenuBar::MainMenuBar() {
 
 void MainMenuBar::Untitled0() {
   Append(Node<MenuItem>("FileMenu", platform::Translatable("&File"), ""));
-  AttachTo(*this, "FileMenu", Node<QuitMenuItem>("FileQuit", platform::Translatable("&Quit"), "Cmd+Q"));
+  AttachTo(*this, "FileMenu",
+           Node<QuitMenuItem>("FileQuit", platform::Translatable("&Quit"), "Cmd+Q"));
 }
 
 void MainMenuBar::Untitled1() {
@@ -56,10 +57,12 @@ void MainMenuBar::Untitled1() {
   AttachTo(*this, "EditMenu", Node<MenuItem>("EditSeparator1", "-", kNoShortcut));
   AttachTo(*this, "EditMenu", Node<MenuItem>("EditCut", platform::Translatable("Cu&t"), "Cmd+X"));
   AttachTo(*this, "EditMenu", Node<MenuItem>("EditCopy", platform::Translatable("&Copy"), "Cmd+C"));
-  AttachTo(*this, "EditMenu", Node<MenuItem>("EditPaste", platform::Translatable("&Paste"), "Cmd+V"));
+  AttachTo(*this, "EditMenu",
+           Node<MenuItem>("EditPaste", platform::Translatable("&Paste"), "Cmd+V"));
   AttachTo(*this, "EditMenu", Node<MenuItem>("EditClear", platform::Translatable("&Delete"), ""));
   AttachTo(*this, "EditMenu", Node<MenuItem>("EditSeparator2", "-", kNoShortcut));
-  AttachTo(*this, "EditMenu", Node<MenuItem>("EditSelectAll", platform::Translatable("Select &All"), "Cmd+A"));
+  AttachTo(*this, "EditMenu",
+           Node<MenuItem>("EditSelectAll", platform::Translatable("Select &All"), "Cmd+A"));
 }
 
 MainMenuBar& mainMenuBar() {

@@ -209,8 +209,8 @@ class ProgramTest : public QObject {
     QTest::addColumn<QString>("out");  // patterns
     QTest::addColumn<QString>("err");
     const QStringList german{"LC_ALL=de_DE.UTF-8", "LANGUAGE="};
-    const QStringList result{"--material", "copper", "--current", "0,350", "--length", "60",
-                             "--diameter", "0,51054"};
+    const QStringList result{"--material", "copper", "--current",  "0,350",
+                             "--length",   "60",     "--diameter", "0,51054"};
     QTest::newRow("German help") << german << QStringList{"--help"}
                                  << "^Aufruf: voltage-drop \\[Optionen\\]\n\nBerechnet den "
                                     "Spannungsfall(.|\n)*--material <Name>(.|\n)*iron oder lead"
@@ -234,7 +234,8 @@ class ProgramTest : public QObject {
     for (const char* languages : {"en:de", "ja"}) {
       QTest::addRow("LANGUAGE=%s: English", languages)
           << QStringList{"LC_ALL=de_DE.UTF-8", QString("LANGUAGE=") + languages}
-          << QStringList{"--bogus"} << "^$" << "^voltage-drop: unknown option '--bogus'" + kTryHelp;
+          << QStringList{"--bogus"} << "^$"
+          << "^voltage-drop: unknown option '--bogus'" + kTryHelp;
     }
   }
 

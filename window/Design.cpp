@@ -45,16 +45,17 @@ const platform::LabelDesign kLabel3{.box = {20, 175, 142, 20},
                                     .spokenCaption = platform::Translatable("Current in amperes")};
 const platform::TextFieldDesign kCurrent{
     .box = {196, 174, 80, 22}, .tabIndex = 9, .text = "0.350", .number = true};
-const platform::LabelDesign kResult{.box = {20, 207, 256, 20},
-                                    .tabIndex = 7,
-                                    .text = "Untitled",
-                                    .align = Align::Right,
-                                    .textColor = Color{0x0000FF},
-                                    .helpDescription = platform::Translatable("Copy it with Ctrl+Shift+C"),
-                                    .style = {.size = 14, .bold = true},
-                                    .live = true,
-                                    .copyShortcut = "Ctrl+Shift+C",
-                                    .statusLine = true};
+const platform::LabelDesign kResult{
+    .box = {20, 207, 256, 20},
+    .tabIndex = 7,
+    .text = "Untitled",
+    .align = Align::Right,
+    .textColor = Color{0x0000FF},
+    .helpDescription = platform::Translatable("Copy it with Ctrl+Shift+C"),
+    .style = {.size = 14, .bold = true},
+    .live = true,
+    .copyShortcut = "Ctrl+Shift+C",
+    .statusLine = true};
 const platform::LabelDesign kForm{.box = {20, 46, 256, 16},
                                   .tabIndex = 9,
                                   .text = "Untitled",
@@ -66,27 +67,30 @@ const platform::TextFieldDesign kDiameter{
     .box = {196, 106, 80, 22}, .tabIndex = 7, .text = "0.51054", .number = true};
 const platform::TextFieldDesign kLenght{
     .box = {196, 74, 80, 22}, .tabIndex = 6, .text = "60", .number = true};
-const platform::LabelDesign kLabel2{.box = {20, 107, 142, 20},
-                                    .tabIndex = 12,
-                                    .text = platform::Translatable("Cable diameter (mm):"),
-                                    .helpTag = kDiameterTable,
-                                    .helpDescription = platform::Translatable("Wire sizes: Ctrl+F1"),
-                                    .captions = "diameter",
-                                    .spokenCaption = platform::Translatable("Cable diameter in millimetres")};
-const platform::LabelDesign kLabel1{.box = {20, 75, 142, 20},
-                                    .tabIndex = 13,
-                                    .text = platform::Translatable("Total cable length (m):"),
-                                    .helpTag = platform::Translatable("Total cable length, out and back."),
-                                    .captions = "lenght",
-                                    .spokenCaption = platform::Translatable("Total cable length in metres")};
+const platform::LabelDesign kLabel2{
+    .box = {20, 107, 142, 20},
+    .tabIndex = 12,
+    .text = platform::Translatable("Cable diameter (mm):"),
+    .helpTag = kDiameterTable,
+    .helpDescription = platform::Translatable("Wire sizes: Ctrl+F1"),
+    .captions = "diameter",
+    .spokenCaption = platform::Translatable("Cable diameter in millimetres")};
+const platform::LabelDesign kLabel1{
+    .box = {20, 75, 142, 20},
+    .tabIndex = 13,
+    .text = platform::Translatable("Total cable length (m):"),
+    .helpTag = platform::Translatable("Total cable length, out and back."),
+    .captions = "lenght",
+    .spokenCaption = platform::Translatable("Total cable length in metres")};
 const platform::TextFieldDesign kAreafld{
     .box = {196, 140, 80, 22}, .tabIndex = 8, .text = "0.20471", .number = true};
-const platform::LabelDesign kLabel4{.box = {20, 141, 142, 20},
-                                    .tabIndex = 15,
-                                    .text = platform::Translatable("Cable area (mm2):"),
-                                    .helpTag = kAreaTable,
-                                    .helpDescription = platform::Translatable("Wire sizes: Ctrl+F1"),
-                                    .captions = "areafld",
-                                    .spokenCaption = platform::Translatable("Cable area in square millimetres")};
+const platform::LabelDesign kLabel4{
+    .box = {20, 141, 142, 20},
+    .tabIndex = 15,
+    .text = platform::Translatable("Cable area (mm2):"),
+    .helpTag = kAreaTable,
+    .helpDescription = platform::Translatable("Wire sizes: Ctrl+F1"),
+    .captions = "areafld",
+    .spokenCaption = platform::Translatable("Cable area in square millimetres")};
 
 }  // namespace design

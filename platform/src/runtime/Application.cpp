@@ -143,7 +143,8 @@ void Quit(int code) {
 
 void ReportUnhandledException(std::exception_ptr error) {
   errorReported = true;
-  const std::string description = Translated(platform::Translatable("Unhandled %1"), Describe(error));
+  const std::string description =
+      Translated(platform::Translatable("Unhandled %1"), Describe(error));
   // stdio rather than iostream: constructing the iostream objects at start-up costs ~0.3 MiB.
   std::fprintf(stderr, "%s\n", description.c_str());
   std::fflush(stderr);

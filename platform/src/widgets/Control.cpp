@@ -6,9 +6,9 @@
 #include <QWidget>
 
 #include "desktop/Scale.h"
+#include "platform/Translation.h"
 #include "runtime/Dispatch.h"
 #include "widgets/Widgets.h"
-#include "platform/Translation.h"
 
 namespace platform {
 

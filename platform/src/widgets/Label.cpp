@@ -12,11 +12,11 @@
 #include "desktop/Scale.h"
 #include "platform/QtAccess.h"
 #include "platform/TextField.h"
+#include "platform/Translation.h"
 #include "runtime/Dispatch.h"
+#include "text/Translation.h"
 #include "widgets/LineEdit.h"
 #include "widgets/Widgets.h"
-#include "text/Translation.h"
-#include "platform/Translation.h"
 
 namespace platform {
 

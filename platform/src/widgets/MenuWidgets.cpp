@@ -9,9 +9,9 @@
 
 #include "platform/Menu.h"
 #include "runtime/Dispatch.h"
+#include "text/Translation.h"
 #include "widgets/EditCommands.h"
 #include "widgets/Widgets.h"
-#include "text/Translation.h"
 
 namespace platform::detail {
 namespace {

@@ -5,8 +5,8 @@
 #include "accessibility/Announce.h"
 #include "platform/Exceptions.h"
 #include "runtime/Dispatch.h"
-#include "widgets/Widgets.h"
 #include "text/Translation.h"
+#include "widgets/Widgets.h"
 
 namespace platform {
 

@@ -1,10 +1,10 @@
 #include "platform/TextField.h"
 
 #include "desktop/Ink.h"
+#include "platform/Translation.h"
 #include "runtime/Dispatch.h"
 #include "widgets/LineEdit.h"
 #include "widgets/Widgets.h"
-#include "platform/Translation.h"
 
 namespace platform {
 

@@ -12,8 +12,8 @@
 #include "platform/Label.h"
 #include "platform/TextField.h"
 #include "runtime/Dispatch.h"
-#include "widgets/Widgets.h"
 #include "text/Translation.h"
+#include "widgets/Widgets.h"
 
 namespace platform {
 namespace {
