@@ -6,9 +6,20 @@
 
 // Conversions between numbers and text. These are the only ones the calculator uses, so every
 // place that reads or writes a number agrees on one rendering. They do no arithmetic of their
-// own beyond reading and writing, and they never depend on the process locale: they always
-// write '.' as the decimal point, and read both it and a decimal ','.
+// own beyond reading and writing, and they never depend on the process locale: how a language
+// writes numbers is given to them (NumberStyle); by default they write '.' as the decimal point
+// and read both it and a decimal ','.
 namespace platform {
+
+// How a language writes numbers, as far as the conversions care: the decimal separator they
+// write, and what sets off groups of three digits in a number that language writes with a
+// decimal comma, which reading then takes as a thousands separator.
+struct NumberStyle {
+  char decimal = '.';
+  // '.', or ' ' for a space of any width (U+0020, U+00A0, U+202F); '\0' for none.
+  char group = '\0';
+  friend bool operator==(const NumberStyle&, const NumberStyle&) = default;
+};
 
 // Reads the number at the start of `text`: leading blanks are skipped, then the longest
 // decimal number (sign, digits, one '.', exponent) is read, correctly rounded, and whatever
@@ -17,21 +28,27 @@ namespace platform {
 // gives 0; a number too large gives an infinity, one too small a zero. Also reads what Str and
 // Format write for the non-finite values ("∞", "-∞", "NaN"), and "inf", "infinity" and "nan"
 // in any case.
-double Val(std::string_view text);
+// With a style that has a group separator, a text that is wholly one number written in groups
+// of three ("1.000", "-12.345.678", "1.234,5", "1 000" with any space where the group is ' ')
+// is read without them. A point that cannot set off a group ("2.5", "0.350", "1.5000",
+// "1.000e3") stays a decimal point, read as above.
+double Val(std::string_view text, const NumberStyle& style = {});
 
 // Whether `text`, blanks aside, is wholly one number that Val reads ("60", " 2,5 ", "1e3",
 // "∞"), not "", "abc", "60x", "1e" or "NaN".
-bool IsNumber(std::string_view text);
+bool IsNumber(std::string_view text, const NumberStyle& style = {});
 
 // The plain rendering of `value`: the shortest text that Val reads back to exactly `value`
-// (fixed or scientific, whichever is shorter); "∞", "-∞" or "NaN" when it is not finite.
-std::string Str(double value);
+// (fixed or scientific, whichever is shorter), with the style's decimal separator and no
+// groups; "∞", "-∞" or "NaN" when it is not finite.
+std::string Str(double value, const NumberStyle& style = {});
 
 // `value` rounded to the number of '#' after the '.' in `pattern` (none when there is no
 // '.'), trailing zeros and a bare trailing point dropped, "0" for a zero integer part and
 // never "-0". From 1e15 on the number is written in scientific form with the same decimals.
-// The pattern may hold only '#' and one '.'; anything else raises UnsupportedFormatException.
-std::string Format(double value, std::string_view pattern);
+// The pattern may hold only '#' and one '.', which stands for the style's decimal separator;
+// anything else raises UnsupportedFormatException.
+std::string Format(double value, std::string_view pattern, const NumberStyle& style = {});
 
 double Sqrt(double value);
 

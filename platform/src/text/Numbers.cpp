@@ -130,30 +130,68 @@ std::optional<Reading> ReadNumber(std::string_view text) {
   return Reading{negative ? -magnitude->value : magnitude->value, start + sign + magnitude->end};
 }
 
-}  // namespace
-
-double Val(std::string_view text) {
-  const auto number = ReadNumber(text);
-  return number ? number->value : 0.0;
-}
-
-bool IsNumber(std::string_view text) {
-  const auto number = ReadNumber(text);
-  if (!number || std::isnan(number->value)) return false;
-  for (const char c : text.substr(number->end)) {
-    if (!IsBlank(c)) return false;
+// The length of the group separator at the start of `text`, 0 if there is none: the style's
+// '.', or for ' ' a space, a no-break space or a narrow no-break space.
+std::size_t GroupSeparator(std::string_view text, char group) {
+  if (group == ' ') {
+    for (const std::string_view space : {" ", "\u00A0", "\u202F"}) {
+      if (text.starts_with(space)) return space.size();
+    }
+    return 0;
   }
-  return true;
+  return !text.empty() && text.front() == group ? 1 : 0;
 }
 
-std::string Str(double value) {
-  if (!std::isfinite(value)) return NonFinite(value);
-  char buffer[32];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  return std::string(buffer, result.ptr);
+// `text` without its group separators and with a decimal point, if it is wholly one number
+// written in groups of three ("-1.234.567,5"): one to three digits, the first not a zero, then
+// groups of a separator and exactly three digits, then maybe a decimal comma and digits.
+std::optional<std::string> Ungrouped(std::string_view text, char group) {
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  std::size_t at = 0;
+  while (at < text.size() && IsBlank(text[at])) ++at;
+  std::string number;
+  if (at < text.size() && (text[at] == '-' || text[at] == '+')) number += text[at++];
+  const std::size_t lead = at;
+  while (at < text.size() && IsDigit(text[at]) && at - lead < 3) number += text[at++];
+  if (at == lead || text[lead] == '0') return std::nullopt;
+  int groups = 0;
+  for (std::size_t separator; (separator = GroupSeparator(text.substr(at), group)) != 0; ++groups) {
+    at += separator;
+    for (int digit = 0; digit < 3; ++digit, ++at) {
+      if (at == text.size() || !IsDigit(text[at])) return std::nullopt;
+      number += text[at];
+    }
+  }
+  if (groups == 0 || (at < text.size() && IsDigit(text[at]))) return std::nullopt;
+  if (at < text.size() && text[at] == ',') {
+    number += '.';
+    for (++at; at < text.size() && IsDigit(text[at]); ++at) number += text[at];
+  }
+  if (at != text.size()) return std::nullopt;
+  return number;
 }
 
-std::string Format(double value, std::string_view pattern) {
+// Reads `text` as Val does with `style`.
+std::optional<Reading> ReadNumber(std::string_view text, const NumberStyle& style) {
+  if (style.group != '\0') {
+    if (const auto number = Ungrouped(text, style.group)) {
+      const auto reading = ReadNumber(*number);
+      // The whole text was the number.
+      if (reading) return Reading{reading->value, text.size()};
+    }
+  }
+  return ReadNumber(text);
+}
+
+// `number`, written with a decimal point, with the style's decimal separator instead.
+std::string WithSeparator(std::string number, const NumberStyle& style) {
+  if (const auto point = number.find('.'); point != std::string::npos)
+    number[point] = style.decimal;
+  return number;
+}
+
+// `value` as Format writes it, with a decimal point.
+std::string FormatWithPoint(double value, std::string_view pattern) {
   const int decimals = PatternDecimals(pattern);
   if (!std::isfinite(value)) return NonFinite(value);
   const bool scientific = std::fabs(value) >= 1e15;
@@ -169,8 +207,34 @@ std::string Format(double value, std::string_view pattern) {
     return mantissa + text.substr(e);
   }
   TrimFraction(text);
-  if (text == "-0") text = "0";
-  return text;
+  return text == "-0" ? std::string("0") : text;
+}
+
+}  // namespace
+
+double Val(std::string_view text, const NumberStyle& style) {
+  const auto number = ReadNumber(text, style);
+  return number ? number->value : 0.0;
+}
+
+bool IsNumber(std::string_view text, const NumberStyle& style) {
+  const auto number = ReadNumber(text, style);
+  if (!number || std::isnan(number->value)) return false;
+  for (const char c : text.substr(number->end)) {
+    if (!IsBlank(c)) return false;
+  }
+  return true;
+}
+
+std::string Str(double value, const NumberStyle& style) {
+  if (!std::isfinite(value)) return NonFinite(value);
+  char buffer[32];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return WithSeparator(std::string(buffer, result.ptr), style);
+}
+
+std::string Format(double value, std::string_view pattern, const NumberStyle& style) {
+  return WithSeparator(FormatWithPoint(value, pattern), style);
 }
 
 double Sqrt(double value) { return std::sqrt(value); }
