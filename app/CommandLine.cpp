@@ -17,7 +17,8 @@ using platform::Translated;
 namespace {
 
 constexpr const char* kProgram = "voltage-drop";
-constexpr const char* kTitle = platform::Translatable("Voltage Drop Calculator");
+// The title of the message box that shows the command line's output where there is no console.
+constexpr platform::Message kTitle = platform::Translatable("window", "Voltage Drop Calculator");
 constexpr int kUsageError = 2;
 
 // The calculation's inputs: the options that take a value.
@@ -32,13 +33,15 @@ std::string MaterialNames() {
   std::string names;
   for (std::size_t i = 0; i < calc::kMaterials.size(); ++i) {
     std::string name;
-    for (const char c : calc::kMaterials[i].name) name += calc::AsciiLower(c);
+    for (const char c : std::string_view(calc::kMaterials[i].name.english))
+      name += calc::AsciiLower(c);
     if (i == 0) {
       names = name;
     } else if (i + 1 < calc::kMaterials.size()) {
       names += ", " + name;
     } else {
-      names += " " + Translated(platform::Translatable("or %1"), name);
+      //: The end of the list of materials in --help: "copper, …, iron or lead"; %1 is "lead".
+      names += " " + Translated(platform::Translatable("command line", "or %1"), name);
     }
   }
   return names;
@@ -47,29 +50,41 @@ std::string MaterialNames() {
 // Every option of the program: one entry here, and its handling in RunCommandLine.
 const std::vector<platform::CommandLineOption>& Options() {
   static const std::vector<platform::CommandLineOption> options = {
-      {{"h", "help"}, Translated(platform::Translatable("Show this help and exit."))},
-      {{"v", "version"}, Translated(platform::Translatable("Show the version and exit."))},
+      {{"h", "help"},
+       Translated(platform::Translatable("command line", "Show this help and exit."))},
+      {{"v", "version"},
+       Translated(platform::Translatable("command line", "Show the version and exit."))},
       {{kMaterial},
-       Translated(platform::Translatable("Print the voltage drop for this conductor material "
+       Translated(platform::Translatable("command line",
+                                         "Print the voltage drop for this conductor material "
                                          "(%1) instead of opening the window; needs --current, "
                                          "--length and --diameter or --area."),
                   MaterialNames()),
-       Translated(platform::Translatable("name"))},
-      {{kCurrent}, Translated(platform::Translatable("The load current in amperes.")), "A"},
+       //: The value's name in --help: "--material <name>".
+       Translated(platform::Translatable("command line", "name"))},
+      {{kCurrent},
+       Translated(platform::Translatable("command line", "The load current in amperes.")),
+       "A"},
       {{kLength},
-       Translated(platform::Translatable("The total cable length, out and back, in metres.")),
+       Translated(platform::Translatable("command line",
+                                         "The total cable length, out and back, in metres.")),
        "m"},
       {{kDiameter},
-       Translated(platform::Translatable("The conductor's diameter in millimetres.")),
+       Translated(
+           platform::Translatable("command line", "The conductor's diameter in millimetres.")),
        "mm"},
       {{kArea},
-       Translated(platform::Translatable("The conductor's cross-section in square millimetres.")),
-       "mm2"},
+       Translated(platform::Translatable("command line",
+                                         "The conductor's cross-section in square millimetres.")),
+       //: The value's name in --help: the unit of the cross-section.
+       Translated(platform::Translatable("command line", "mm2"))},
   };
   return options;
 }
 
-constexpr const char* kDescription = platform::Translatable(
+//: The text of --help between its usage line and its options; lines of at most 79 columns.
+constexpr platform::Message kDescription = platform::Translatable(
+    "command line",
     "Computes the voltage drop along a cable run. Without options it opens the\n"
     "calculator window; with --material, --current, --length and --diameter or\n"
     "--area it prints the result line the window would show for those inputs,\n"
@@ -86,17 +101,19 @@ int Say(const std::string& text, MessageKind kind, int status) {
   if (problem.empty()) return status;
   ShowMessage(title,
               std::string(kProgram) + ": " +
-                  Translated(platform::Translatable("write error: %1"), problem) + "\n",
+                  Translated(platform::Translatable("command line", "write error: %1"), problem) +
+                  "\n",
               MessageKind::Error);
   return 1;
 }
 
 int UsageError(const std::string& problem) {
-  return Say(
-      std::string(kProgram) + ": " + problem + "\n" +
-          Translated(platform::Translatable("Try '%1 --help' for more information."), kProgram) +
-          "\n",
-      MessageKind::Error, kUsageError);
+  return Say(std::string(kProgram) + ": " + problem + "\n" +
+                 Translated(platform::Translatable("command line",
+                                                   "Try '%1 --help' for more information."),
+                            kProgram) +
+                 "\n",
+             MessageKind::Error, kUsageError);
 }
 
 bool AsksForCalculation(const CommandLine& line) {
@@ -111,26 +128,30 @@ bool AsksForCalculation(const CommandLine& line) {
 int Calculate(const CommandLine& line) {
   for (const char* name : {kMaterial, kCurrent, kLength}) {
     if (!line.IsSet(name)) {
-      return UsageError(Translated(platform::Translatable("missing %1"), std::string("--") + name));
+      return UsageError(Translated(platform::Translatable("command line", "missing %1"),
+                                   std::string("--") + name));
     }
   }
   if (line.IsSet(kDiameter) == line.IsSet(kArea)) {
-    return UsageError(Translated(line.IsSet(kArea)
-                                     ? platform::Translatable("give --diameter or --area, not both")
-                                     : platform::Translatable("missing --diameter or --area")));
+    return UsageError(Translated(
+        line.IsSet(kArea)
+            ? platform::Translatable("command line", "give --diameter or --area, not both")
+            : platform::Translatable("command line", "missing --diameter or --area")));
   }
   const calc::Material* material = calc::MaterialNamed(line.Value(kMaterial));
   if (material == nullptr) {
-    return UsageError(Translated(platform::Translatable("unknown material %1"),
+    return UsageError(Translated(platform::Translatable("command line", "unknown material %1"),
                                  platform::Quoted(line.Value(kMaterial))) +
                       " (" + MaterialNames() + ")");
   }
-  // Numbers are read as the fields hold them, a long one cut where a field cuts a paste.
+  // Numbers are read as the fields hold them, a long one cut where a field cuts a paste, and as
+  // the window reads them in the desktop's language; the result line is written for scripts.
+  const platform::NumberStyle numbers = platform::WindowNumbers();
   const std::string diameter = line.IsSet(kDiameter)
                                    ? line.FieldValue(kDiameter)
-                                   : conductor::DiameterText(line.FieldValue(kArea));
+                                   : conductor::DiameterText(line.FieldValue(kArea), numbers);
   const double drop = calc::VoltageDrop(material->resistivity, line.FieldValue(kCurrent),
-                                        line.FieldValue(kLength), diameter);
+                                        line.FieldValue(kLength), diameter, numbers);
   return Say(calc::ResultLine(drop) + "\n", MessageKind::Output, 0);
 }
 

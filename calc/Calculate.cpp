@@ -1,5 +1,6 @@
 #include "calc/VoltageDrop.h"
 #include "platform/Numbers.h"
+#include "platform/Translation.h"
 #include "window/Window1.h"
 
 using platform::Val;
@@ -13,6 +14,8 @@ void Window1::calculate() {
   const std::string currentText = current().Text();
   platform::PopupMenu& popup = PopupMenu1();
   const double resistivity = Val(platform::VariantToString(popup.RowTag(popup.ListIndex())));
-  const double drop = calc::VoltageDrop(resistivity, currentText, lengthText, diameterText);
-  result().SetText(calc::ResultLine(drop, platform::Translated(calc::kResultWords)));
+  const platform::NumberStyle numbers = platform::WindowNumbers();
+  const double drop =
+      calc::VoltageDrop(resistivity, currentText, lengthText, diameterText, numbers);
+  result().SetText(calc::ResultLine(drop, platform::Translated(calc::kResultWords), numbers));
 }

@@ -1,4 +1,5 @@
 #include "calc/Conductor.h"
+#include "platform/Translation.h"
 #include "window/Window1.h"
 
 using platform::TextField;
@@ -14,12 +15,12 @@ void Window1::diameter_TextChange(TextField&) {}
 void Window1::areafld_TextChange(TextField&) {}
 
 void Window1::diameter_KeyUp(TextField&, const std::string&) {
-  areafld().SetText(conductor::CrossSectionText(diameter().Text()));
+  areafld().SetText(conductor::CrossSectionText(diameter().Text(), platform::WindowNumbers()));
   calculate();
 }
 
 // calculate reads the diameter back from the text written here.
 void Window1::areafld_KeyUp(TextField& field, const std::string&) {
-  diameter().SetText(conductor::DiameterText(field.Text()));
+  diameter().SetText(conductor::DiameterText(field.Text(), platform::WindowNumbers()));
   calculate();
 }

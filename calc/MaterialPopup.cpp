@@ -3,6 +3,7 @@
 #include "calc/Materials.h"
 #include "calc/VoltageDrop.h"
 #include "platform/Numbers.h"
+#include "platform/Translation.h"
 #include "window/Window1.h"
 
 using platform::PopupMenu;
@@ -11,7 +12,7 @@ using platform::PopupMenu;
 // what the calculation reads them from.
 void Window1::PopupMenu1_Open(PopupMenu& popup) {
   for (std::size_t row = 0; row < calc::kMaterials.size(); ++row) {
-    popup.AddRow(std::string(calc::kMaterials[row].name));
+    popup.AddRow(platform::Translated(calc::kMaterials[row].name));
     popup.SetRowTag(static_cast<std::int64_t>(row),
                     platform::DoubleToVariant(calc::kMaterials[row].resistivity));
   }
@@ -22,6 +23,7 @@ void Window1::PopupMenu1_Open(PopupMenu& popup) {
 void Window1::PopupMenu1_Change(PopupMenu& popup) {
   platform::Label& formula = form();
   const double resistivity = platform::VariantToDouble(popup.RowTag(popup.ListIndex()));
-  formula.SetText(calc::FormulaLine(resistivity, platform::Translated(calc::kFormulaWords)));
+  formula.SetText(calc::FormulaLine(resistivity, platform::Translated(calc::kFormulaWords),
+                                    platform::WindowNumbers()));
   calculate();
 }

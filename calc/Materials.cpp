@@ -6,7 +6,8 @@ namespace calc {
 
 const Material* MaterialNamed(std::string_view name) {
   const auto sameName = [&](const Material& material) {
-    return std::ranges::equal(material.name, name, {}, AsciiLower, AsciiLower);
+    return std::ranges::equal(std::string_view(material.name.english), name, {}, AsciiLower,
+                              AsciiLower);
   };
   const auto* found = std::ranges::find_if(kMaterials, sameName);
   return found == kMaterials.end() ? nullptr : found;

@@ -10,17 +10,19 @@
 namespace calc {
 
 struct Material {
-  std::string_view name;
+  // Its English name, which the command line takes, and its name in the window.
+  platform::Message name;
   double resistivity;  // ohm · mm² / m at 20 °C
 };
 
+// The names are rows of the window's material list, which is 256 pixels wide.
 inline constexpr std::array<Material, 6> kMaterials{{
-    {platform::Translatable("Copper"), 0.0175},
-    {platform::Translatable("Aluminium"), 0.028},
-    {platform::Translatable("Gold"), 0.023},
-    {platform::Translatable("Silver"), 0.016},
-    {platform::Translatable("Iron"), 0.098},
-    {platform::Translatable("Lead"), 0.221},
+    {platform::Translatable("window", "Copper"), 0.0175},
+    {platform::Translatable("window", "Aluminium"), 0.028},
+    {platform::Translatable("window", "Gold"), 0.023},
+    {platform::Translatable("window", "Silver"), 0.016},
+    {platform::Translatable("window", "Iron"), 0.098},
+    {platform::Translatable("window", "Lead"), 0.221},
 }};
 
 // `c` in lower case where it is an ASCII capital, whatever the locale: names are compared and

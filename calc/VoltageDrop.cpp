@@ -8,9 +8,9 @@ using platform::Val;
 namespace calc {
 
 double VoltageDrop(double resistivity, std::string_view current, std::string_view length,
-                   std::string_view diameter) {
-  const double crossSection = conductor::CrossSection(Val(diameter));
-  return VoltageDrop(resistivity, Val(current), Val(length), crossSection);
+                   std::string_view diameter, const platform::NumberStyle& style) {
+  const double crossSection = conductor::CrossSection(Val(diameter, style));
+  return VoltageDrop(resistivity, Val(current, style), Val(length, style), crossSection);
 }
 
 namespace {
@@ -23,12 +23,13 @@ std::string Filled(std::string_view words, const std::string& number) {
 
 }  // namespace
 
-std::string ResultLine(double drop, std::string_view words) {
-  return Filled(words, platform::Format(drop, "#.###"));
+std::string ResultLine(double drop, std::string_view words, const platform::NumberStyle& style) {
+  return Filled(words, platform::Format(drop, "#.###", style));
 }
 
-std::string FormulaLine(double resistivity, std::string_view words) {
-  return Filled(words, platform::Format(resistivity, "#.####"));
+std::string FormulaLine(double resistivity, std::string_view words,
+                        const platform::NumberStyle& style) {
+  return Filled(words, platform::Format(resistivity, "#.####", style));
 }
 
 }  // namespace calc

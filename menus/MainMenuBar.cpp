@@ -15,12 +15,12 @@ namespace {
 // A menu node as every node of this bar is made: enabled automatically and visible. A node
 // without a shortcut leaves it unset (the separators).
 template <class Item>
-std::unique_ptr<MenuItem> Node(const char* name, const char* text,
+std::unique_ptr<MenuItem> Node(const char* name, const platform::Message& text,
                                std::optional<const char*> shortcut) {
   auto item = std::make_unique<Item>();
   item->SetName(name);
   item->SetAutoEnable(true);
-  item->SetText(text);
+  item->SetText(platform::Translated(text));
   item->SetVisible(true);
   if (shortcut) item->SetKeyboardShortcut(*shortcut);
   return item;
@@ -45,24 +45,30 @@ MainMenuBar::MainMenuBar() {
   Untitled1();
 }
 
+// The menus' titles and items: '&' marks the access key, which is unique within its menu.
 void MainMenuBar::Untitled0() {
-  Append(Node<MenuItem>("FileMenu", platform::Translatable("&File"), ""));
+  Append(Node<MenuItem>("FileMenu", platform::Translatable("menus", "&File"), ""));
   AttachTo(*this, "FileMenu",
-           Node<QuitMenuItem>("FileQuit", platform::Translatable("&Quit"), "Cmd+Q"));
+           Node<QuitMenuItem>("FileQuit", platform::Translatable("menus", "&Quit"), "Cmd+Q"));
 }
 
 void MainMenuBar::Untitled1() {
-  Append(Node<MenuItem>("EditMenu", platform::Translatable("&Edit"), ""));
-  AttachTo(*this, "EditMenu", Node<MenuItem>("EditUndo", platform::Translatable("&Undo"), "Cmd+Z"));
+  Append(Node<MenuItem>("EditMenu", platform::Translatable("menus", "&Edit"), ""));
+  AttachTo(*this, "EditMenu",
+           Node<MenuItem>("EditUndo", platform::Translatable("menus", "&Undo"), "Cmd+Z"));
   AttachTo(*this, "EditMenu", Node<MenuItem>("EditSeparator1", "-", kNoShortcut));
-  AttachTo(*this, "EditMenu", Node<MenuItem>("EditCut", platform::Translatable("Cu&t"), "Cmd+X"));
-  AttachTo(*this, "EditMenu", Node<MenuItem>("EditCopy", platform::Translatable("&Copy"), "Cmd+C"));
   AttachTo(*this, "EditMenu",
-           Node<MenuItem>("EditPaste", platform::Translatable("&Paste"), "Cmd+V"));
-  AttachTo(*this, "EditMenu", Node<MenuItem>("EditClear", platform::Translatable("&Delete"), ""));
+           Node<MenuItem>("EditCut", platform::Translatable("menus", "Cu&t"), "Cmd+X"));
+  AttachTo(*this, "EditMenu",
+           Node<MenuItem>("EditCopy", platform::Translatable("menus", "&Copy"), "Cmd+C"));
+  AttachTo(*this, "EditMenu",
+           Node<MenuItem>("EditPaste", platform::Translatable("menus", "&Paste"), "Cmd+V"));
+  AttachTo(*this, "EditMenu",
+           Node<MenuItem>("EditClear", platform::Translatable("menus", "&Delete"), ""));
   AttachTo(*this, "EditMenu", Node<MenuItem>("EditSeparator2", "-", kNoShortcut));
-  AttachTo(*this, "EditMenu",
-           Node<MenuItem>("EditSelectAll", platform::Translatable("Select &All"), "Cmd+A"));
+  AttachTo(
+      *this, "EditMenu",
+      Node<MenuItem>("EditSelectAll", platform::Translatable("menus", "Select &All"), "Cmd+A"));
 }
 
 MainMenuBar& mainMenuBar() {

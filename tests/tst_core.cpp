@@ -102,7 +102,7 @@ class CoreTest : public QObject {
     const calc::Material* material = calc::MaterialNamed(name.toStdString());
     QCOMPARE(material != nullptr, !found.isEmpty());
     if (material == nullptr) return;
-    QCOMPARE(QString::fromUtf8(material->name.data(), material->name.size()), found);
+    QCOMPARE(QString::fromUtf8(material->name.english), found);
     QCOMPARE(material->resistivity, resistivity);
     QCOMPARE(QString::fromStdString(calc::FormulaLine(material->resistivity)), formula);
   }

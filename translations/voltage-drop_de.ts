@@ -2,44 +2,62 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
-    <name>platform</name>
+    <name>command line</name>
     <message>
-        <source>Voltage Drop Calculator</source>
-        <translation>Spannungsfall-Rechner</translation>
+        <location filename="../app/CommandLine.cpp" line="+43"/>
+        <source>or %1</source>
+        <extracomment>The end of the list of materials in --help: &quot;copper, …, iron or lead&quot;; %1 is &quot;lead&quot;.</extracomment>
+        <translation>oder %1</translation>
     </message>
     <message>
+        <location line="+9"/>
         <source>Show this help and exit.</source>
-        <translation>Diese Hilfe zeigen und beenden.</translation>
+        <translation>Diese Hilfe anzeigen und beenden.</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Show the version and exit.</source>
-        <translation>Die Version zeigen und beenden.</translation>
+        <translation>Die Version anzeigen und beenden.</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Print the voltage drop for this conductor material (%1) instead of opening the window; needs --current, --length and --diameter or --area.</source>
-        <translation>Den Spannungsfall für diesen Leiterwerkstoff (%1) ausgeben, statt das Fenster zu öffnen; braucht --current, --length und --diameter oder --area.</translation>
+        <translation>Den Spannungsfall für diesen Leiterwerkstoff (%1) ausgeben, statt das Fenster zu öffnen; erfordert --current, --length und --diameter oder --area.</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>name</source>
+        <extracomment>The value&apos;s name in --help: &quot;--material &lt;name&gt;&quot;.</extracomment>
         <translation>Name</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>The load current in amperes.</source>
         <translation>Der Laststrom in Ampere.</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>The total cable length, out and back, in metres.</source>
         <translation>Die gesamte Leitungslänge, Hin- und Rückleiter, in Metern.</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>The conductor&apos;s diameter in millimetres.</source>
         <translation>Der Leiterdurchmesser in Millimetern.</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>The conductor&apos;s cross-section in square millimetres.</source>
         <translation>Der Leiterquerschnitt in Quadratmillimetern.</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>mm2</source>
+        <extracomment>The value&apos;s name in --help: the unit of the cross-section.</extracomment>
+        <translation>mm²</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Computes the voltage drop along a cable run. Without options it opens the
 calculator window; with --material, --current, --length and --diameter or
 --area it prints the result line the window would show for those inputs,
@@ -47,197 +65,336 @@ in English and with a decimal point in every language, for scripts.
 Numbers are read as the window reads them, with a decimal point or comma.
 
 Qt&apos;s standard options (-platform, -style, -reverse ...) are accepted too.</source>
+        <extracomment>The text of --help between its usage line and its options; lines of at most 79 columns.</extracomment>
         <translation>Berechnet den Spannungsfall auf einer Leitung. Ohne Optionen öffnet es das
 Rechnerfenster; mit --material, --current, --length und --diameter oder
 --area gibt es die Ergebniszeile aus, die das Fenster zeigen würde, in jeder
 Sprache auf Englisch und mit Dezimalpunkt, für Skripte.
 Zahlen werden wie im Fenster gelesen, mit Dezimalpunkt oder -komma.
 
-Qts Standardoptionen (-platform, -style, -reverse ...) werden auch angenommen.</translation>
+Die Standardoptionen von Qt (-platform, -style, -reverse ...) werden auch
+angenommen.</translation>
     </message>
     <message>
+        <location line="+18"/>
         <source>write error: %1</source>
         <translation>Schreibfehler: %1</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>Try &apos;%1 --help&apos; for more information.</source>
         <translation>„%1 --help“ zeigt mehr Informationen.</translation>
     </message>
     <message>
+        <location line="+17"/>
         <source>missing %1</source>
         <translation>%1 fehlt</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>give --diameter or --area, not both</source>
         <translation>--diameter oder --area angeben, nicht beides</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>missing --diameter or --area</source>
         <translation>--diameter oder --area fehlt</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>unknown material %1</source>
         <translation>unbekannter Werkstoff %1</translation>
     </message>
     <message>
-        <source>Copper</source>
-        <translation>Kupfer</translation>
+        <location filename="../platform/src/text/CommandLine.cpp" line="+32"/>
+        <source>missing value after %1</source>
+        <extracomment>After &quot;voltage-drop: &quot; on standard error; %1 is the option, quoted (&apos;--current&apos;).</extracomment>
+        <translation>fehlender Wert nach %1</translation>
     </message>
     <message>
-        <source>Aluminium</source>
-        <translation>Aluminium</translation>
-    </message>
-    <message>
-        <source>Gold</source>
-        <translation>Gold</translation>
-    </message>
-    <message>
-        <source>Silver</source>
-        <translation>Silber</translation>
-    </message>
-    <message>
-        <source>Iron</source>
-        <translation>Eisen</translation>
-    </message>
-    <message>
-        <source>Lead</source>
-        <translation>Blei</translation>
-    </message>
-    <message>
-        <source>Voltage drop = %1V</source>
-        <translation>Spannungsfall = %1 V</translation>
-    </message>
-    <message>
-        <source>Vd (20°C) = ( Length x Current x %1 ) / Area</source>
-        <translation>ΔU (20°C) = ( Länge x Strom x %1 ) / Querschnitt</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Datei</translation>
-    </message>
-    <message>
-        <source>&amp;Quit</source>
-        <translation>&amp;Beenden</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Bearbeiten</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Rückgängig</translation>
-    </message>
-    <message>
-        <source>Cu&amp;t</source>
-        <translation>A&amp;usschneiden</translation>
-    </message>
-    <message>
-        <source>&amp;Copy</source>
-        <translation>&amp;Kopieren</translation>
-    </message>
-    <message>
-        <source>&amp;Paste</source>
-        <translation>E&amp;infügen</translation>
-    </message>
-    <message>
-        <source>&amp;Delete</source>
-        <translation>&amp;Löschen</translation>
-    </message>
-    <message>
-        <source>Select &amp;All</source>
-        <translation>&amp;Alles auswählen</translation>
-    </message>
-    <message>
+        <location line="+60"/>
         <source>unknown option %1</source>
         <translation>unbekannte Option %1</translation>
     </message>
     <message>
-        <source>missing value after %1</source>
-        <translation>fehlender Wert nach %1</translation>
+        <location line="+5"/>
+        <source>unexpected value after %1</source>
+        <translation>unerwarteter Wert nach %1</translation>
     </message>
     <message>
+        <location line="+29"/>
         <source>unexpected argument %1</source>
         <translation>unerwartetes Argument %1</translation>
     </message>
+</context>
+<context>
+    <name>error messages</name>
     <message>
-        <source>Invalid entry</source>
-        <translation>Ungültige Eingabe</translation>
+        <location filename="../platform/src/display/QtMessages.cpp" line="+64"/>
+        <source>could not connect to an X display</source>
+        <translation>keine Verbindung zu einer X-Anzeige</translation>
     </message>
     <message>
-        <source>Material</source>
-        <translation>Werkstoff</translation>
+        <location line="+2"/>
+        <source>could not connect to the X display %1</source>
+        <translation>keine Verbindung zur X-Anzeige %1</translation>
     </message>
     <message>
-        <source>Current (A):</source>
-        <translation>Strom (A):</translation>
+        <location line="+6"/>
+        <source>the Wayland display %1 does not answer</source>
+        <translation>die Wayland-Anzeige %1 antwortet nicht</translation>
     </message>
     <message>
-        <source>Current in amperes</source>
-        <translation>Strom in Ampere</translation>
+        <location line="+2"/>
+        <source>the Wayland display %1 does not exist</source>
+        <translation>die Wayland-Anzeige %1 gibt es nicht</translation>
     </message>
     <message>
-        <source>Copy it with Ctrl+Shift+C</source>
-        <translation>Kopieren mit Strg+Umschalt+C</translation>
+        <location line="+5"/>
+        <source>could not load Qt&apos;s platform plugin %1</source>
+        <translation>das Plattform-Plugin %1 von Qt lässt sich nicht laden</translation>
     </message>
     <message>
-        <source>Resistivity</source>
-        <translation>Spezifischer Widerstand</translation>
+        <location line="+2"/>
+        <source>Qt has no platform plugin %1</source>
+        <translation>Qt hat kein Plattform-Plugin %1</translation>
     </message>
     <message>
-        <source>Cable diameter (mm):</source>
-        <translation>Durchmesser (mm):</translation>
-    </message>
-    <message>
-        <source>Wire sizes: Ctrl+F1</source>
-        <translation>Drahtgrößen: Strg+F1</translation>
-    </message>
-    <message>
-        <source>Cable diameter in millimetres</source>
-        <translation>Durchmesser in Millimetern</translation>
-    </message>
-    <message>
-        <source>Total cable length (m):</source>
-        <translation>Leitungslänge (m):</translation>
-    </message>
-    <message>
-        <source>Total cable length, out and back.</source>
-        <translation>Gesamte Leitungslänge, Hin- und Rückleiter.</translation>
-    </message>
-    <message>
-        <source>Total cable length in metres</source>
-        <translation>Leitungslänge in Metern</translation>
-    </message>
-    <message>
-        <source>Cable area (mm2):</source>
-        <translation>Querschnitt (mm²):</translation>
-    </message>
-    <message>
-        <source>Cable area in square millimetres</source>
-        <translation>Querschnitt in Quadratmillimetern</translation>
-    </message>
-    <message>
-        <source>or %1</source>
-        <translation>oder %1</translation>
-    </message>
-    <message>
+        <location line="+40"/>
         <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
         <translation>weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>no display to open the window on: %1</source>
+        <extracomment>The line the program ends with when it cannot show its window; %1 says why, one reason after another, separated by &quot;; &quot;.</extracomment>
         <translation>keine Anzeige, um das Fenster zu öffnen: %1</translation>
     </message>
     <message>
+        <location line="+75"/>
+        <source>the platform has no screen</source>
+        <translation>die Plattform hat keinen Bildschirm</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>lost the display: the %1 connection broke</source>
         <translation>Anzeige verloren: die %1-Verbindung ist abgebrochen</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>no display to open the window on: the %1 platform shows no window</source>
         <translation>keine Anzeige, um das Fenster zu öffnen: die Plattform %1 zeigt keine Fenster</translation>
     </message>
     <message>
+        <location filename="../platform/src/runtime/Application.cpp" line="+44"/>
+        <source>an exception of unknown type</source>
+        <translation>eine Ausnahme unbekannten Typs</translation>
+    </message>
+    <message>
+        <location line="+105"/>
         <source>Unhandled %1</source>
+        <extracomment>The first line of the report of an error the program did not handle, in a message box and on standard error; %1 names the error, as the program&apos;s developers wrote it.</extracomment>
         <translation>Unbehandelt: %1</translation>
+    </message>
+</context>
+<context>
+    <name>menus</name>
+    <message>
+        <location filename="../menus/MainMenuBar.cpp" line="+50"/>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Cu&amp;t</source>
+        <translation>A&amp;usschneiden</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Paste</source>
+        <translation>E&amp;infügen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Select &amp;All</source>
+        <translation>&amp;Alles auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>screen reader</name>
+    <message>
+        <location filename="../platform/src/widgets/LineEdit.cpp" line="+60"/>
+        <source>Invalid entry</source>
+        <extracomment>Said of a number field whose text is not a number.</extracomment>
+        <translation>Ungültige Eingabe</translation>
+    </message>
+    <message>
+        <location filename="../window/Design.cpp" line="+48"/>
+        <source>Material</source>
+        <extracomment>What a screen reader calls the material list.</extracomment>
+        <translation>Werkstoff</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Current in amperes</source>
+        <extracomment>The current field&apos;s name as a screen reader says it: the unit in words.</extracomment>
+        <translation>Strom in Ampere</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Copy it with Ctrl+Shift+C</source>
+        <extracomment>Said after the result line; the key as it is.</extracomment>
+        <translation>Kopieren mit Strg+Umschalt+C</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Resistivity</source>
+        <extracomment>Said before the new resistivity when the material changes.</extracomment>
+        <translation>Spezifischer Widerstand</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <location line="+23"/>
+        <source>Wire sizes: Ctrl+F1</source>
+        <extracomment>Said with the diameter and cross-section fields: the key that reads the wire table.</extracomment>
+        <translation>Drahtgrößen: Strg+F1</translation>
+    </message>
+    <message>
+        <location line="-20"/>
+        <source>Cable diameter in millimetres</source>
+        <extracomment>The diameter field&apos;s name as a screen reader says it: the unit in words.</extracomment>
+        <translation>Durchmesser in Millimetern</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Total cable length in metres</source>
+        <extracomment>The length field&apos;s name as a screen reader says it: the unit in words.</extracomment>
+        <translation>Gesamtlänge in Metern, Hin- und Rückleiter</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Cable area in square millimetres</source>
+        <extracomment>The cross-section field&apos;s name as a screen reader says it: the unit in words.</extracomment>
+        <translation>Querschnitt in Quadratmillimetern</translation>
+    </message>
+</context>
+<context>
+    <name>window</name>
+    <message>
+        <location filename="../app/CommandLine.cpp" line="-109"/>
+        <location filename="../window/Design.cpp" line="-102"/>
+        <source>Voltage Drop Calculator</source>
+        <extracomment>The window&apos;s title, about 300 pixels wide, and the program&apos;s name in the desktop&apos;s menus.</extracomment>
+        <translation>Spannungsfall-Rechner</translation>
+    </message>
+    <message>
+        <location filename="../calc/Materials.h" line="+20"/>
+        <source>Copper</source>
+        <translation>Kupfer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aluminium</source>
+        <translation>Aluminium</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gold</source>
+        <translation>Gold</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Silver</source>
+        <translation>Silber</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Iron</source>
+        <translation>Eisen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lead</source>
+        <translation>Blei</translation>
+    </message>
+    <message>
+        <location filename="../calc/VoltageDrop.h" line="+28"/>
+        <source>Voltage drop = %1V</source>
+        <extracomment>The result line, in bold, 256 pixels wide; %1 is the drop in volts.</extracomment>
+        <translation>Spannungsfall = %1 V</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Vd (20°C) = ( Length x Current x %1 ) / Area</source>
+        <extracomment>The formula line, in small italics, 256 pixels wide; %1 is the material&apos;s resistivity.</extracomment>
+        <translation>ΔU (20&#xa0;°C) = ( Länge × Strom × %1 ) / Querschnitt</translation>
+    </message>
+    <message>
+        <location filename="../window/Design.cpp" line="+10"/>
+        <source>AWG 24 = 0.51054 mm (cat5/cat5e)<byte value="xd"/>AWG 23 = 0.57404 mm<byte value="xd"/>AWG 22 = 0.64516 mm<byte value="xd"/>AWG 21 = 0.7239 mm<byte value="xd"/>AWG 20 = 0.8128 mm<byte value="xd"/>AWG 19 = 0.91186 mm<byte value="xd"/>AWG 18 = 1.02362 mm</source>
+        <extracomment>A caption&apos;s tooltip: the American Wire Gauge sizes, one a line. Write the numbers and the unit as your language writes them; keep &quot;AWG&quot; and &quot;cat5/cat5e&quot;.</extracomment>
+        <translation>AWG 24 = 0,51054 mm (cat5/cat5e)<byte value="xd"/>AWG 23 = 0,57404 mm<byte value="xd"/>AWG 22 = 0,64516 mm<byte value="xd"/>AWG 21 = 0,7239 mm<byte value="xd"/>AWG 20 = 0,8128 mm<byte value="xd"/>AWG 19 = 0,91186 mm<byte value="xd"/>AWG 18 = 1,02362 mm</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>AWG 24 = 0.205 mm2 (cat5/cat5e)<byte value="xd"/>AWG 23 = 0.258 mm2<byte value="xd"/>AWG 22 = 0.326 mm2<byte value="xd"/>AWG 21 = 0.410 mm2<byte value="xd"/>AWG 20 = 0.518 mm2<byte value="xd"/>AWG 19 = 0.653 mm2<byte value="xd"/>AWG 18 = 0.823 mm2</source>
+        <extracomment>A caption&apos;s tooltip: the American Wire Gauge sizes, one a line. Write the numbers and the unit as your language writes them (&quot;mm²&quot;); keep &quot;AWG&quot; and &quot;cat5/cat5e&quot;.</extracomment>
+        <translation>AWG 24 = 0,205 mm² (cat5/cat5e)<byte value="xd"/>AWG 23 = 0,258 mm²<byte value="xd"/>AWG 22 = 0,326 mm²<byte value="xd"/>AWG 21 = 0,410 mm²<byte value="xd"/>AWG 20 = 0,518 mm²<byte value="xd"/>AWG 19 = 0,653 mm²<byte value="xd"/>AWG 18 = 0,823 mm²</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Current (A):</source>
+        <extracomment>A field&apos;s caption, 142 pixels wide: the window widens for a longer one.</extracomment>
+        <translation>Strom (A):</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Cable diameter (mm):</source>
+        <extracomment>A field&apos;s caption, 142 pixels wide: the window widens for a longer one.</extracomment>
+        <translation>Durchmesser (mm):</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Total cable length (m):</source>
+        <extracomment>A field&apos;s caption, 142 pixels wide: the window widens for a longer one. The length is the whole run, out and back, not the one-way length some formulas double.</extracomment>
+        <translation>Gesamtlänge (m):</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Total cable length, out and back.</source>
+        <extracomment>The length caption&apos;s tooltip, which a screen reader says with the field.</extracomment>
+        <translation>Gesamte Leitungslänge, Hin- und Rückleiter.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Cable area (mm2):</source>
+        <extracomment>A field&apos;s caption, 142 pixels wide: the window widens for a longer one.</extracomment>
+        <translation>Querschnitt (mm²):</translation>
     </message>
 </context>
 </TS>

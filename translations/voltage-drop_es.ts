@@ -2,44 +2,62 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
-    <name>platform</name>
+    <name>command line</name>
     <message>
-        <source>Voltage Drop Calculator</source>
-        <translation>Calculadora de caída de tensión</translation>
+        <location filename="../app/CommandLine.cpp" line="+43"/>
+        <source>or %1</source>
+        <extracomment>The end of the list of materials in --help: &quot;copper, …, iron or lead&quot;; %1 is &quot;lead&quot;.</extracomment>
+        <translation>o %1</translation>
     </message>
     <message>
+        <location line="+9"/>
         <source>Show this help and exit.</source>
         <translation>Mostrar esta ayuda y salir.</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Show the version and exit.</source>
         <translation>Mostrar la versión y salir.</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Print the voltage drop for this conductor material (%1) instead of opening the window; needs --current, --length and --diameter or --area.</source>
-        <translation>Escribir la caída de tensión para este material conductor (%1) en lugar de abrir la ventana; requiere --current, --length y --diameter o --area.</translation>
+        <translation>Mostrar la caída de tensión para este material conductor (%1) en lugar de abrir la ventana; requiere --current, --length y --diameter o --area.</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>name</source>
+        <extracomment>The value&apos;s name in --help: &quot;--material &lt;name&gt;&quot;.</extracomment>
         <translation>nombre</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>The load current in amperes.</source>
         <translation>La corriente de carga en amperios.</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>The total cable length, out and back, in metres.</source>
         <translation>La longitud total del cable, ida y vuelta, en metros.</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>The conductor&apos;s diameter in millimetres.</source>
         <translation>El diámetro del conductor en milímetros.</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>The conductor&apos;s cross-section in square millimetres.</source>
         <translation>La sección del conductor en milímetros cuadrados.</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>mm2</source>
+        <extracomment>The value&apos;s name in --help: the unit of the cross-section.</extracomment>
+        <translation>mm²</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Computes the voltage drop along a cable run. Without options it opens the
 calculator window; with --material, --current, --length and --diameter or
 --area it prints the result line the window would show for those inputs,
@@ -47,6 +65,7 @@ in English and with a decimal point in every language, for scripts.
 Numbers are read as the window reads them, with a decimal point or comma.
 
 Qt&apos;s standard options (-platform, -style, -reverse ...) are accepted too.</source>
+        <extracomment>The text of --help between its usage line and its options; lines of at most 79 columns.</extracomment>
         <translation>Calcula la caída de tensión a lo largo de un cable. Sin opciones abre la
 ventana de la calculadora; con --material, --current, --length y --diameter
 o --area escribe la línea de resultado que mostraría la ventana, en inglés
@@ -56,188 +75,325 @@ Los números se leen como en la ventana, con punto o coma decimal.
 También se aceptan las opciones estándar de Qt (-platform, -style, -reverse ...).</translation>
     </message>
     <message>
+        <location line="+18"/>
         <source>write error: %1</source>
         <translation>error de escritura: %1</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>Try &apos;%1 --help&apos; for more information.</source>
         <translation>Pruebe «%1 --help» para más información.</translation>
     </message>
     <message>
+        <location line="+17"/>
         <source>missing %1</source>
         <translation>falta %1</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>give --diameter or --area, not both</source>
         <translation>indique --diameter o --area, no ambos</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>missing --diameter or --area</source>
         <translation>falta --diameter o --area</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>unknown material %1</source>
         <translation>material desconocido %1</translation>
     </message>
     <message>
-        <source>Copper</source>
-        <translation>Cobre</translation>
+        <location filename="../platform/src/text/CommandLine.cpp" line="+32"/>
+        <source>missing value after %1</source>
+        <extracomment>After &quot;voltage-drop: &quot; on standard error; %1 is the option, quoted (&apos;--current&apos;).</extracomment>
+        <translation>falta el valor después de %1</translation>
     </message>
     <message>
-        <source>Aluminium</source>
-        <translation>Aluminio</translation>
-    </message>
-    <message>
-        <source>Gold</source>
-        <translation>Oro</translation>
-    </message>
-    <message>
-        <source>Silver</source>
-        <translation>Plata</translation>
-    </message>
-    <message>
-        <source>Iron</source>
-        <translation>Hierro</translation>
-    </message>
-    <message>
-        <source>Lead</source>
-        <translation>Plomo</translation>
-    </message>
-    <message>
-        <source>Voltage drop = %1V</source>
-        <translation>Caída de tensión = %1 V</translation>
-    </message>
-    <message>
-        <source>Vd (20°C) = ( Length x Current x %1 ) / Area</source>
-        <translation>ΔU (20°C) = ( Longitud x Corriente x %1 ) / Sección</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Archivo</translation>
-    </message>
-    <message>
-        <source>&amp;Quit</source>
-        <translation>&amp;Salir</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Editar</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Deshacer</translation>
-    </message>
-    <message>
-        <source>Cu&amp;t</source>
-        <translation>Cor&amp;tar</translation>
-    </message>
-    <message>
-        <source>&amp;Copy</source>
-        <translation>&amp;Copiar</translation>
-    </message>
-    <message>
-        <source>&amp;Paste</source>
-        <translation>&amp;Pegar</translation>
-    </message>
-    <message>
-        <source>&amp;Delete</source>
-        <translation>&amp;Eliminar</translation>
-    </message>
-    <message>
-        <source>Select &amp;All</source>
-        <translation>Selecciona&amp;r todo</translation>
-    </message>
-    <message>
+        <location line="+60"/>
         <source>unknown option %1</source>
         <translation>opción desconocida %1</translation>
     </message>
     <message>
-        <source>missing value after %1</source>
-        <translation>falta el valor después de %1</translation>
+        <location line="+5"/>
+        <source>unexpected value after %1</source>
+        <translation>valor inesperado después de %1</translation>
     </message>
     <message>
+        <location line="+29"/>
         <source>unexpected argument %1</source>
         <translation>argumento inesperado %1</translation>
     </message>
+</context>
+<context>
+    <name>error messages</name>
     <message>
-        <source>Invalid entry</source>
-        <translation>Entrada no válida</translation>
+        <location filename="../platform/src/display/QtMessages.cpp" line="+64"/>
+        <source>could not connect to an X display</source>
+        <translation>no se pudo conectar con una pantalla X</translation>
     </message>
     <message>
-        <source>Material</source>
-        <translation>Material</translation>
+        <location line="+2"/>
+        <source>could not connect to the X display %1</source>
+        <translation>no se pudo conectar con la pantalla X %1</translation>
     </message>
     <message>
-        <source>Current (A):</source>
-        <translation>Corriente (A):</translation>
+        <location line="+6"/>
+        <source>the Wayland display %1 does not answer</source>
+        <translation>la pantalla Wayland %1 no responde</translation>
     </message>
     <message>
-        <source>Current in amperes</source>
-        <translation>Corriente en amperios</translation>
+        <location line="+2"/>
+        <source>the Wayland display %1 does not exist</source>
+        <translation>la pantalla Wayland %1 no existe</translation>
     </message>
     <message>
-        <source>Copy it with Ctrl+Shift+C</source>
-        <translation>Cópielo con Ctrl+Mayús+C</translation>
+        <location line="+5"/>
+        <source>could not load Qt&apos;s platform plugin %1</source>
+        <translation>no se pudo cargar el complemento de plataforma %1 de Qt</translation>
     </message>
     <message>
-        <source>Resistivity</source>
-        <translation>Resistividad</translation>
+        <location line="+2"/>
+        <source>Qt has no platform plugin %1</source>
+        <translation>Qt no tiene el complemento de plataforma %1</translation>
     </message>
     <message>
-        <source>Cable diameter (mm):</source>
-        <translation>Diámetro (mm):</translation>
-    </message>
-    <message>
-        <source>Wire sizes: Ctrl+F1</source>
-        <translation>Calibres AWG: Ctrl+F1</translation>
-    </message>
-    <message>
-        <source>Cable diameter in millimetres</source>
-        <translation>Diámetro en milímetros</translation>
-    </message>
-    <message>
-        <source>Total cable length (m):</source>
-        <translation>Longitud total (m):</translation>
-    </message>
-    <message>
-        <source>Total cable length, out and back.</source>
-        <translation>Longitud total del cable, ida y vuelta.</translation>
-    </message>
-    <message>
-        <source>Total cable length in metres</source>
-        <translation>Longitud total en metros</translation>
-    </message>
-    <message>
-        <source>Cable area (mm2):</source>
-        <translation>Sección (mm²):</translation>
-    </message>
-    <message>
-        <source>Cable area in square millimetres</source>
-        <translation>Sección en milímetros cuadrados</translation>
-    </message>
-    <message>
-        <source>or %1</source>
-        <translation>o %1</translation>
-    </message>
-    <message>
+        <location line="+40"/>
         <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
         <translation>no está definida ni DISPLAY ni WAYLAND_DISPLAY</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>no display to open the window on: %1</source>
+        <extracomment>The line the program ends with when it cannot show its window; %1 says why, one reason after another, separated by &quot;; &quot;.</extracomment>
         <translation>no hay pantalla en la que abrir la ventana: %1</translation>
     </message>
     <message>
+        <location line="+75"/>
+        <source>the platform has no screen</source>
+        <translation>la plataforma no tiene pantalla</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>lost the display: the %1 connection broke</source>
         <translation>se perdió la pantalla: la conexión %1 se cortó</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>no display to open the window on: the %1 platform shows no window</source>
         <translation>no hay pantalla en la que abrir la ventana: la plataforma %1 no muestra ventanas</translation>
     </message>
     <message>
+        <location filename="../platform/src/runtime/Application.cpp" line="+44"/>
+        <source>an exception of unknown type</source>
+        <translation>una excepción de tipo desconocido</translation>
+    </message>
+    <message>
+        <location line="+105"/>
         <source>Unhandled %1</source>
+        <extracomment>The first line of the report of an error the program did not handle, in a message box and on standard error; %1 names the error, as the program&apos;s developers wrote it.</extracomment>
         <translation>Sin tratar: %1</translation>
+    </message>
+</context>
+<context>
+    <name>menus</name>
+    <message>
+        <location filename="../menus/MainMenuBar.cpp" line="+50"/>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Quit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Cu&amp;t</source>
+        <translation>Cor&amp;tar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Paste</source>
+        <translation>&amp;Pegar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Select &amp;All</source>
+        <translation>Selecciona&amp;r todo</translation>
+    </message>
+</context>
+<context>
+    <name>screen reader</name>
+    <message>
+        <location filename="../platform/src/widgets/LineEdit.cpp" line="+60"/>
+        <source>Invalid entry</source>
+        <extracomment>Said of a number field whose text is not a number.</extracomment>
+        <translation>Entrada no válida</translation>
+    </message>
+    <message>
+        <location filename="../window/Design.cpp" line="+48"/>
+        <source>Material</source>
+        <extracomment>What a screen reader calls the material list.</extracomment>
+        <translation>Material</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Current in amperes</source>
+        <extracomment>The current field&apos;s name as a screen reader says it: the unit in words.</extracomment>
+        <translation>Corriente en amperios</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Copy it with Ctrl+Shift+C</source>
+        <extracomment>Said after the result line; the key as it is.</extracomment>
+        <translation>Cópielo con Ctrl+Mayús+C</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Resistivity</source>
+        <extracomment>Said before the new resistivity when the material changes.</extracomment>
+        <translation>Resistividad</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <location line="+23"/>
+        <source>Wire sizes: Ctrl+F1</source>
+        <extracomment>Said with the diameter and cross-section fields: the key that reads the wire table.</extracomment>
+        <translation>Calibres AWG: Ctrl+F1</translation>
+    </message>
+    <message>
+        <location line="-20"/>
+        <source>Cable diameter in millimetres</source>
+        <extracomment>The diameter field&apos;s name as a screen reader says it: the unit in words.</extracomment>
+        <translation>Diámetro en milímetros</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Total cable length in metres</source>
+        <extracomment>The length field&apos;s name as a screen reader says it: the unit in words.</extracomment>
+        <translation>Longitud total en metros</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Cable area in square millimetres</source>
+        <extracomment>The cross-section field&apos;s name as a screen reader says it: the unit in words.</extracomment>
+        <translation>Sección en milímetros cuadrados</translation>
+    </message>
+</context>
+<context>
+    <name>window</name>
+    <message>
+        <location filename="../app/CommandLine.cpp" line="-109"/>
+        <location filename="../window/Design.cpp" line="-102"/>
+        <source>Voltage Drop Calculator</source>
+        <extracomment>The window&apos;s title, about 300 pixels wide, and the program&apos;s name in the desktop&apos;s menus.</extracomment>
+        <translation>Calculadora de caída de tensión</translation>
+    </message>
+    <message>
+        <location filename="../calc/Materials.h" line="+20"/>
+        <source>Copper</source>
+        <translation>Cobre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aluminium</source>
+        <translation>Aluminio</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gold</source>
+        <translation>Oro</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Silver</source>
+        <translation>Plata</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Iron</source>
+        <translation>Hierro</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lead</source>
+        <translation>Plomo</translation>
+    </message>
+    <message>
+        <location filename="../calc/VoltageDrop.h" line="+28"/>
+        <source>Voltage drop = %1V</source>
+        <extracomment>The result line, in bold, 256 pixels wide; %1 is the drop in volts.</extracomment>
+        <translation>Caída de tensión = %1 V</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Vd (20°C) = ( Length x Current x %1 ) / Area</source>
+        <extracomment>The formula line, in small italics, 256 pixels wide; %1 is the material&apos;s resistivity.</extracomment>
+        <translation>ΔU (20&#xa0;°C) = ( Longitud × Corriente × %1 ) / Sección</translation>
+    </message>
+    <message>
+        <location filename="../window/Design.cpp" line="+10"/>
+        <source>AWG 24 = 0.51054 mm (cat5/cat5e)<byte value="xd"/>AWG 23 = 0.57404 mm<byte value="xd"/>AWG 22 = 0.64516 mm<byte value="xd"/>AWG 21 = 0.7239 mm<byte value="xd"/>AWG 20 = 0.8128 mm<byte value="xd"/>AWG 19 = 0.91186 mm<byte value="xd"/>AWG 18 = 1.02362 mm</source>
+        <extracomment>A caption&apos;s tooltip: the American Wire Gauge sizes, one a line. Write the numbers and the unit as your language writes them; keep &quot;AWG&quot; and &quot;cat5/cat5e&quot;.</extracomment>
+        <translation>AWG 24 = 0,51054 mm (cat5/cat5e)<byte value="xd"/>AWG 23 = 0,57404 mm<byte value="xd"/>AWG 22 = 0,64516 mm<byte value="xd"/>AWG 21 = 0,7239 mm<byte value="xd"/>AWG 20 = 0,8128 mm<byte value="xd"/>AWG 19 = 0,91186 mm<byte value="xd"/>AWG 18 = 1,02362 mm</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>AWG 24 = 0.205 mm2 (cat5/cat5e)<byte value="xd"/>AWG 23 = 0.258 mm2<byte value="xd"/>AWG 22 = 0.326 mm2<byte value="xd"/>AWG 21 = 0.410 mm2<byte value="xd"/>AWG 20 = 0.518 mm2<byte value="xd"/>AWG 19 = 0.653 mm2<byte value="xd"/>AWG 18 = 0.823 mm2</source>
+        <extracomment>A caption&apos;s tooltip: the American Wire Gauge sizes, one a line. Write the numbers and the unit as your language writes them (&quot;mm²&quot;); keep &quot;AWG&quot; and &quot;cat5/cat5e&quot;.</extracomment>
+        <translation>AWG 24 = 0,205 mm² (cat5/cat5e)<byte value="xd"/>AWG 23 = 0,258 mm²<byte value="xd"/>AWG 22 = 0,326 mm²<byte value="xd"/>AWG 21 = 0,410 mm²<byte value="xd"/>AWG 20 = 0,518 mm²<byte value="xd"/>AWG 19 = 0,653 mm²<byte value="xd"/>AWG 18 = 0,823 mm²</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Current (A):</source>
+        <extracomment>A field&apos;s caption, 142 pixels wide: the window widens for a longer one.</extracomment>
+        <translation>Corriente (A):</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Cable diameter (mm):</source>
+        <extracomment>A field&apos;s caption, 142 pixels wide: the window widens for a longer one.</extracomment>
+        <translation>Diámetro (mm):</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Total cable length (m):</source>
+        <extracomment>A field&apos;s caption, 142 pixels wide: the window widens for a longer one. The length is the whole run, out and back, not the one-way length some formulas double.</extracomment>
+        <translation>Longitud total (m):</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Total cable length, out and back.</source>
+        <extracomment>The length caption&apos;s tooltip, which a screen reader says with the field.</extracomment>
+        <translation>Longitud total del cable, ida y vuelta.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Cable area (mm2):</source>
+        <extracomment>A field&apos;s caption, 142 pixels wide: the window widens for a longer one.</extracomment>
+        <translation>Sección (mm²):</translation>
     </message>
 </context>
 </TS>

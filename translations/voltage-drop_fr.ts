@@ -2,44 +2,62 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
-    <name>platform</name>
+    <name>command line</name>
     <message>
-        <source>Voltage Drop Calculator</source>
-        <translation>Calcul de chute de tension</translation>
+        <location filename="../app/CommandLine.cpp" line="+43"/>
+        <source>or %1</source>
+        <extracomment>The end of the list of materials in --help: &quot;copper, …, iron or lead&quot;; %1 is &quot;lead&quot;.</extracomment>
+        <translation>ou %1</translation>
     </message>
     <message>
+        <location line="+9"/>
         <source>Show this help and exit.</source>
         <translation>Afficher cette aide et quitter.</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Show the version and exit.</source>
         <translation>Afficher la version et quitter.</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Print the voltage drop for this conductor material (%1) instead of opening the window; needs --current, --length and --diameter or --area.</source>
-        <translation>Afficher la chute de tension pour ce matériau conducteur (%1) au lieu d’ouvrir la fenêtre ; requiert --current, --length et --diameter ou --area.</translation>
+        <translation>Afficher la chute de tension pour ce matériau conducteur (%1) au lieu d’ouvrir la fenêtre&#x202f;; requiert --current, --length et --diameter ou --area.</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>name</source>
+        <extracomment>The value&apos;s name in --help: &quot;--material &lt;name&gt;&quot;.</extracomment>
         <translation>nom</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>The load current in amperes.</source>
         <translation>Le courant de charge en ampères.</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>The total cable length, out and back, in metres.</source>
         <translation>La longueur totale du câble, aller et retour, en mètres.</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>The conductor&apos;s diameter in millimetres.</source>
         <translation>Le diamètre du conducteur en millimètres.</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>The conductor&apos;s cross-section in square millimetres.</source>
         <translation>La section du conducteur en millimètres carrés.</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>mm2</source>
+        <extracomment>The value&apos;s name in --help: the unit of the cross-section.</extracomment>
+        <translation>mm²</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Computes the voltage drop along a cable run. Without options it opens the
 calculator window; with --material, --current, --length and --diameter or
 --area it prints the result line the window would show for those inputs,
@@ -47,8 +65,9 @@ in English and with a decimal point in every language, for scripts.
 Numbers are read as the window reads them, with a decimal point or comma.
 
 Qt&apos;s standard options (-platform, -style, -reverse ...) are accepted too.</source>
+        <extracomment>The text of --help between its usage line and its options; lines of at most 79 columns.</extracomment>
         <translation>Calcule la chute de tension le long d’un câble. Sans option, il ouvre la
-fenêtre du calculateur ; avec --material, --current, --length et --diameter
+fenêtre du calculateur&#x202f;; avec --material, --current, --length et --diameter
 ou --area, il affiche la ligne de résultat que la fenêtre montrerait, en
 anglais et avec un point décimal dans toutes les langues, pour les scripts.
 Les nombres sont lus comme dans la fenêtre, avec un point ou une virgule.
@@ -56,188 +75,325 @@ Les nombres sont lus comme dans la fenêtre, avec un point ou une virgule.
 Les options standard de Qt (-platform, -style, -reverse ...) sont aussi acceptées.</translation>
     </message>
     <message>
+        <location line="+18"/>
         <source>write error: %1</source>
-        <translation>erreur d’écriture : %1</translation>
+        <translation>erreur d’écriture&#xa0;: %1</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>Try &apos;%1 --help&apos; for more information.</source>
-        <translation>Essayez « %1 --help » pour plus d’informations.</translation>
+        <translation>Essayez «&#x202f;%1 --help&#x202f;» pour plus d’informations.</translation>
     </message>
     <message>
+        <location line="+17"/>
         <source>missing %1</source>
         <translation>%1 manquant</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>give --diameter or --area, not both</source>
         <translation>donnez --diameter ou --area, pas les deux</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>missing --diameter or --area</source>
         <translation>--diameter ou --area manquant</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>unknown material %1</source>
         <translation>matériau inconnu %1</translation>
     </message>
     <message>
-        <source>Copper</source>
-        <translation>Cuivre</translation>
+        <location filename="../platform/src/text/CommandLine.cpp" line="+32"/>
+        <source>missing value after %1</source>
+        <extracomment>After &quot;voltage-drop: &quot; on standard error; %1 is the option, quoted (&apos;--current&apos;).</extracomment>
+        <translation>valeur manquante après %1</translation>
     </message>
     <message>
-        <source>Aluminium</source>
-        <translation>Aluminium</translation>
-    </message>
-    <message>
-        <source>Gold</source>
-        <translation>Or</translation>
-    </message>
-    <message>
-        <source>Silver</source>
-        <translation>Argent</translation>
-    </message>
-    <message>
-        <source>Iron</source>
-        <translation>Fer</translation>
-    </message>
-    <message>
-        <source>Lead</source>
-        <translation>Plomb</translation>
-    </message>
-    <message>
-        <source>Voltage drop = %1V</source>
-        <translation>Chute de tension = %1 V</translation>
-    </message>
-    <message>
-        <source>Vd (20°C) = ( Length x Current x %1 ) / Area</source>
-        <translation>ΔU (20°C) = ( Longueur x Courant x %1 ) / Section</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Fichier</translation>
-    </message>
-    <message>
-        <source>&amp;Quit</source>
-        <translation>&amp;Quitter</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>É&amp;dition</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Annuler</translation>
-    </message>
-    <message>
-        <source>Cu&amp;t</source>
-        <translation>Co&amp;uper</translation>
-    </message>
-    <message>
-        <source>&amp;Copy</source>
-        <translation>&amp;Copier</translation>
-    </message>
-    <message>
-        <source>&amp;Paste</source>
-        <translation>C&amp;oller</translation>
-    </message>
-    <message>
-        <source>&amp;Delete</source>
-        <translation>&amp;Supprimer</translation>
-    </message>
-    <message>
-        <source>Select &amp;All</source>
-        <translation>Tout sé&amp;lectionner</translation>
-    </message>
-    <message>
+        <location line="+60"/>
         <source>unknown option %1</source>
         <translation>option inconnue %1</translation>
     </message>
     <message>
-        <source>missing value after %1</source>
-        <translation>valeur manquante après %1</translation>
+        <location line="+5"/>
+        <source>unexpected value after %1</source>
+        <translation>valeur inattendue après %1</translation>
     </message>
     <message>
+        <location line="+29"/>
         <source>unexpected argument %1</source>
         <translation>argument inattendu %1</translation>
     </message>
+</context>
+<context>
+    <name>error messages</name>
     <message>
-        <source>Invalid entry</source>
-        <translation>Saisie non valide</translation>
+        <location filename="../platform/src/display/QtMessages.cpp" line="+64"/>
+        <source>could not connect to an X display</source>
+        <translation>impossible de se connecter à un affichage X</translation>
     </message>
     <message>
-        <source>Material</source>
-        <translation>Matériau</translation>
+        <location line="+2"/>
+        <source>could not connect to the X display %1</source>
+        <translation>impossible de se connecter à l’affichage X %1</translation>
     </message>
     <message>
-        <source>Current (A):</source>
-        <translation>Courant (A) :</translation>
+        <location line="+6"/>
+        <source>the Wayland display %1 does not answer</source>
+        <translation>l’affichage Wayland %1 ne répond pas</translation>
     </message>
     <message>
-        <source>Current in amperes</source>
-        <translation>Courant en ampères</translation>
+        <location line="+2"/>
+        <source>the Wayland display %1 does not exist</source>
+        <translation>l’affichage Wayland %1 n’existe pas</translation>
     </message>
     <message>
-        <source>Copy it with Ctrl+Shift+C</source>
-        <translation>Copier avec Ctrl+Maj+C</translation>
+        <location line="+5"/>
+        <source>could not load Qt&apos;s platform plugin %1</source>
+        <translation>impossible de charger le module de plateforme %1 de Qt</translation>
     </message>
     <message>
-        <source>Resistivity</source>
-        <translation>Résistivité</translation>
+        <location line="+2"/>
+        <source>Qt has no platform plugin %1</source>
+        <translation>Qt n’a pas de module de plateforme %1</translation>
     </message>
     <message>
-        <source>Cable diameter (mm):</source>
-        <translation>Diamètre (mm) :</translation>
-    </message>
-    <message>
-        <source>Wire sizes: Ctrl+F1</source>
-        <translation>Calibres AWG : Ctrl+F1</translation>
-    </message>
-    <message>
-        <source>Cable diameter in millimetres</source>
-        <translation>Diamètre en millimètres</translation>
-    </message>
-    <message>
-        <source>Total cable length (m):</source>
-        <translation>Longueur totale (m) :</translation>
-    </message>
-    <message>
-        <source>Total cable length, out and back.</source>
-        <translation>Longueur totale du câble, aller et retour.</translation>
-    </message>
-    <message>
-        <source>Total cable length in metres</source>
-        <translation>Longueur totale en mètres</translation>
-    </message>
-    <message>
-        <source>Cable area (mm2):</source>
-        <translation>Section (mm²) :</translation>
-    </message>
-    <message>
-        <source>Cable area in square millimetres</source>
-        <translation>Section en millimètres carrés</translation>
-    </message>
-    <message>
-        <source>or %1</source>
-        <translation>ou %1</translation>
-    </message>
-    <message>
+        <location line="+40"/>
         <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
         <translation>ni DISPLAY ni WAYLAND_DISPLAY n’est défini</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>no display to open the window on: %1</source>
-        <translation>aucun affichage où ouvrir la fenêtre : %1</translation>
+        <extracomment>The line the program ends with when it cannot show its window; %1 says why, one reason after another, separated by &quot;; &quot;.</extracomment>
+        <translation>aucun affichage où ouvrir la fenêtre&#xa0;: %1</translation>
     </message>
     <message>
+        <location line="+75"/>
+        <source>the platform has no screen</source>
+        <translation>la plateforme n’a pas d’écran</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>lost the display: the %1 connection broke</source>
-        <translation>affichage perdu : la connexion %1 a été coupée</translation>
+        <translation>affichage perdu&#xa0;: la connexion %1 a été coupée</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>no display to open the window on: the %1 platform shows no window</source>
-        <translation>aucun affichage où ouvrir la fenêtre : la plateforme %1 n’affiche pas de fenêtre</translation>
+        <translation>aucun affichage où ouvrir la fenêtre&#xa0;: la plateforme %1 n’affiche pas de fenêtre</translation>
     </message>
     <message>
+        <location filename="../platform/src/runtime/Application.cpp" line="+44"/>
+        <source>an exception of unknown type</source>
+        <translation>une exception de type inconnu</translation>
+    </message>
+    <message>
+        <location line="+105"/>
         <source>Unhandled %1</source>
-        <translation>Non traité : %1</translation>
+        <extracomment>The first line of the report of an error the program did not handle, in a message box and on standard error; %1 names the error, as the program&apos;s developers wrote it.</extracomment>
+        <translation>Non traité&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>menus</name>
+    <message>
+        <location filename="../menus/MainMenuBar.cpp" line="+50"/>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Cu&amp;t</source>
+        <translation>Co&amp;uper</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Paste</source>
+        <translation>C&amp;oller</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Select &amp;All</source>
+        <translation>Tout sé&amp;lectionner</translation>
+    </message>
+</context>
+<context>
+    <name>screen reader</name>
+    <message>
+        <location filename="../platform/src/widgets/LineEdit.cpp" line="+60"/>
+        <source>Invalid entry</source>
+        <extracomment>Said of a number field whose text is not a number.</extracomment>
+        <translation>Saisie non valide</translation>
+    </message>
+    <message>
+        <location filename="../window/Design.cpp" line="+48"/>
+        <source>Material</source>
+        <extracomment>What a screen reader calls the material list.</extracomment>
+        <translation>Matériau</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Current in amperes</source>
+        <extracomment>The current field&apos;s name as a screen reader says it: the unit in words.</extracomment>
+        <translation>Courant en ampères</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Copy it with Ctrl+Shift+C</source>
+        <extracomment>Said after the result line; the key as it is.</extracomment>
+        <translation>Copier avec Ctrl+Maj+C</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Resistivity</source>
+        <extracomment>Said before the new resistivity when the material changes.</extracomment>
+        <translation>Résistivité</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <location line="+23"/>
+        <source>Wire sizes: Ctrl+F1</source>
+        <extracomment>Said with the diameter and cross-section fields: the key that reads the wire table.</extracomment>
+        <translation>Calibres AWG&#xa0;: Ctrl+F1</translation>
+    </message>
+    <message>
+        <location line="-20"/>
+        <source>Cable diameter in millimetres</source>
+        <extracomment>The diameter field&apos;s name as a screen reader says it: the unit in words.</extracomment>
+        <translation>Diamètre en millimètres</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Total cable length in metres</source>
+        <extracomment>The length field&apos;s name as a screen reader says it: the unit in words.</extracomment>
+        <translation>Longueur totale en mètres</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Cable area in square millimetres</source>
+        <extracomment>The cross-section field&apos;s name as a screen reader says it: the unit in words.</extracomment>
+        <translation>Section en millimètres carrés</translation>
+    </message>
+</context>
+<context>
+    <name>window</name>
+    <message>
+        <location filename="../app/CommandLine.cpp" line="-109"/>
+        <location filename="../window/Design.cpp" line="-102"/>
+        <source>Voltage Drop Calculator</source>
+        <extracomment>The window&apos;s title, about 300 pixels wide, and the program&apos;s name in the desktop&apos;s menus.</extracomment>
+        <translation>Calcul de chute de tension</translation>
+    </message>
+    <message>
+        <location filename="../calc/Materials.h" line="+20"/>
+        <source>Copper</source>
+        <translation>Cuivre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aluminium</source>
+        <translation>Aluminium</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gold</source>
+        <translation>Or</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Silver</source>
+        <translation>Argent</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Iron</source>
+        <translation>Fer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lead</source>
+        <translation>Plomb</translation>
+    </message>
+    <message>
+        <location filename="../calc/VoltageDrop.h" line="+28"/>
+        <source>Voltage drop = %1V</source>
+        <extracomment>The result line, in bold, 256 pixels wide; %1 is the drop in volts.</extracomment>
+        <translation>Chute de tension = %1 V</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Vd (20°C) = ( Length x Current x %1 ) / Area</source>
+        <extracomment>The formula line, in small italics, 256 pixels wide; %1 is the material&apos;s resistivity.</extracomment>
+        <translation>ΔU (20&#xa0;°C) = ( Longueur × Courant × %1 ) / Section</translation>
+    </message>
+    <message>
+        <location filename="../window/Design.cpp" line="+10"/>
+        <source>AWG 24 = 0.51054 mm (cat5/cat5e)<byte value="xd"/>AWG 23 = 0.57404 mm<byte value="xd"/>AWG 22 = 0.64516 mm<byte value="xd"/>AWG 21 = 0.7239 mm<byte value="xd"/>AWG 20 = 0.8128 mm<byte value="xd"/>AWG 19 = 0.91186 mm<byte value="xd"/>AWG 18 = 1.02362 mm</source>
+        <extracomment>A caption&apos;s tooltip: the American Wire Gauge sizes, one a line. Write the numbers and the unit as your language writes them; keep &quot;AWG&quot; and &quot;cat5/cat5e&quot;.</extracomment>
+        <translation>AWG 24 = 0,51054 mm (cat5/cat5e)<byte value="xd"/>AWG 23 = 0,57404 mm<byte value="xd"/>AWG 22 = 0,64516 mm<byte value="xd"/>AWG 21 = 0,7239 mm<byte value="xd"/>AWG 20 = 0,8128 mm<byte value="xd"/>AWG 19 = 0,91186 mm<byte value="xd"/>AWG 18 = 1,02362 mm</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>AWG 24 = 0.205 mm2 (cat5/cat5e)<byte value="xd"/>AWG 23 = 0.258 mm2<byte value="xd"/>AWG 22 = 0.326 mm2<byte value="xd"/>AWG 21 = 0.410 mm2<byte value="xd"/>AWG 20 = 0.518 mm2<byte value="xd"/>AWG 19 = 0.653 mm2<byte value="xd"/>AWG 18 = 0.823 mm2</source>
+        <extracomment>A caption&apos;s tooltip: the American Wire Gauge sizes, one a line. Write the numbers and the unit as your language writes them (&quot;mm²&quot;); keep &quot;AWG&quot; and &quot;cat5/cat5e&quot;.</extracomment>
+        <translation>AWG 24 = 0,205 mm² (cat5/cat5e)<byte value="xd"/>AWG 23 = 0,258 mm²<byte value="xd"/>AWG 22 = 0,326 mm²<byte value="xd"/>AWG 21 = 0,410 mm²<byte value="xd"/>AWG 20 = 0,518 mm²<byte value="xd"/>AWG 19 = 0,653 mm²<byte value="xd"/>AWG 18 = 0,823 mm²</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Current (A):</source>
+        <extracomment>A field&apos;s caption, 142 pixels wide: the window widens for a longer one.</extracomment>
+        <translation>Courant (A)&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Cable diameter (mm):</source>
+        <extracomment>A field&apos;s caption, 142 pixels wide: the window widens for a longer one.</extracomment>
+        <translation>Diamètre (mm)&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Total cable length (m):</source>
+        <extracomment>A field&apos;s caption, 142 pixels wide: the window widens for a longer one. The length is the whole run, out and back, not the one-way length some formulas double.</extracomment>
+        <translation>Longueur totale (m)&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Total cable length, out and back.</source>
+        <extracomment>The length caption&apos;s tooltip, which a screen reader says with the field.</extracomment>
+        <translation>Longueur totale du câble, aller et retour.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Cable area (mm2):</source>
+        <extracomment>A field&apos;s caption, 142 pixels wide: the window widens for a longer one.</extracomment>
+        <translation>Section (mm²)&#xa0;:</translation>
     </message>
 </context>
 </TS>

@@ -2,44 +2,62 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="en">
 <context>
-    <name>platform</name>
+    <name>command line</name>
     <message>
-        <source>Voltage Drop Calculator</source>
-        <translation>Calcolo della caduta di tensione</translation>
+        <location filename="../app/CommandLine.cpp" line="+43"/>
+        <source>or %1</source>
+        <extracomment>The end of the list of materials in --help: &quot;copper, …, iron or lead&quot;; %1 is &quot;lead&quot;.</extracomment>
+        <translation>o %1</translation>
     </message>
     <message>
+        <location line="+9"/>
         <source>Show this help and exit.</source>
         <translation>Mostra questo aiuto ed esce.</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Show the version and exit.</source>
         <translation>Mostra la versione ed esce.</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Print the voltage drop for this conductor material (%1) instead of opening the window; needs --current, --length and --diameter or --area.</source>
         <translation>Scrive la caduta di tensione per questo materiale conduttore (%1) invece di aprire la finestra; richiede --current, --length e --diameter o --area.</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>name</source>
+        <extracomment>The value&apos;s name in --help: &quot;--material &lt;name&gt;&quot;.</extracomment>
         <translation>nome</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>The load current in amperes.</source>
         <translation>La corrente di carico in ampere.</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>The total cable length, out and back, in metres.</source>
         <translation>La lunghezza totale del cavo, andata e ritorno, in metri.</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>The conductor&apos;s diameter in millimetres.</source>
         <translation>Il diametro del conduttore in millimetri.</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>The conductor&apos;s cross-section in square millimetres.</source>
         <translation>La sezione del conduttore in millimetri quadrati.</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>mm2</source>
+        <extracomment>The value&apos;s name in --help: the unit of the cross-section.</extracomment>
+        <translation>mm²</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Computes the voltage drop along a cable run. Without options it opens the
 calculator window; with --material, --current, --length and --diameter or
 --area it prints the result line the window would show for those inputs,
@@ -47,6 +65,7 @@ in English and with a decimal point in every language, for scripts.
 Numbers are read as the window reads them, with a decimal point or comma.
 
 Qt&apos;s standard options (-platform, -style, -reverse ...) are accepted too.</source>
+        <extracomment>The text of --help between its usage line and its options; lines of at most 79 columns.</extracomment>
         <translation>Calcola la caduta di tensione lungo un cavo. Senza opzioni apre la finestra
 del calcolatore; con --material, --current, --length e --diameter o --area
 scrive la riga del risultato che la finestra mostrerebbe, in inglese e con
@@ -56,188 +75,325 @@ I numeri si leggono come nella finestra, con il punto o la virgola decimale.
 Sono accettate anche le opzioni standard di Qt (-platform, -style, -reverse ...).</translation>
     </message>
     <message>
+        <location line="+18"/>
         <source>write error: %1</source>
         <translation>errore di scrittura: %1</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>Try &apos;%1 --help&apos; for more information.</source>
         <translation>Provare «%1 --help» per maggiori informazioni.</translation>
     </message>
     <message>
+        <location line="+17"/>
         <source>missing %1</source>
         <translation>manca %1</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>give --diameter or --area, not both</source>
         <translation>indicare --diameter o --area, non entrambi</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>missing --diameter or --area</source>
         <translation>manca --diameter o --area</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>unknown material %1</source>
         <translation>materiale sconosciuto %1</translation>
     </message>
     <message>
-        <source>Copper</source>
-        <translation>Rame</translation>
+        <location filename="../platform/src/text/CommandLine.cpp" line="+32"/>
+        <source>missing value after %1</source>
+        <extracomment>After &quot;voltage-drop: &quot; on standard error; %1 is the option, quoted (&apos;--current&apos;).</extracomment>
+        <translation>valore mancante dopo %1</translation>
     </message>
     <message>
-        <source>Aluminium</source>
-        <translation>Alluminio</translation>
-    </message>
-    <message>
-        <source>Gold</source>
-        <translation>Oro</translation>
-    </message>
-    <message>
-        <source>Silver</source>
-        <translation>Argento</translation>
-    </message>
-    <message>
-        <source>Iron</source>
-        <translation>Ferro</translation>
-    </message>
-    <message>
-        <source>Lead</source>
-        <translation>Piombo</translation>
-    </message>
-    <message>
-        <source>Voltage drop = %1V</source>
-        <translation>Caduta di tensione = %1 V</translation>
-    </message>
-    <message>
-        <source>Vd (20°C) = ( Length x Current x %1 ) / Area</source>
-        <translation>ΔU (20°C) = ( Lunghezza x Corrente x %1 ) / Sezione</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;File</translation>
-    </message>
-    <message>
-        <source>&amp;Quit</source>
-        <translation>&amp;Esci</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Modifica</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Annulla</translation>
-    </message>
-    <message>
-        <source>Cu&amp;t</source>
-        <translation>&amp;Taglia</translation>
-    </message>
-    <message>
-        <source>&amp;Copy</source>
-        <translation>&amp;Copia</translation>
-    </message>
-    <message>
-        <source>&amp;Paste</source>
-        <translation>&amp;Incolla</translation>
-    </message>
-    <message>
-        <source>&amp;Delete</source>
-        <translation>&amp;Elimina</translation>
-    </message>
-    <message>
-        <source>Select &amp;All</source>
-        <translation>Seleziona t&amp;utto</translation>
-    </message>
-    <message>
+        <location line="+60"/>
         <source>unknown option %1</source>
         <translation>opzione sconosciuta %1</translation>
     </message>
     <message>
-        <source>missing value after %1</source>
-        <translation>valore mancante dopo %1</translation>
+        <location line="+5"/>
+        <source>unexpected value after %1</source>
+        <translation>valore inatteso dopo %1</translation>
     </message>
     <message>
+        <location line="+29"/>
         <source>unexpected argument %1</source>
         <translation>argomento inatteso %1</translation>
     </message>
+</context>
+<context>
+    <name>error messages</name>
     <message>
-        <source>Invalid entry</source>
-        <translation>Valore non valido</translation>
+        <location filename="../platform/src/display/QtMessages.cpp" line="+64"/>
+        <source>could not connect to an X display</source>
+        <translation>impossibile connettersi a uno schermo X</translation>
     </message>
     <message>
-        <source>Material</source>
-        <translation>Materiale</translation>
+        <location line="+2"/>
+        <source>could not connect to the X display %1</source>
+        <translation>impossibile connettersi allo schermo X %1</translation>
     </message>
     <message>
-        <source>Current (A):</source>
-        <translation>Corrente (A):</translation>
+        <location line="+6"/>
+        <source>the Wayland display %1 does not answer</source>
+        <translation>lo schermo Wayland %1 non risponde</translation>
     </message>
     <message>
-        <source>Current in amperes</source>
-        <translation>Corrente in ampere</translation>
+        <location line="+2"/>
+        <source>the Wayland display %1 does not exist</source>
+        <translation>lo schermo Wayland %1 non esiste</translation>
     </message>
     <message>
-        <source>Copy it with Ctrl+Shift+C</source>
-        <translation>Copialo con Ctrl+Maiusc+C</translation>
+        <location line="+5"/>
+        <source>could not load Qt&apos;s platform plugin %1</source>
+        <translation>impossibile caricare il plugin di piattaforma %1 di Qt</translation>
     </message>
     <message>
-        <source>Resistivity</source>
-        <translation>Resistività</translation>
+        <location line="+2"/>
+        <source>Qt has no platform plugin %1</source>
+        <translation>Qt non ha il plugin di piattaforma %1</translation>
     </message>
     <message>
-        <source>Cable diameter (mm):</source>
-        <translation>Diametro (mm):</translation>
-    </message>
-    <message>
-        <source>Wire sizes: Ctrl+F1</source>
-        <translation>Sezioni AWG: Ctrl+F1</translation>
-    </message>
-    <message>
-        <source>Cable diameter in millimetres</source>
-        <translation>Diametro in millimetri</translation>
-    </message>
-    <message>
-        <source>Total cable length (m):</source>
-        <translation>Lunghezza totale (m):</translation>
-    </message>
-    <message>
-        <source>Total cable length, out and back.</source>
-        <translation>Lunghezza totale del cavo, andata e ritorno.</translation>
-    </message>
-    <message>
-        <source>Total cable length in metres</source>
-        <translation>Lunghezza totale in metri</translation>
-    </message>
-    <message>
-        <source>Cable area (mm2):</source>
-        <translation>Sezione (mm²):</translation>
-    </message>
-    <message>
-        <source>Cable area in square millimetres</source>
-        <translation>Sezione in millimetri quadrati</translation>
-    </message>
-    <message>
-        <source>or %1</source>
-        <translation>o %1</translation>
-    </message>
-    <message>
+        <location line="+40"/>
         <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
         <translation>né DISPLAY né WAYLAND_DISPLAY è impostata</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>no display to open the window on: %1</source>
+        <extracomment>The line the program ends with when it cannot show its window; %1 says why, one reason after another, separated by &quot;; &quot;.</extracomment>
         <translation>nessuno schermo su cui aprire la finestra: %1</translation>
     </message>
     <message>
+        <location line="+75"/>
+        <source>the platform has no screen</source>
+        <translation>la piattaforma non ha uno schermo</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>lost the display: the %1 connection broke</source>
         <translation>schermo perso: la connessione %1 si è interrotta</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>no display to open the window on: the %1 platform shows no window</source>
         <translation>nessuno schermo su cui aprire la finestra: la piattaforma %1 non mostra finestre</translation>
     </message>
     <message>
+        <location filename="../platform/src/runtime/Application.cpp" line="+44"/>
+        <source>an exception of unknown type</source>
+        <translation>un’eccezione di tipo sconosciuto</translation>
+    </message>
+    <message>
+        <location line="+105"/>
         <source>Unhandled %1</source>
+        <extracomment>The first line of the report of an error the program did not handle, in a message box and on standard error; %1 names the error, as the program&apos;s developers wrote it.</extracomment>
         <translation>Non gestito: %1</translation>
+    </message>
+</context>
+<context>
+    <name>menus</name>
+    <message>
+        <location filename="../menus/MainMenuBar.cpp" line="+50"/>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Quit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Taglia</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copia</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Paste</source>
+        <translation>&amp;Incolla</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Delete</source>
+        <translation>&amp;Elimina</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Select &amp;All</source>
+        <translation>Seleziona t&amp;utto</translation>
+    </message>
+</context>
+<context>
+    <name>screen reader</name>
+    <message>
+        <location filename="../platform/src/widgets/LineEdit.cpp" line="+60"/>
+        <source>Invalid entry</source>
+        <extracomment>Said of a number field whose text is not a number.</extracomment>
+        <translation>Valore non valido</translation>
+    </message>
+    <message>
+        <location filename="../window/Design.cpp" line="+48"/>
+        <source>Material</source>
+        <extracomment>What a screen reader calls the material list.</extracomment>
+        <translation>Materiale</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Current in amperes</source>
+        <extracomment>The current field&apos;s name as a screen reader says it: the unit in words.</extracomment>
+        <translation>Corrente in ampere</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Copy it with Ctrl+Shift+C</source>
+        <extracomment>Said after the result line; the key as it is.</extracomment>
+        <translation>Per copiare: Ctrl+Maiusc+C</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Resistivity</source>
+        <extracomment>Said before the new resistivity when the material changes.</extracomment>
+        <translation>Resistività</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <location line="+23"/>
+        <source>Wire sizes: Ctrl+F1</source>
+        <extracomment>Said with the diameter and cross-section fields: the key that reads the wire table.</extracomment>
+        <translation>Tabella AWG: Ctrl+F1</translation>
+    </message>
+    <message>
+        <location line="-20"/>
+        <source>Cable diameter in millimetres</source>
+        <extracomment>The diameter field&apos;s name as a screen reader says it: the unit in words.</extracomment>
+        <translation>Diametro in millimetri</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Total cable length in metres</source>
+        <extracomment>The length field&apos;s name as a screen reader says it: the unit in words.</extracomment>
+        <translation>Lunghezza totale in metri</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Cable area in square millimetres</source>
+        <extracomment>The cross-section field&apos;s name as a screen reader says it: the unit in words.</extracomment>
+        <translation>Sezione in millimetri quadrati</translation>
+    </message>
+</context>
+<context>
+    <name>window</name>
+    <message>
+        <location filename="../app/CommandLine.cpp" line="-109"/>
+        <location filename="../window/Design.cpp" line="-102"/>
+        <source>Voltage Drop Calculator</source>
+        <extracomment>The window&apos;s title, about 300 pixels wide, and the program&apos;s name in the desktop&apos;s menus.</extracomment>
+        <translation>Calcolo della caduta di tensione</translation>
+    </message>
+    <message>
+        <location filename="../calc/Materials.h" line="+20"/>
+        <source>Copper</source>
+        <translation>Rame</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aluminium</source>
+        <translation>Alluminio</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gold</source>
+        <translation>Oro</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Silver</source>
+        <translation>Argento</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Iron</source>
+        <translation>Ferro</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lead</source>
+        <translation>Piombo</translation>
+    </message>
+    <message>
+        <location filename="../calc/VoltageDrop.h" line="+28"/>
+        <source>Voltage drop = %1V</source>
+        <extracomment>The result line, in bold, 256 pixels wide; %1 is the drop in volts.</extracomment>
+        <translation>Caduta di tensione = %1 V</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Vd (20°C) = ( Length x Current x %1 ) / Area</source>
+        <extracomment>The formula line, in small italics, 256 pixels wide; %1 is the material&apos;s resistivity.</extracomment>
+        <translation>ΔU (20&#xa0;°C) = ( Lunghezza × Corrente × %1 ) / Sezione</translation>
+    </message>
+    <message>
+        <location filename="../window/Design.cpp" line="+10"/>
+        <source>AWG 24 = 0.51054 mm (cat5/cat5e)<byte value="xd"/>AWG 23 = 0.57404 mm<byte value="xd"/>AWG 22 = 0.64516 mm<byte value="xd"/>AWG 21 = 0.7239 mm<byte value="xd"/>AWG 20 = 0.8128 mm<byte value="xd"/>AWG 19 = 0.91186 mm<byte value="xd"/>AWG 18 = 1.02362 mm</source>
+        <extracomment>A caption&apos;s tooltip: the American Wire Gauge sizes, one a line. Write the numbers and the unit as your language writes them; keep &quot;AWG&quot; and &quot;cat5/cat5e&quot;.</extracomment>
+        <translation>AWG 24 = 0,51054 mm (cat5/cat5e)<byte value="xd"/>AWG 23 = 0,57404 mm<byte value="xd"/>AWG 22 = 0,64516 mm<byte value="xd"/>AWG 21 = 0,7239 mm<byte value="xd"/>AWG 20 = 0,8128 mm<byte value="xd"/>AWG 19 = 0,91186 mm<byte value="xd"/>AWG 18 = 1,02362 mm</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>AWG 24 = 0.205 mm2 (cat5/cat5e)<byte value="xd"/>AWG 23 = 0.258 mm2<byte value="xd"/>AWG 22 = 0.326 mm2<byte value="xd"/>AWG 21 = 0.410 mm2<byte value="xd"/>AWG 20 = 0.518 mm2<byte value="xd"/>AWG 19 = 0.653 mm2<byte value="xd"/>AWG 18 = 0.823 mm2</source>
+        <extracomment>A caption&apos;s tooltip: the American Wire Gauge sizes, one a line. Write the numbers and the unit as your language writes them (&quot;mm²&quot;); keep &quot;AWG&quot; and &quot;cat5/cat5e&quot;.</extracomment>
+        <translation>AWG 24 = 0,205 mm² (cat5/cat5e)<byte value="xd"/>AWG 23 = 0,258 mm²<byte value="xd"/>AWG 22 = 0,326 mm²<byte value="xd"/>AWG 21 = 0,410 mm²<byte value="xd"/>AWG 20 = 0,518 mm²<byte value="xd"/>AWG 19 = 0,653 mm²<byte value="xd"/>AWG 18 = 0,823 mm²</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Current (A):</source>
+        <extracomment>A field&apos;s caption, 142 pixels wide: the window widens for a longer one.</extracomment>
+        <translation>Corrente (A):</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Cable diameter (mm):</source>
+        <extracomment>A field&apos;s caption, 142 pixels wide: the window widens for a longer one.</extracomment>
+        <translation>Diametro (mm):</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Total cable length (m):</source>
+        <extracomment>A field&apos;s caption, 142 pixels wide: the window widens for a longer one. The length is the whole run, out and back, not the one-way length some formulas double.</extracomment>
+        <translation>Lunghezza totale (m):</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Total cable length, out and back.</source>
+        <extracomment>The length caption&apos;s tooltip, which a screen reader says with the field.</extracomment>
+        <translation>Lunghezza totale del cavo, andata e ritorno.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Cable area (mm2):</source>
+        <extracomment>A field&apos;s caption, 142 pixels wide: the window widens for a longer one.</extracomment>
+        <translation>Sezione (mm²):</translation>
     </message>
 </context>
 </TS>

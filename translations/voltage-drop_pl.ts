@@ -2,44 +2,62 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl" sourcelanguage="en">
 <context>
-    <name>platform</name>
+    <name>command line</name>
     <message>
-        <source>Voltage Drop Calculator</source>
-        <translation>Kalkulator spadku napięcia</translation>
+        <location filename="../app/CommandLine.cpp" line="+43"/>
+        <source>or %1</source>
+        <extracomment>The end of the list of materials in --help: &quot;copper, …, iron or lead&quot;; %1 is &quot;lead&quot;.</extracomment>
+        <translation>lub %1</translation>
     </message>
     <message>
+        <location line="+9"/>
         <source>Show this help and exit.</source>
         <translation>Pokaż tę pomoc i zakończ.</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Show the version and exit.</source>
         <translation>Pokaż wersję i zakończ.</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Print the voltage drop for this conductor material (%1) instead of opening the window; needs --current, --length and --diameter or --area.</source>
         <translation>Wypisz spadek napięcia dla tego materiału przewodu (%1) zamiast otwierać okno; wymaga --current, --length oraz --diameter lub --area.</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>name</source>
+        <extracomment>The value&apos;s name in --help: &quot;--material &lt;name&gt;&quot;.</extracomment>
         <translation>nazwa</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>The load current in amperes.</source>
         <translation>Prąd obciążenia w amperach.</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>The total cable length, out and back, in metres.</source>
-        <translation>Całkowita długość kabla, tam i z powrotem, w metrach.</translation>
+        <translation>Całkowita długość przewodu, tam i z powrotem, w metrach.</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>The conductor&apos;s diameter in millimetres.</source>
         <translation>Średnica żyły w milimetrach.</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>The conductor&apos;s cross-section in square millimetres.</source>
         <translation>Przekrój żyły w milimetrach kwadratowych.</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>mm2</source>
+        <extracomment>The value&apos;s name in --help: the unit of the cross-section.</extracomment>
+        <translation>mm²</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Computes the voltage drop along a cable run. Without options it opens the
 calculator window; with --material, --current, --length and --diameter or
 --area it prints the result line the window would show for those inputs,
@@ -47,6 +65,7 @@ in English and with a decimal point in every language, for scripts.
 Numbers are read as the window reads them, with a decimal point or comma.
 
 Qt&apos;s standard options (-platform, -style, -reverse ...) are accepted too.</source>
+        <extracomment>The text of --help between its usage line and its options; lines of at most 79 columns.</extracomment>
         <translation>Oblicza spadek napięcia na przewodzie. Bez opcji otwiera okno kalkulatora;
 z --material, --current, --length oraz --diameter lub --area wypisuje wiersz
 wyniku, który pokazałoby okno, w każdym języku po angielsku i z kropką
@@ -56,188 +75,325 @@ Liczby są czytane jak w oknie, z kropką lub przecinkiem dziesiętnym.
 Akceptowane są też standardowe opcje Qt (-platform, -style, -reverse ...).</translation>
     </message>
     <message>
+        <location line="+18"/>
         <source>write error: %1</source>
         <translation>błąd zapisu: %1</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>Try &apos;%1 --help&apos; for more information.</source>
         <translation>Polecenie „%1 --help” pokaże więcej informacji.</translation>
     </message>
     <message>
+        <location line="+17"/>
         <source>missing %1</source>
         <translation>brak %1</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>give --diameter or --area, not both</source>
-        <translation>podaj --diameter lub --area, nie oba</translation>
+        <translation>podaj --diameter albo --area, nie obie</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>missing --diameter or --area</source>
         <translation>brak --diameter lub --area</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>unknown material %1</source>
         <translation>nieznany materiał %1</translation>
     </message>
     <message>
-        <source>Copper</source>
-        <translation>Miedź</translation>
+        <location filename="../platform/src/text/CommandLine.cpp" line="+32"/>
+        <source>missing value after %1</source>
+        <extracomment>After &quot;voltage-drop: &quot; on standard error; %1 is the option, quoted (&apos;--current&apos;).</extracomment>
+        <translation>brak wartości po %1</translation>
     </message>
     <message>
-        <source>Aluminium</source>
-        <translation>Aluminium</translation>
-    </message>
-    <message>
-        <source>Gold</source>
-        <translation>Złoto</translation>
-    </message>
-    <message>
-        <source>Silver</source>
-        <translation>Srebro</translation>
-    </message>
-    <message>
-        <source>Iron</source>
-        <translation>Żelazo</translation>
-    </message>
-    <message>
-        <source>Lead</source>
-        <translation>Ołów</translation>
-    </message>
-    <message>
-        <source>Voltage drop = %1V</source>
-        <translation>Spadek napięcia = %1 V</translation>
-    </message>
-    <message>
-        <source>Vd (20°C) = ( Length x Current x %1 ) / Area</source>
-        <translation>ΔU (20°C) = ( Długość x Prąd x %1 ) / Przekrój</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Plik</translation>
-    </message>
-    <message>
-        <source>&amp;Quit</source>
-        <translation>&amp;Zakończ</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Edycja</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Cofnij</translation>
-    </message>
-    <message>
-        <source>Cu&amp;t</source>
-        <translation>&amp;Wytnij</translation>
-    </message>
-    <message>
-        <source>&amp;Copy</source>
-        <translation>&amp;Kopiuj</translation>
-    </message>
-    <message>
-        <source>&amp;Paste</source>
-        <translation>Wk&amp;lej</translation>
-    </message>
-    <message>
-        <source>&amp;Delete</source>
-        <translation>&amp;Usuń</translation>
-    </message>
-    <message>
-        <source>Select &amp;All</source>
-        <translation>Zaznacz wszys&amp;tko</translation>
-    </message>
-    <message>
+        <location line="+60"/>
         <source>unknown option %1</source>
         <translation>nieznana opcja %1</translation>
     </message>
     <message>
-        <source>missing value after %1</source>
-        <translation>brak wartości po %1</translation>
+        <location line="+5"/>
+        <source>unexpected value after %1</source>
+        <translation>nieoczekiwana wartość po %1</translation>
     </message>
     <message>
+        <location line="+29"/>
         <source>unexpected argument %1</source>
         <translation>nieoczekiwany argument %1</translation>
     </message>
+</context>
+<context>
+    <name>error messages</name>
     <message>
-        <source>Invalid entry</source>
-        <translation>Nieprawidłowa wartość</translation>
+        <location filename="../platform/src/display/QtMessages.cpp" line="+64"/>
+        <source>could not connect to an X display</source>
+        <translation>nie można połączyć się z ekranem X</translation>
     </message>
     <message>
-        <source>Material</source>
-        <translation>Materiał</translation>
+        <location line="+2"/>
+        <source>could not connect to the X display %1</source>
+        <translation>nie można połączyć się z ekranem X %1</translation>
     </message>
     <message>
-        <source>Current (A):</source>
-        <translation>Prąd (A):</translation>
+        <location line="+6"/>
+        <source>the Wayland display %1 does not answer</source>
+        <translation>ekran Wayland %1 nie odpowiada</translation>
     </message>
     <message>
-        <source>Current in amperes</source>
-        <translation>Prąd w amperach</translation>
+        <location line="+2"/>
+        <source>the Wayland display %1 does not exist</source>
+        <translation>ekran Wayland %1 nie istnieje</translation>
     </message>
     <message>
-        <source>Copy it with Ctrl+Shift+C</source>
-        <translation>Skopiuj: Ctrl+Shift+C</translation>
+        <location line="+5"/>
+        <source>could not load Qt&apos;s platform plugin %1</source>
+        <translation>nie można wczytać wtyczki platformy Qt %1</translation>
     </message>
     <message>
-        <source>Resistivity</source>
-        <translation>Rezystywność</translation>
+        <location line="+2"/>
+        <source>Qt has no platform plugin %1</source>
+        <translation>Qt nie ma wtyczki platformy %1</translation>
     </message>
     <message>
-        <source>Cable diameter (mm):</source>
-        <translation>Średnica (mm):</translation>
-    </message>
-    <message>
-        <source>Wire sizes: Ctrl+F1</source>
-        <translation>Rozmiary AWG: Ctrl+F1</translation>
-    </message>
-    <message>
-        <source>Cable diameter in millimetres</source>
-        <translation>Średnica w milimetrach</translation>
-    </message>
-    <message>
-        <source>Total cable length (m):</source>
-        <translation>Długość całkowita (m):</translation>
-    </message>
-    <message>
-        <source>Total cable length, out and back.</source>
-        <translation>Całkowita długość kabla, tam i z powrotem.</translation>
-    </message>
-    <message>
-        <source>Total cable length in metres</source>
-        <translation>Długość całkowita w metrach</translation>
-    </message>
-    <message>
-        <source>Cable area (mm2):</source>
-        <translation>Przekrój (mm²):</translation>
-    </message>
-    <message>
-        <source>Cable area in square millimetres</source>
-        <translation>Przekrój w milimetrach kwadratowych</translation>
-    </message>
-    <message>
-        <source>or %1</source>
-        <translation>lub %1</translation>
-    </message>
-    <message>
+        <location line="+40"/>
         <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
         <translation>nie ustawiono ani DISPLAY, ani WAYLAND_DISPLAY</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>no display to open the window on: %1</source>
+        <extracomment>The line the program ends with when it cannot show its window; %1 says why, one reason after another, separated by &quot;; &quot;.</extracomment>
         <translation>brak ekranu, na którym można otworzyć okno: %1</translation>
     </message>
     <message>
+        <location line="+75"/>
+        <source>the platform has no screen</source>
+        <translation>platforma nie ma ekranu</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>lost the display: the %1 connection broke</source>
         <translation>utracono ekran: połączenie %1 zostało zerwane</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>no display to open the window on: the %1 platform shows no window</source>
         <translation>brak ekranu, na którym można otworzyć okno: platforma %1 nie pokazuje okien</translation>
     </message>
     <message>
+        <location filename="../platform/src/runtime/Application.cpp" line="+44"/>
+        <source>an exception of unknown type</source>
+        <translation>wyjątek nieznanego typu</translation>
+    </message>
+    <message>
+        <location line="+105"/>
         <source>Unhandled %1</source>
+        <extracomment>The first line of the report of an error the program did not handle, in a message box and on standard error; %1 names the error, as the program&apos;s developers wrote it.</extracomment>
         <translation>Nieobsłużone: %1</translation>
+    </message>
+</context>
+<context>
+    <name>menus</name>
+    <message>
+        <location filename="../menus/MainMenuBar.cpp" line="+50"/>
+        <source>&amp;File</source>
+        <translation>&amp;Plik</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Quit</source>
+        <translation>&amp;Zakończ</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edycja</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Undo</source>
+        <translation>&amp;Cofnij</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Wytnij</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiuj</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Paste</source>
+        <translation>Wk&amp;lej</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Delete</source>
+        <translation>&amp;Usuń</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Select &amp;All</source>
+        <translation>Zaznacz wszys&amp;tko</translation>
+    </message>
+</context>
+<context>
+    <name>screen reader</name>
+    <message>
+        <location filename="../platform/src/widgets/LineEdit.cpp" line="+60"/>
+        <source>Invalid entry</source>
+        <extracomment>Said of a number field whose text is not a number.</extracomment>
+        <translation>Nieprawidłowa wartość</translation>
+    </message>
+    <message>
+        <location filename="../window/Design.cpp" line="+48"/>
+        <source>Material</source>
+        <extracomment>What a screen reader calls the material list.</extracomment>
+        <translation>Materiał</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Current in amperes</source>
+        <extracomment>The current field&apos;s name as a screen reader says it: the unit in words.</extracomment>
+        <translation>Prąd w amperach</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Copy it with Ctrl+Shift+C</source>
+        <extracomment>Said after the result line; the key as it is.</extracomment>
+        <translation>Skopiuj: Ctrl+Shift+C</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Resistivity</source>
+        <extracomment>Said before the new resistivity when the material changes.</extracomment>
+        <translation>Rezystywność</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <location line="+23"/>
+        <source>Wire sizes: Ctrl+F1</source>
+        <extracomment>Said with the diameter and cross-section fields: the key that reads the wire table.</extracomment>
+        <translation>Rozmiary AWG: Ctrl+F1</translation>
+    </message>
+    <message>
+        <location line="-20"/>
+        <source>Cable diameter in millimetres</source>
+        <extracomment>The diameter field&apos;s name as a screen reader says it: the unit in words.</extracomment>
+        <translation>Średnica w milimetrach</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Total cable length in metres</source>
+        <extracomment>The length field&apos;s name as a screen reader says it: the unit in words.</extracomment>
+        <translation>Długość całkowita w metrach</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Cable area in square millimetres</source>
+        <extracomment>The cross-section field&apos;s name as a screen reader says it: the unit in words.</extracomment>
+        <translation>Przekrój w milimetrach kwadratowych</translation>
+    </message>
+</context>
+<context>
+    <name>window</name>
+    <message>
+        <location filename="../app/CommandLine.cpp" line="-109"/>
+        <location filename="../window/Design.cpp" line="-102"/>
+        <source>Voltage Drop Calculator</source>
+        <extracomment>The window&apos;s title, about 300 pixels wide, and the program&apos;s name in the desktop&apos;s menus.</extracomment>
+        <translation>Kalkulator spadku napięcia</translation>
+    </message>
+    <message>
+        <location filename="../calc/Materials.h" line="+20"/>
+        <source>Copper</source>
+        <translation>Miedź</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aluminium</source>
+        <translation>Aluminium</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gold</source>
+        <translation>Złoto</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Silver</source>
+        <translation>Srebro</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Iron</source>
+        <translation>Żelazo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lead</source>
+        <translation>Ołów</translation>
+    </message>
+    <message>
+        <location filename="../calc/VoltageDrop.h" line="+28"/>
+        <source>Voltage drop = %1V</source>
+        <extracomment>The result line, in bold, 256 pixels wide; %1 is the drop in volts.</extracomment>
+        <translation>Spadek napięcia = %1 V</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Vd (20°C) = ( Length x Current x %1 ) / Area</source>
+        <extracomment>The formula line, in small italics, 256 pixels wide; %1 is the material&apos;s resistivity.</extracomment>
+        <translation>ΔU (20&#xa0;°C) = ( Długość × Prąd × %1 ) / Przekrój</translation>
+    </message>
+    <message>
+        <location filename="../window/Design.cpp" line="+10"/>
+        <source>AWG 24 = 0.51054 mm (cat5/cat5e)<byte value="xd"/>AWG 23 = 0.57404 mm<byte value="xd"/>AWG 22 = 0.64516 mm<byte value="xd"/>AWG 21 = 0.7239 mm<byte value="xd"/>AWG 20 = 0.8128 mm<byte value="xd"/>AWG 19 = 0.91186 mm<byte value="xd"/>AWG 18 = 1.02362 mm</source>
+        <extracomment>A caption&apos;s tooltip: the American Wire Gauge sizes, one a line. Write the numbers and the unit as your language writes them; keep &quot;AWG&quot; and &quot;cat5/cat5e&quot;.</extracomment>
+        <translation>AWG 24 = 0,51054 mm (cat5/cat5e)<byte value="xd"/>AWG 23 = 0,57404 mm<byte value="xd"/>AWG 22 = 0,64516 mm<byte value="xd"/>AWG 21 = 0,7239 mm<byte value="xd"/>AWG 20 = 0,8128 mm<byte value="xd"/>AWG 19 = 0,91186 mm<byte value="xd"/>AWG 18 = 1,02362 mm</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>AWG 24 = 0.205 mm2 (cat5/cat5e)<byte value="xd"/>AWG 23 = 0.258 mm2<byte value="xd"/>AWG 22 = 0.326 mm2<byte value="xd"/>AWG 21 = 0.410 mm2<byte value="xd"/>AWG 20 = 0.518 mm2<byte value="xd"/>AWG 19 = 0.653 mm2<byte value="xd"/>AWG 18 = 0.823 mm2</source>
+        <extracomment>A caption&apos;s tooltip: the American Wire Gauge sizes, one a line. Write the numbers and the unit as your language writes them (&quot;mm²&quot;); keep &quot;AWG&quot; and &quot;cat5/cat5e&quot;.</extracomment>
+        <translation>AWG 24 = 0,205 mm² (cat5/cat5e)<byte value="xd"/>AWG 23 = 0,258 mm²<byte value="xd"/>AWG 22 = 0,326 mm²<byte value="xd"/>AWG 21 = 0,410 mm²<byte value="xd"/>AWG 20 = 0,518 mm²<byte value="xd"/>AWG 19 = 0,653 mm²<byte value="xd"/>AWG 18 = 0,823 mm²</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Current (A):</source>
+        <extracomment>A field&apos;s caption, 142 pixels wide: the window widens for a longer one.</extracomment>
+        <translation>Prąd (A):</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Cable diameter (mm):</source>
+        <extracomment>A field&apos;s caption, 142 pixels wide: the window widens for a longer one.</extracomment>
+        <translation>Średnica (mm):</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Total cable length (m):</source>
+        <extracomment>A field&apos;s caption, 142 pixels wide: the window widens for a longer one. The length is the whole run, out and back, not the one-way length some formulas double.</extracomment>
+        <translation>Długość całkowita (m):</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Total cable length, out and back.</source>
+        <extracomment>The length caption&apos;s tooltip, which a screen reader says with the field.</extracomment>
+        <translation>Całkowita długość przewodu, tam i z powrotem.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Cable area (mm2):</source>
+        <extracomment>A field&apos;s caption, 142 pixels wide: the window widens for a longer one.</extracomment>
+        <translation>Przekrój (mm²):</translation>
     </message>
 </context>
 </TS>

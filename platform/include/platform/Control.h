@@ -32,7 +32,7 @@ class Control {
 
   // Places the widget in `box`, in the tab order at `tabIndex`, with `helpTag` as its tooltip
   // and its text in `style`.
-  void Place(const Box& box, int tabIndex, const std::string& helpTag, const TextStyle& style);
+  void Place(const Box& box, int tabIndex, const Message& helpTag, const TextStyle& style);
   // Places the widget and sizes its text again, after the design's scales changed.
   virtual void Rescale();
   const Box& DesignBox() const { return box_; }

@@ -3,9 +3,12 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/Translation.h"
+
 // The design of a window and its controls as typed records: each control class takes its own
 // record in one step when it is created. Geometry and text sizes are in the design's pixels;
-// the platform scales them with the desktop's font.
+// the platform scales them with the desktop's font. The texts a user reads or hears are
+// messages, which the platform translates when it makes the control.
 namespace platform {
 
 // An opaque colour as 0xRRGGBB.
@@ -36,7 +39,7 @@ struct TextStyle {
 struct WindowDesign {
   int width = 0;
   int height = 0;
-  std::string title;
+  Message title;
   bool closeButton = true;
   bool minimizeButton = true;
   bool maximizeButton = true;
@@ -47,30 +50,30 @@ struct WindowDesign {
 struct LabelDesign {
   Box box;
   int tabIndex = 0;
-  std::string text;
+  Message text;
   Align align = Align::Left;
   Color textColor = kBlack;
   bool multiline = false;
   // The tooltip; '\r' separates its lines.
-  std::string helpTag;
+  Message helpTag;
   // What a screen reader reads with the captioned field in place of a tooltip of several lines
   // (a table), which Ctrl+F1 in the field shows and has it say; for a label that captions
   // nothing, what it reads with the label.
-  std::string helpDescription;
+  Message helpDescription;
   TextStyle style;
   // The name of the field this label captions: the field's name for a screen reader, and the
   // field a mnemonic in the label would focus. Empty for a label that captions nothing.
   std::string captions;
   // What a screen reader calls the caption and so that field: the caption's words with its unit
   // written out, which speech misreads ("(A)" said as the article). Empty: the caption as shown.
-  std::string spokenCaption;
+  Message spokenCaption;
   // Whether a screen reader says the label's new texts, wherever the focus is, once the edits
   // that change them pause.
   bool live = false;
   // For a live label whose text changes in a word or two (a formula's coefficient): what a
   // screen reader says of a change is this name and the words that changed, not the whole text,
   // which it still reads on demand. Empty: the whole text.
-  std::string liveChangeName;
+  Message liveChangeName;
   // A key that copies the label's text from anywhere in its window ("Ctrl+Shift+C"), and has a
   // screen reader say what was copied. A label with one can be selected with the mouse too,
   // with the usual context menu. Empty: none.
@@ -99,7 +102,7 @@ struct PopupMenuDesign {
   Box box;
   int tabIndex = 0;
   // What a screen reader calls the popup: the choice it makes. Not shown.
-  std::string accessibleName;
+  Message accessibleName;
 };
 
 }  // namespace platform

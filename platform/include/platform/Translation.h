@@ -3,26 +3,44 @@
 #include <string>
 #include <string_view>
 
+#include "platform/Numbers.h"
+
 // The program in its user's language. The program's texts are written in English and marked
-// where they are written; the platform translates them where it shows them, into the first of
-// the desktop's languages (LANGUAGE, LC_ALL, LC_MESSAGES, LANG; on Windows the user's UI
-// language) that has a translation, and stays English when English comes first or none has.
+// where they are written; each is translated once, where the program makes the text it shows,
+// into the first of the desktop's languages (LANGUAGE, LC_ALL, LC_MESSAGES, LANG; on Windows
+// the user's UI language) that has a translation, and stays English when English comes first
+// or none has.
 namespace platform {
 
-// Marks `english` as a text to translate and gives it back unchanged. Qt's lupdate reads every
-// call written `platform::Translatable("…")`, qualified so, as a text of the context "platform".
-constexpr const char* Translatable(const char* english) { return english; }
+// A text to translate: where it shows, which is its context for translators ("window",
+// "menus", "screen reader", "command line", "error messages"), and its English words. A text
+// with no context is shown as it is.
+struct Message {
+  constexpr Message(const char* english = "") : english(english) {}  // NOLINT: a plain text
+  constexpr Message(const char* context, const char* english)
+      : context(context), english(english) {}
+  const char* context = "";
+  const char* english = "";
+};
 
-// `english` in the user's language: its translation, or `english` where there is none.
-std::string Translated(std::string_view english);
+// Marks `english` as a text to translate, shown where `context` says, and gives it back with
+// its context. Qt's lupdate reads every call written `platform::Translatable("…", "…")`, with a
+// translators' comment (a `//:` line) before it where the words alone do not say where the
+// text shows and how much room it has.
+constexpr Message Translatable(const char* context, const char* english) {
+  return {context, english};
+}
+
+// `message` in the user's language: its translation, or its English words where there is none.
+std::string Translated(const Message& message);
 
 // `pattern` in the user's language with "%1" replaced by `argument`.
-std::string Translated(std::string_view pattern, std::string_view argument);
+std::string Translated(const Message& pattern, std::string_view argument);
 
-// `text` with its numbers, written with a decimal point as Str and Format write them, as the
-// user's language writes numbers: each point between two digits a comma where the interface is
-// translated and the desktop's locale writes a decimal comma; as it is everywhere else. The
-// platform shows every text of the program's so, and what it writes into a number field.
-std::string LocalNumber(std::string_view text);
+// How the window writes and reads numbers: as the user's language writes them, with its decimal
+// comma and its groups of three digits, where the interface is translated and the desktop's
+// locale writes a decimal comma; with a decimal point and no groups everywhere else. The
+// command line reads its numbers so too.
+NumberStyle WindowNumbers();
 
 }  // namespace platform

@@ -1,5 +1,6 @@
 #include <QGuiApplication>
 #include <QLoggingCategory>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 #include <algorithm>
@@ -47,6 +48,43 @@ std::string Shown(const QString& text) {
   return plain ? text.toStdString() : Quoted(text.toStdString());
 }
 
+// Qt's reason for not opening a display in the program's words where the program knows what
+// happened, so that a translated line stays in one language; in Qt's own words otherwise.
+QString InOurWords(const QString& reason) {
+  static const QRegularExpression x11(QStringLiteral("^could not connect to display ?(.*)$"));
+  static const QRegularExpression wayland(QStringLiteral(
+      "^Failed to create wl_display \\((No such file or directory|Connection refused)\\)$"));
+  static const QRegularExpression plugin(
+      QStringLiteral("^Could not (load|find) the Qt platform plugin \"([^\"]*)\""));
+  std::string words;
+  if (const auto match = x11.match(reason); match.hasMatch()) {
+    const QString display =
+        match.captured(1).isEmpty() ? qEnvironmentVariable("DISPLAY") : match.captured(1);
+    words = display.isEmpty()
+                ? Translated(
+                      platform::Translatable("error messages", "could not connect to an X display"))
+                : Translated(platform::Translatable("error messages",
+                                                    "could not connect to the X display %1"),
+                             Shown(display));
+  } else if (const auto match = wayland.match(reason); match.hasMatch()) {
+    const QString display = qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0"));
+    words = Translated(
+        match.captured(1) == QLatin1String("Connection refused")
+            ? platform::Translatable("error messages", "the Wayland display %1 does not answer")
+            : platform::Translatable("error messages", "the Wayland display %1 does not exist"),
+        Shown(display));
+  } else if (const auto match = plugin.match(reason); match.hasMatch()) {
+    words = Translated(
+        match.captured(1) == QLatin1String("load")
+            ? platform::Translatable("error messages", "could not load Qt's platform plugin %1")
+            : platform::Translatable("error messages", "Qt has no platform plugin %1"),
+        Shown(match.captured(2)));
+  } else {
+    return reason;
+  }
+  return QString::fromStdString(words);
+}
+
 // Writes the program's one line for how it ends, and ends it with status 1 at once. Qt may say
 // so from two threads at a time: the first one writes and ends, any other waits for the end.
 [[noreturn]] void EndWith(const std::string& line) {
@@ -73,15 +111,18 @@ void Write(QtMsgType type, const QMessageLogContext& context, const QString& mes
   for (const HeldMessage& message : messages) {
     // Qt 6.5 and later add this guess whenever xcb does not start, whatever the reason was.
     if (message.text.startsWith(QLatin1String("From 6.5.0, xcb-cursor0"))) continue;
-    reasons << message.text.simplified();
+    reasons << InOurWords(message.text.simplified());
   }
-  if (reasons.isEmpty()) reasons << last.section(QLatin1Char('\n'), 0, 0).simplified();
+  if (reasons.isEmpty()) reasons << InOurWords(last.section(QLatin1Char('\n'), 0, 0).simplified());
   if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-    reasons << QString::fromStdString(
-        Translated(platform::Translatable("neither DISPLAY nor WAYLAND_DISPLAY is set")));
+    reasons << QString::fromStdString(Translated(
+        platform::Translatable("error messages", "neither DISPLAY nor WAYLAND_DISPLAY is set")));
   }
-  EndWith(Translated(platform::Translatable("no display to open the window on: %1"),
-                     Shown(reasons.join(QLatin1String("; ")))));
+  //: The line the program ends with when it cannot show its window; %1 says why, one reason
+  //: after another, separated by "; ".
+  EndWith(
+      Translated(platform::Translatable("error messages", "no display to open the window on: %1"),
+                 Shown(reasons.join(QLatin1String("; ")))));
 }
 
 // Qt's xcb plugin says "The X11 connection broke (error N). Did the X11 server die?" and its
@@ -154,7 +195,10 @@ void QtStarted() {
   }
   // A platform that started without a screen (linuxfb without its framebuffer) has nowhere to
   // show a window: Qt would abort at the first one.
-  if (QGuiApplication::screens().isEmpty()) EndForNoDisplay(messages, QStringLiteral("no screen"));
+  if (QGuiApplication::screens().isEmpty()) {
+    EndForNoDisplay(messages, QString::fromStdString(Translated(platform::Translatable(
+                                  "error messages", "the platform has no screen"))));
+  }
   // vkkhrdisplay draws Vulkan surfaces alone, and a window of widgets is none.
   const QString platform = QGuiApplication::platformName();
   if (platform == QLatin1String("vkkhrdisplay")) EndForNoWindow(platform);
@@ -166,12 +210,15 @@ void QtStarted() {
 }
 
 void EndForLostDisplay(const char* system) {
-  EndWith(Translated(platform::Translatable("lost the display: the %1 connection broke"), system));
+  EndWith(Translated(
+      platform::Translatable("error messages", "lost the display: the %1 connection broke"),
+      system));
 }
 
 void EndForNoWindow(const QString& platform) {
   EndWith(Translated(
-      platform::Translatable("no display to open the window on: the %1 platform shows no window"),
+      platform::Translatable("error messages",
+                             "no display to open the window on: the %1 platform shows no window"),
       Shown(platform)));
 }
 

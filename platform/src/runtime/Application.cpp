@@ -41,7 +41,7 @@ std::string Describe(std::exception_ptr error) {
   } catch (const std::exception& exception) {
     return std::string("std::exception: ") + exception.what();
   } catch (...) {
-    return "an exception of unknown type";
+    return Translated(platform::Translatable("error messages", "an exception of unknown type"));
   }
 }
 
@@ -144,7 +144,9 @@ void Quit(int code) {
 void ReportUnhandledException(std::exception_ptr error) {
   errorReported = true;
   const std::string description =
-      Translated(platform::Translatable("Unhandled %1"), Describe(error));
+      //: The first line of the report of an error the program did not handle, in a message box and
+      //: on standard error; %1 names the error, as the program's developers wrote it.
+      Translated(platform::Translatable("error messages", "Unhandled %1"), Describe(error));
   // stdio rather than iostream: constructing the iostream objects at start-up costs ~0.3 MiB.
   std::fprintf(stderr, "%s\n", description.c_str());
   std::fflush(stderr);

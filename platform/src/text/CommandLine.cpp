@@ -1,6 +1,7 @@
 #include "platform/CommandLine.h"
 
 #include <QCommandLineParser>
+#include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
 #include <cerrno>
@@ -26,6 +27,9 @@ constexpr const char* kQtOptionsWithValue =
     "session display geometry style stylesheet name title icon visual qmljsdebugger dialogs "
     "fontengine";
 constexpr const char* kQtFlags = "reverse widgetcount nograb dograb sync testability qdevel qdebug";
+
+//: After "voltage-drop: " on standard error; %1 is the option, quoted ('--current').
+constexpr Message kMissingValue = platform::Translatable("command line", "missing value after %1");
 
 QStringList Names(const std::vector<std::string>& names) {
   QStringList list;
@@ -76,15 +80,27 @@ CommandLine::CommandLine(int argc, char** argv, const std::vector<CommandLineOpt
   QStringList arguments;
   for (int i = 0; i < argc; ++i) arguments << Decoded(std::string_view(argv[i]));
   if (!qt.parse(arguments)) {
-    const auto translating = detail::ApplicationForQtTexts();
-    qt.parse(arguments);
+    // Qt's errors, in English while no translation of Qt's is installed: those the program
+    // knows get its own words, so that an error reads the same whichever check finds it.
+    static const QRegularExpression missing(QStringLiteral("^Missing value after '(.*)'\\.$"));
+    static const QRegularExpression unexpected(
+        QStringLiteral("^Unexpected value after '(.*)'\\.$"));
     const QStringList unknown = qt.unknownOptionNames();
+    const auto missingValue = missing.match(qt.errorText());
+    const auto unexpectedValue = unexpected.match(qt.errorText());
     if (!unknown.isEmpty()) {
-      error_ = Translated(platform::Translatable("unknown option %1"),
+      error_ = Translated(platform::Translatable("command line", "unknown option %1"),
                           Quoted(Encoded(Typed(arguments, unknown.first()))));
+    } else if (missingValue.hasMatch()) {
+      error_ = Translated(kMissingValue, Quoted(Encoded(missingValue.captured(1))));
+    } else if (unexpectedValue.hasMatch()) {
+      error_ = Translated(platform::Translatable("command line", "unexpected value after %1"),
+                          Quoted(Encoded(unexpectedValue.captured(1))));
     } else {
-      // Qt's own wording ("Missing value after '--current'."), as a clause of the program's;
-      // a translation keeps its capitals, which may be a noun's.
+      // Qt's own wording, translated, as a clause of the program's; a translation keeps its
+      // capitals, which may be a noun's.
+      const auto translating = detail::ApplicationForQtTexts();
+      qt.parse(arguments);
       QString text = qt.errorText();
       if (text.endsWith('.')) text.chop(1);
       if (translating == nullptr) text = text.left(1).toLower() + text.mid(1);
@@ -102,13 +118,12 @@ CommandLine::CommandLine(int argc, char** argv, const std::vector<CommandLineOpt
     const bool optionLike =
         value.size() > 1 && value[0] == '-' && (value[1] == '-' || value[1].isLetter());
     if (optionLike && !Typed(arguments, name).contains('=')) {
-      error_ = Translated(platform::Translatable("missing value after %1"),
-                          Quoted("--" + option.names.back()));
+      error_ = Translated(kMissingValue, Quoted("--" + option.names.back()));
       return;
     }
   }
   if (!qt.positionalArguments().isEmpty()) {
-    error_ = Translated(platform::Translatable("unexpected argument %1"),
+    error_ = Translated(platform::Translatable("command line", "unexpected argument %1"),
                         Quoted(Encoded(qt.positionalArguments().first())));
     return;
   }

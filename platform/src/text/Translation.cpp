@@ -1,8 +1,11 @@
 #include "text/Translation.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QSet>
+#include <QStringList>
 #include <QTranslator>
 #include <optional>
 
@@ -12,6 +15,47 @@ namespace platform {
 namespace detail {
 namespace {
 
+// The desktop's languages, first choice first. On Windows and macOS the user's UI languages.
+// Elsewhere gettext's rule, which desktop programs there follow: LANGUAGE lists them unless the
+// messages locale (LC_ALL, LC_MESSAGES, LANG) is C or POSIX, which keeps a program English.
+QStringList DesktopLanguages() {
+#if defined(Q_OS_WIN) || defined(Q_OS_DARWIN)
+  return QLocale::system().uiLanguages();
+#else
+  QByteArray messages;
+  for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+    messages = qgetenv(name);
+    if (!messages.isEmpty()) break;
+  }
+  if (messages == "C" || messages == "POSIX") return {};
+  const QString languages = qEnvironmentVariable("LANGUAGE");
+  return languages.isEmpty() ? QStringList{QString::fromLocal8Bit(messages)}
+                             : languages.split(u':', Qt::SkipEmptyParts);
+#endif
+}
+
+// The languages the program is translated into, as built into it: ":/i18n/voltage-drop_de.qm".
+QList<QLocale> TranslatedLanguages() {
+  QList<QLocale> languages;
+  const QString prefix = QStringLiteral("voltage-drop_");
+  for (const QString& file : QDir(QStringLiteral(":/i18n")).entryList({prefix + "*.qm"})) {
+    languages << QLocale(file.mid(prefix.size()).chopped(3));
+  }
+  return languages;
+}
+
+// Of `translated`, the one for `wanted`: the same language and country, else the same
+// language (Portugal's Portuguese reads the Brazilian translation, Austria's German the German).
+std::optional<QLocale> TranslationFor(const QLocale& wanted, const QList<QLocale>& translated) {
+  std::optional<QLocale> sameLanguage;
+  for (const QLocale& language : translated) {
+    if (language.language() != wanted.language()) continue;
+    if (language.territory() == wanted.territory()) return language;
+    if (!sameLanguage) sameLanguage = language;
+  }
+  return sameLanguage;
+}
+
 // The program's translation for the user's language, loaded at first use, and Qt's own, loaded
 // once there is an application to install it in.
 struct Translations {
@@ -19,22 +63,34 @@ struct Translations {
   QTranslator qt;
   // The language translated into, if any.
   std::optional<QLocale> translated;
-  // Whether numbers are written with a decimal comma: the interface is translated and the
-  // desktop's locale writes one.
-  bool decimalComma = false;
+  // How the window writes numbers: with the desktop locale's decimal comma, where the interface
+  // is translated and the locale writes one, and then with the language's groups of digits.
+  NumberStyle numbers;
 
   Translations() {
-    // The first of the desktop's languages that is English or has a translation.
-    for (const QString& name : QLocale::system().uiLanguages()) {
+    // The first of the desktop's languages that is English or has a translation; a name that
+    // is neither (unknown, or a language not translated) is passed over, as gettext does.
+    const QList<QLocale> available = TranslatedLanguages();
+    QSet<QString> tried;
+    for (const QString& name : DesktopLanguages()) {
+      if (tried.contains(name)) continue;
+      tried.insert(name);
       const QLocale language(name);
-      if (language.language() == QLocale::English || language.language() == QLocale::C) return;
-      // The program's translations are built into it.
-      if (!program.load(language, QStringLiteral("voltage-drop"), QStringLiteral("_"),
-                        QStringLiteral(":/i18n"))) {
+      if (language.language() == QLocale::English) return;
+      const std::optional<QLocale> translation = TranslationFor(language, available);
+      if (!translation || !program.load(*translation, QStringLiteral("voltage-drop"),
+                                        QStringLiteral("_"), QStringLiteral(":/i18n"))) {
         continue;
       }
-      translated = language;
-      decimalComma = QLocale::system().decimalPoint() == QLatin1String(",");
+      translated = translation;
+      if (QLocale::system().decimalPoint() != QLatin1String(",")) return;
+      numbers.decimal = ',';
+      // Groups of digits as the language asked for sets them off.
+      const QString group = language.groupSeparator();
+      if (group == QLatin1String(".")) numbers.group = '.';
+      if (group == QLatin1String(" ") || group == QChar(0x00A0) || group == QChar(0x202F)) {
+        numbers.group = ' ';
+      }
       return;
     }
   }
@@ -51,14 +107,10 @@ QString FromUtf8(std::string_view text) {
 
 }  // namespace
 
-QString Translated(std::string_view english) {
-  const QByteArray source(english.data(), qsizetype(english.size()));
-  const QString translation = Loaded().program.translate("platform", source.constData());
-  return translation.isEmpty() ? FromUtf8(english) : translation;
-}
-
-QString Displayed(std::string_view text) {
-  return FromUtf8(LocalNumber(Translated(text).toStdString()));
+QString Translated(const Message& message) {
+  if (*message.context == '\0') return QString::fromUtf8(message.english);
+  const QString translation = Loaded().program.translate(message.context, message.english);
+  return translation.isEmpty() ? QString::fromUtf8(message.english) : translation;
 }
 
 void InstallTranslations() {
@@ -90,21 +142,11 @@ std::unique_ptr<QCoreApplication> ApplicationForQtTexts() {
 
 }  // namespace detail
 
-std::string Translated(std::string_view english) {
-  return detail::Translated(english).toStdString();
-}
+std::string Translated(const Message& message) { return detail::Translated(message).toStdString(); }
 
-std::string LocalNumber(std::string_view text) {
-  std::string local(text);
-  if (!detail::Loaded().decimalComma) return local;
-  const auto digit = [](char c) { return c >= '0' && c <= '9'; };
-  for (std::size_t i = 1; i + 1 < local.size(); ++i) {
-    if (local[i] == '.' && digit(local[i - 1]) && digit(local[i + 1])) local[i] = ',';
-  }
-  return local;
-}
+NumberStyle WindowNumbers() { return detail::Loaded().numbers; }
 
-std::string Translated(std::string_view pattern, std::string_view argument) {
+std::string Translated(const Message& pattern, std::string_view argument) {
   return detail::Translated(pattern)
       .replace(QLatin1String("%1"), detail::FromUtf8(argument))
       .toStdString();

@@ -5,14 +5,12 @@
 #include <memory>
 #include <string_view>
 
+#include "platform/Translation.h"
+
 namespace platform::detail {
 
 // The program's text in the user's language, as platform::Translated gives it.
-QString Translated(std::string_view english);
-
-// A program's text as the platform shows it: translated, and its numbers written as the
-// user's language writes them (platform::LocalNumber).
-QString Displayed(std::string_view text);
+QString Translated(const Message& message);
 
 // Has the running application use the translations for Qt's own texts too (a field's context
 // menu, the command line's usage and Qt's errors).

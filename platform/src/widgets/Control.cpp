@@ -24,13 +24,12 @@ Control::~Control() {
 
 bool Control::TakesFocus() const { return (widget_->focusPolicy() & Qt::TabFocus) != 0; }
 
-void Control::Place(const Box& box, int tabIndex, const std::string& helpTag,
-                    const TextStyle& style) {
+void Control::Place(const Box& box, int tabIndex, const Message& helpTag, const TextStyle& style) {
   detail::RequireMainThread();
   box_ = box;
   style_ = style;
   tabIndex_ = tabIndex;
-  widget_->setToolTip(detail::TooltipText(LocalNumber(Translated(helpTag))));
+  widget_->setToolTip(detail::TooltipText(Translated(helpTag)));
   Control::Rescale();
 }
 

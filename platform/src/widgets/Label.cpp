@@ -27,7 +27,7 @@ Label::Label(Window& window)
 void Label::Apply(const LabelDesign& design) {
   label_->statusLine = design.statusLine;
   Place(design.box, design.tabIndex, design.helpTag, design.style);
-  label_->setText(detail::Displayed(design.text));
+  label_->setText(detail::Translated(design.text));
   openingText_ = label_->text().toStdString();
   const Qt::Alignment horizontal = design.align == Align::Right    ? Qt::AlignRight
                                    : design.align == Align::Center ? Qt::AlignHCenter
@@ -63,7 +63,7 @@ std::string Label::Text() const {
 void Label::SetText(const std::string& text) {
   detail::RequireMainThread();
   const QString before = label_->text();
-  label_->setText(detail::Displayed(text));
+  label_->setText(QString::fromStdString(text));
   Fit();
   if (!live_ || label_->text() == before) return;
   detail::AnnounceLive(

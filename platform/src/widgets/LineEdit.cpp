@@ -50,13 +50,16 @@ void LineEdit::SetHoldsNumber(bool holdsNumber) {
   reportedInvalid_ = HoldsNoNumber();
 }
 
-bool LineEdit::HoldsNoNumber() const { return holdsNumber_ && !IsNumber(text().toStdString()); }
+bool LineEdit::HoldsNoNumber() const {
+  return holdsNumber_ && !IsNumber(text().toStdString(), WindowNumbers());
+}
 
 QString LineEdit::Description() const { return DescriptionFor(HoldsNoNumber()); }
 
 QString LineEdit::DescriptionFor(bool invalid) const {
   if (!invalid) return description_;
-  const QString said = detail::Translated(platform::Translatable("Invalid entry"));
+  //: Said of a number field whose text is not a number.
+  const QString said = detail::Translated(platform::Translatable("screen reader", "Invalid entry"));
   return description_.isEmpty() ? said : said + QStringLiteral(". ") + description_;
 }
 

@@ -30,7 +30,7 @@ void Show(MenuItem& item, QAction* action) {
   item.Follow([action = QPointer<QAction>(action)](const MenuItem& item) {
     if (action == nullptr) return false;
     if (!action->isSeparator()) {
-      action->setText(detail::Translated(item.Text()));
+      action->setText(QString::fromStdString(item.Text()));
       if (action->menu() == nullptr) action->setShortcut(ShortcutOf(item));
     }
     action->setVisible(item.Visible());

@@ -29,7 +29,7 @@ void PopupMenu::Apply(const PopupMenuDesign& design) {
 }
 
 void PopupMenu::AddRow(const std::string& text) {
-  detail::CallQt([&] { combo_->addItem(detail::Translated(text)); });
+  detail::CallQt([&] { combo_->addItem(QString::fromStdString(text)); });
 }
 
 std::int64_t PopupMenu::RowCount() const {

@@ -1,5 +1,7 @@
 #include "platform/TextField.h"
 
+#include <algorithm>
+
 #include "desktop/Ink.h"
 #include "platform/Translation.h"
 #include "runtime/Dispatch.h"
@@ -21,7 +23,10 @@ TextField::TextField(Window& window)
 
 void TextField::Apply(const TextFieldDesign& design) {
   Place(design.box, design.tabIndex, {}, {});
-  SetText(design.number ? LocalNumber(design.text) : design.text);
+  // The design writes a number with a decimal point; the window, as the user's language does.
+  std::string text = design.text;
+  if (design.number) std::replace(text.begin(), text.end(), '.', WindowNumbers().decimal);
+  SetText(text);
   edit_->setMaxLength(kStandardMaxLength);
   edit_->SetHoldsNumber(design.number);
   detail::UseDesignColors(edit_, detail::ColorOf(design.textColor),
@@ -35,7 +40,7 @@ std::string TextField::Text() const {
 
 void TextField::SetText(const std::string& text) {
   detail::CallQt([&] {
-    edit_->setText(QString::fromStdString(edit_->HoldsNumber() ? LocalNumber(text) : text));
+    edit_->setText(QString::fromStdString(text));
     edit_->setCursorPosition(0);
   });
 }

@@ -1,0 +1,399 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl" sourcelanguage="en">
+<context>
+    <name>command line</name>
+    <message>
+        <location filename="../app/CommandLine.cpp" line="+43"/>
+        <source>or %1</source>
+        <extracomment>The end of the list of materials in --help: &quot;copper, …, iron or lead&quot;; %1 is &quot;lead&quot;.</extracomment>
+        <translation>of %1</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Show this help and exit.</source>
+        <translation>Deze hulp tonen en afsluiten.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show the version and exit.</source>
+        <translation>De versie tonen en afsluiten.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Print the voltage drop for this conductor material (%1) instead of opening the window; needs --current, --length and --diameter or --area.</source>
+        <translation>De spanningsval voor dit geleidermateriaal (%1) tonen in plaats van het venster te openen; vereist --current, --length en --diameter of --area.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>name</source>
+        <extracomment>The value&apos;s name in --help: &quot;--material &lt;name&gt;&quot;.</extracomment>
+        <translation>naam</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The load current in amperes.</source>
+        <translation>De belastingsstroom in ampère.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The total cable length, out and back, in metres.</source>
+        <translation>De totale kabellengte, heen en terug, in meter.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The conductor&apos;s diameter in millimetres.</source>
+        <translation>De diameter van de geleider in millimeter.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The conductor&apos;s cross-section in square millimetres.</source>
+        <translation>De doorsnede van de geleider in vierkante millimeter.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>mm2</source>
+        <extracomment>The value&apos;s name in --help: the unit of the cross-section.</extracomment>
+        <translation>mm²</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Computes the voltage drop along a cable run. Without options it opens the
+calculator window; with --material, --current, --length and --diameter or
+--area it prints the result line the window would show for those inputs,
+in English and with a decimal point in every language, for scripts.
+Numbers are read as the window reads them, with a decimal point or comma.
+
+Qt&apos;s standard options (-platform, -style, -reverse ...) are accepted too.</source>
+        <extracomment>The text of --help between its usage line and its options; lines of at most 79 columns.</extracomment>
+        <translation>Berekent de spanningsval over een kabel. Zonder opties opent het programma
+het rekenvenster; met --material, --current, --length en --diameter of
+--area toont het de resultaatregel die het venster voor die invoer zou tonen,
+in elke taal in het Engels en met een decimale punt, voor scripts.
+Getallen worden gelezen zoals het venster ze leest, met punt of komma.
+
+Ook de standaardopties van Qt (-platform, -style, -reverse ...) gelden.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>write error: %1</source>
+        <translation>schrijffout: %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Probeer ‘%1 --help’ voor meer informatie.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>missing %1</source>
+        <translation>%1 ontbreekt</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>give --diameter or --area, not both</source>
+        <translation>geef --diameter of --area, niet beide</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>missing --diameter or --area</source>
+        <translation>--diameter of --area ontbreekt</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>unknown material %1</source>
+        <translation>onbekend materiaal %1</translation>
+    </message>
+    <message>
+        <location filename="../platform/src/text/CommandLine.cpp" line="+32"/>
+        <source>missing value after %1</source>
+        <extracomment>After &quot;voltage-drop: &quot; on standard error; %1 is the option, quoted (&apos;--current&apos;).</extracomment>
+        <translation>ontbrekende waarde na %1</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>unknown option %1</source>
+        <translation>onbekende optie %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>unexpected value after %1</source>
+        <translation>onverwachte waarde na %1</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>unexpected argument %1</source>
+        <translation>onverwacht argument %1</translation>
+    </message>
+</context>
+<context>
+    <name>error messages</name>
+    <message>
+        <location filename="../platform/src/display/QtMessages.cpp" line="+64"/>
+        <source>could not connect to an X display</source>
+        <translation>kan geen verbinding maken met een X-beeldscherm</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>could not connect to the X display %1</source>
+        <translation>kan geen verbinding maken met X-beeldscherm %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>the Wayland display %1 does not answer</source>
+        <translation>Wayland-beeldscherm %1 antwoordt niet</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the Wayland display %1 does not exist</source>
+        <translation>Wayland-beeldscherm %1 bestaat niet</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>could not load Qt&apos;s platform plugin %1</source>
+        <translation>kan de platformplug-in %1 van Qt niet laden</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Qt has no platform plugin %1</source>
+        <translation>Qt heeft geen platformplug-in %1</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation>DISPLAY noch WAYLAND_DISPLAY is ingesteld</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>no display to open the window on: %1</source>
+        <extracomment>The line the program ends with when it cannot show its window; %1 says why, one reason after another, separated by &quot;; &quot;.</extracomment>
+        <translation>geen beeldscherm om het venster op te openen: %1</translation>
+    </message>
+    <message>
+        <location line="+75"/>
+        <source>the platform has no screen</source>
+        <translation>het platform heeft geen scherm</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>lost the display: the %1 connection broke</source>
+        <translation>beeldscherm verloren: de %1-verbinding is verbroken</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>no display to open the window on: the %1 platform shows no window</source>
+        <translation>geen beeldscherm om het venster op te openen: het platform %1 toont geen vensters</translation>
+    </message>
+    <message>
+        <location filename="../platform/src/runtime/Application.cpp" line="+44"/>
+        <source>an exception of unknown type</source>
+        <translation>een uitzondering van onbekend type</translation>
+    </message>
+    <message>
+        <location line="+105"/>
+        <source>Unhandled %1</source>
+        <extracomment>The first line of the report of an error the program did not handle, in a message box and on standard error; %1 names the error, as the program&apos;s developers wrote it.</extracomment>
+        <translation>Niet afgehandeld: %1</translation>
+    </message>
+</context>
+<context>
+    <name>menus</name>
+    <message>
+        <location filename="../menus/MainMenuBar.cpp" line="+50"/>
+        <source>&amp;File</source>
+        <translation>&amp;Bestand</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Quit</source>
+        <translation>&amp;Afsluiten</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Edit</source>
+        <translation>Be&amp;werken</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Undo</source>
+        <translation>&amp;Ongedaan maken</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Cu&amp;t</source>
+        <translation>K&amp;nippen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiëren</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Paste</source>
+        <translation>&amp;Plakken</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Delete</source>
+        <translation>&amp;Verwijderen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Select &amp;All</source>
+        <translation>&amp;Alles selecteren</translation>
+    </message>
+</context>
+<context>
+    <name>screen reader</name>
+    <message>
+        <location filename="../platform/src/widgets/LineEdit.cpp" line="+60"/>
+        <source>Invalid entry</source>
+        <extracomment>Said of a number field whose text is not a number.</extracomment>
+        <translation>Ongeldige invoer</translation>
+    </message>
+    <message>
+        <location filename="../window/Design.cpp" line="+48"/>
+        <source>Material</source>
+        <extracomment>What a screen reader calls the material list.</extracomment>
+        <translation>Materiaal</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Current in amperes</source>
+        <extracomment>The current field&apos;s name as a screen reader says it: the unit in words.</extracomment>
+        <translation>Stroom in ampère</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Copy it with Ctrl+Shift+C</source>
+        <extracomment>Said after the result line; the key as it is.</extracomment>
+        <translation>Kopiëren met Ctrl+Shift+C</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Resistivity</source>
+        <extracomment>Said before the new resistivity when the material changes.</extracomment>
+        <translation>Soortelijke weerstand</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <location line="+23"/>
+        <source>Wire sizes: Ctrl+F1</source>
+        <extracomment>Said with the diameter and cross-section fields: the key that reads the wire table.</extracomment>
+        <translation>AWG-maten: Ctrl+F1</translation>
+    </message>
+    <message>
+        <location line="-20"/>
+        <source>Cable diameter in millimetres</source>
+        <extracomment>The diameter field&apos;s name as a screen reader says it: the unit in words.</extracomment>
+        <translation>Diameter in millimeter</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Total cable length in metres</source>
+        <extracomment>The length field&apos;s name as a screen reader says it: the unit in words.</extracomment>
+        <translation>Totale lengte in meter, heen en terug</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Cable area in square millimetres</source>
+        <extracomment>The cross-section field&apos;s name as a screen reader says it: the unit in words.</extracomment>
+        <translation>Doorsnede in vierkante millimeter</translation>
+    </message>
+</context>
+<context>
+    <name>window</name>
+    <message>
+        <location filename="../app/CommandLine.cpp" line="-109"/>
+        <location filename="../window/Design.cpp" line="-102"/>
+        <source>Voltage Drop Calculator</source>
+        <extracomment>The window&apos;s title, about 300 pixels wide, and the program&apos;s name in the desktop&apos;s menus.</extracomment>
+        <translation>Spanningsvalcalculator</translation>
+    </message>
+    <message>
+        <location filename="../calc/Materials.h" line="+20"/>
+        <source>Copper</source>
+        <translation>Koper</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aluminium</source>
+        <translation>Aluminium</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gold</source>
+        <translation>Goud</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Silver</source>
+        <translation>Zilver</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Iron</source>
+        <translation>IJzer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lead</source>
+        <translation>Lood</translation>
+    </message>
+    <message>
+        <location filename="../calc/VoltageDrop.h" line="+28"/>
+        <source>Voltage drop = %1V</source>
+        <extracomment>The result line, in bold, 256 pixels wide; %1 is the drop in volts.</extracomment>
+        <translation>Spanningsval = %1 V</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Vd (20°C) = ( Length x Current x %1 ) / Area</source>
+        <extracomment>The formula line, in small italics, 256 pixels wide; %1 is the material&apos;s resistivity.</extracomment>
+        <translation>ΔU (20&#xa0;°C) = ( Lengte × Stroom × %1 ) / Doorsnede</translation>
+    </message>
+    <message>
+        <location filename="../window/Design.cpp" line="+10"/>
+        <source>AWG 24 = 0.51054 mm (cat5/cat5e)<byte value="xd"/>AWG 23 = 0.57404 mm<byte value="xd"/>AWG 22 = 0.64516 mm<byte value="xd"/>AWG 21 = 0.7239 mm<byte value="xd"/>AWG 20 = 0.8128 mm<byte value="xd"/>AWG 19 = 0.91186 mm<byte value="xd"/>AWG 18 = 1.02362 mm</source>
+        <extracomment>A caption&apos;s tooltip: the American Wire Gauge sizes, one a line. Write the numbers and the unit as your language writes them; keep &quot;AWG&quot; and &quot;cat5/cat5e&quot;.</extracomment>
+        <translation>AWG 24 = 0,51054 mm (cat5/cat5e)<byte value="xd"/>AWG 23 = 0,57404 mm<byte value="xd"/>AWG 22 = 0,64516 mm<byte value="xd"/>AWG 21 = 0,7239 mm<byte value="xd"/>AWG 20 = 0,8128 mm<byte value="xd"/>AWG 19 = 0,91186 mm<byte value="xd"/>AWG 18 = 1,02362 mm</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>AWG 24 = 0.205 mm2 (cat5/cat5e)<byte value="xd"/>AWG 23 = 0.258 mm2<byte value="xd"/>AWG 22 = 0.326 mm2<byte value="xd"/>AWG 21 = 0.410 mm2<byte value="xd"/>AWG 20 = 0.518 mm2<byte value="xd"/>AWG 19 = 0.653 mm2<byte value="xd"/>AWG 18 = 0.823 mm2</source>
+        <extracomment>A caption&apos;s tooltip: the American Wire Gauge sizes, one a line. Write the numbers and the unit as your language writes them (&quot;mm²&quot;); keep &quot;AWG&quot; and &quot;cat5/cat5e&quot;.</extracomment>
+        <translation>AWG 24 = 0,205 mm² (cat5/cat5e)<byte value="xd"/>AWG 23 = 0,258 mm²<byte value="xd"/>AWG 22 = 0,326 mm²<byte value="xd"/>AWG 21 = 0,410 mm²<byte value="xd"/>AWG 20 = 0,518 mm²<byte value="xd"/>AWG 19 = 0,653 mm²<byte value="xd"/>AWG 18 = 0,823 mm²</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Current (A):</source>
+        <extracomment>A field&apos;s caption, 142 pixels wide: the window widens for a longer one.</extracomment>
+        <translation>Stroom (A):</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Cable diameter (mm):</source>
+        <extracomment>A field&apos;s caption, 142 pixels wide: the window widens for a longer one.</extracomment>
+        <translation>Diameter (mm):</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Total cable length (m):</source>
+        <extracomment>A field&apos;s caption, 142 pixels wide: the window widens for a longer one. The length is the whole run, out and back, not the one-way length some formulas double.</extracomment>
+        <translation>Totale lengte (m):</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Total cable length, out and back.</source>
+        <extracomment>The length caption&apos;s tooltip, which a screen reader says with the field.</extracomment>
+        <translation>Totale kabellengte, heen en terug.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Cable area (mm2):</source>
+        <extracomment>A field&apos;s caption, 142 pixels wide: the window widens for a longer one.</extracomment>
+        <translation>Doorsnede (mm²):</translation>
+    </message>
+</context>
+</TS>

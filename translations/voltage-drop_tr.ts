@@ -1,0 +1,399 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="tr" sourcelanguage="en">
+<context>
+    <name>command line</name>
+    <message>
+        <location filename="../app/CommandLine.cpp" line="+43"/>
+        <source>or %1</source>
+        <extracomment>The end of the list of materials in --help: &quot;copper, …, iron or lead&quot;; %1 is &quot;lead&quot;.</extracomment>
+        <translation>veya %1</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Show this help and exit.</source>
+        <translation>Bu yardımı göster ve çık.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show the version and exit.</source>
+        <translation>Sürümü göster ve çık.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Print the voltage drop for this conductor material (%1) instead of opening the window; needs --current, --length and --diameter or --area.</source>
+        <translation>Pencereyi açmak yerine bu iletken malzemesi (%1) için gerilim düşümünü yaz; --current, --length ve --diameter ya da --area gerekir.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>name</source>
+        <extracomment>The value&apos;s name in --help: &quot;--material &lt;name&gt;&quot;.</extracomment>
+        <translation>ad</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The load current in amperes.</source>
+        <translation>Amper cinsinden yük akımı.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The total cable length, out and back, in metres.</source>
+        <translation>Metre cinsinden gidiş ve dönüş toplam kablo uzunluğu.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The conductor&apos;s diameter in millimetres.</source>
+        <translation>Milimetre cinsinden iletken çapı.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The conductor&apos;s cross-section in square millimetres.</source>
+        <translation>Milimetrekare cinsinden iletken kesiti.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>mm2</source>
+        <extracomment>The value&apos;s name in --help: the unit of the cross-section.</extracomment>
+        <translation>mm²</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Computes the voltage drop along a cable run. Without options it opens the
+calculator window; with --material, --current, --length and --diameter or
+--area it prints the result line the window would show for those inputs,
+in English and with a decimal point in every language, for scripts.
+Numbers are read as the window reads them, with a decimal point or comma.
+
+Qt&apos;s standard options (-platform, -style, -reverse ...) are accepted too.</source>
+        <extracomment>The text of --help between its usage line and its options; lines of at most 79 columns.</extracomment>
+        <translation>Bir kablo hattı boyunca gerilim düşümünü hesaplar. Seçenek verilmezse hesap
+penceresini açar; --material, --current, --length ve --diameter ya da --area
+ile pencerenin bu girdiler için göstereceği sonuç satırını, betikler için her
+dilde İngilizce ve ondalık noktayla yazar.
+Sayılar pencerenin okuduğu gibi, ondalık nokta ya da virgülle okunur.
+
+Qt&apos;nin standart seçenekleri (-platform, -style, -reverse ...) de kabul edilir.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>write error: %1</source>
+        <translation>yazma hatası: %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Daha fazla bilgi için “%1 --help” komutunu deneyin.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>missing %1</source>
+        <translation>%1 eksik</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>give --diameter or --area, not both</source>
+        <translation>--diameter ya da --area verin, ikisini birden değil</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>missing --diameter or --area</source>
+        <translation>--diameter ya da --area eksik</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>unknown material %1</source>
+        <translation>bilinmeyen malzeme %1</translation>
+    </message>
+    <message>
+        <location filename="../platform/src/text/CommandLine.cpp" line="+32"/>
+        <source>missing value after %1</source>
+        <extracomment>After &quot;voltage-drop: &quot; on standard error; %1 is the option, quoted (&apos;--current&apos;).</extracomment>
+        <translation>%1 sonrasında değer eksik</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>unknown option %1</source>
+        <translation>bilinmeyen seçenek %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>unexpected value after %1</source>
+        <translation>%1 sonrasında beklenmeyen değer</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>unexpected argument %1</source>
+        <translation>beklenmeyen argüman %1</translation>
+    </message>
+</context>
+<context>
+    <name>error messages</name>
+    <message>
+        <location filename="../platform/src/display/QtMessages.cpp" line="+64"/>
+        <source>could not connect to an X display</source>
+        <translation>bir X ekranına bağlanılamadı</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>could not connect to the X display %1</source>
+        <translation>%1 X ekranına bağlanılamadı</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>the Wayland display %1 does not answer</source>
+        <translation>%1 Wayland ekranı yanıt vermiyor</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the Wayland display %1 does not exist</source>
+        <translation>%1 Wayland ekranı yok</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>could not load Qt&apos;s platform plugin %1</source>
+        <translation>Qt&apos;nin %1 platform eklentisi yüklenemedi</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Qt has no platform plugin %1</source>
+        <translation>Qt&apos;de %1 platform eklentisi yok</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation>ne DISPLAY ne de WAYLAND_DISPLAY ayarlı</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>no display to open the window on: %1</source>
+        <extracomment>The line the program ends with when it cannot show its window; %1 says why, one reason after another, separated by &quot;; &quot;.</extracomment>
+        <translation>pencerenin açılacağı ekran yok: %1</translation>
+    </message>
+    <message>
+        <location line="+75"/>
+        <source>the platform has no screen</source>
+        <translation>platformun ekranı yok</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>lost the display: the %1 connection broke</source>
+        <translation>ekran kaybedildi: %1 bağlantısı koptu</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>no display to open the window on: the %1 platform shows no window</source>
+        <translation>pencerenin açılacağı ekran yok: %1 platformu pencere göstermiyor</translation>
+    </message>
+    <message>
+        <location filename="../platform/src/runtime/Application.cpp" line="+44"/>
+        <source>an exception of unknown type</source>
+        <translation>bilinmeyen türde bir istisna</translation>
+    </message>
+    <message>
+        <location line="+105"/>
+        <source>Unhandled %1</source>
+        <extracomment>The first line of the report of an error the program did not handle, in a message box and on standard error; %1 names the error, as the program&apos;s developers wrote it.</extracomment>
+        <translation>İşlenmemiş: %1</translation>
+    </message>
+</context>
+<context>
+    <name>menus</name>
+    <message>
+        <location filename="../menus/MainMenuBar.cpp" line="+50"/>
+        <source>&amp;File</source>
+        <translation>&amp;Dosya</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Quit</source>
+        <translation>&amp;Çık</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Edit</source>
+        <translation>D&amp;üzen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Undo</source>
+        <translation>&amp;Geri al</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Kes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Copy</source>
+        <translation>K&amp;opyala</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Paste</source>
+        <translation>&amp;Yapıştır</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Delete</source>
+        <translation>&amp;Sil</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Select &amp;All</source>
+        <translation>&amp;Tümünü seç</translation>
+    </message>
+</context>
+<context>
+    <name>screen reader</name>
+    <message>
+        <location filename="../platform/src/widgets/LineEdit.cpp" line="+60"/>
+        <source>Invalid entry</source>
+        <extracomment>Said of a number field whose text is not a number.</extracomment>
+        <translation>Geçersiz giriş</translation>
+    </message>
+    <message>
+        <location filename="../window/Design.cpp" line="+48"/>
+        <source>Material</source>
+        <extracomment>What a screen reader calls the material list.</extracomment>
+        <translation>Malzeme</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Current in amperes</source>
+        <extracomment>The current field&apos;s name as a screen reader says it: the unit in words.</extracomment>
+        <translation>Amper cinsinden akım</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Copy it with Ctrl+Shift+C</source>
+        <extracomment>Said after the result line; the key as it is.</extracomment>
+        <translation>Kopyalamak için Ctrl+Shift+C</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Resistivity</source>
+        <extracomment>Said before the new resistivity when the material changes.</extracomment>
+        <translation>Özdirenç</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <location line="+23"/>
+        <source>Wire sizes: Ctrl+F1</source>
+        <extracomment>Said with the diameter and cross-section fields: the key that reads the wire table.</extracomment>
+        <translation>AWG boyutları: Ctrl+F1</translation>
+    </message>
+    <message>
+        <location line="-20"/>
+        <source>Cable diameter in millimetres</source>
+        <extracomment>The diameter field&apos;s name as a screen reader says it: the unit in words.</extracomment>
+        <translation>Milimetre cinsinden çap</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Total cable length in metres</source>
+        <extracomment>The length field&apos;s name as a screen reader says it: the unit in words.</extracomment>
+        <translation>Metre cinsinden toplam uzunluk, gidiş ve dönüş</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Cable area in square millimetres</source>
+        <extracomment>The cross-section field&apos;s name as a screen reader says it: the unit in words.</extracomment>
+        <translation>Milimetrekare cinsinden kesit</translation>
+    </message>
+</context>
+<context>
+    <name>window</name>
+    <message>
+        <location filename="../app/CommandLine.cpp" line="-109"/>
+        <location filename="../window/Design.cpp" line="-102"/>
+        <source>Voltage Drop Calculator</source>
+        <extracomment>The window&apos;s title, about 300 pixels wide, and the program&apos;s name in the desktop&apos;s menus.</extracomment>
+        <translation>Gerilim Düşümü Hesaplayıcı</translation>
+    </message>
+    <message>
+        <location filename="../calc/Materials.h" line="+20"/>
+        <source>Copper</source>
+        <translation>Bakır</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aluminium</source>
+        <translation>Alüminyum</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gold</source>
+        <translation>Altın</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Silver</source>
+        <translation>Gümüş</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Iron</source>
+        <translation>Demir</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lead</source>
+        <translation>Kurşun</translation>
+    </message>
+    <message>
+        <location filename="../calc/VoltageDrop.h" line="+28"/>
+        <source>Voltage drop = %1V</source>
+        <extracomment>The result line, in bold, 256 pixels wide; %1 is the drop in volts.</extracomment>
+        <translation>Gerilim düşümü = %1 V</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Vd (20°C) = ( Length x Current x %1 ) / Area</source>
+        <extracomment>The formula line, in small italics, 256 pixels wide; %1 is the material&apos;s resistivity.</extracomment>
+        <translation>ΔU (20&#xa0;°C) = ( Uzunluk × Akım × %1 ) / Kesit</translation>
+    </message>
+    <message>
+        <location filename="../window/Design.cpp" line="+10"/>
+        <source>AWG 24 = 0.51054 mm (cat5/cat5e)<byte value="xd"/>AWG 23 = 0.57404 mm<byte value="xd"/>AWG 22 = 0.64516 mm<byte value="xd"/>AWG 21 = 0.7239 mm<byte value="xd"/>AWG 20 = 0.8128 mm<byte value="xd"/>AWG 19 = 0.91186 mm<byte value="xd"/>AWG 18 = 1.02362 mm</source>
+        <extracomment>A caption&apos;s tooltip: the American Wire Gauge sizes, one a line. Write the numbers and the unit as your language writes them; keep &quot;AWG&quot; and &quot;cat5/cat5e&quot;.</extracomment>
+        <translation>AWG 24 = 0,51054 mm (cat5/cat5e)<byte value="xd"/>AWG 23 = 0,57404 mm<byte value="xd"/>AWG 22 = 0,64516 mm<byte value="xd"/>AWG 21 = 0,7239 mm<byte value="xd"/>AWG 20 = 0,8128 mm<byte value="xd"/>AWG 19 = 0,91186 mm<byte value="xd"/>AWG 18 = 1,02362 mm</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>AWG 24 = 0.205 mm2 (cat5/cat5e)<byte value="xd"/>AWG 23 = 0.258 mm2<byte value="xd"/>AWG 22 = 0.326 mm2<byte value="xd"/>AWG 21 = 0.410 mm2<byte value="xd"/>AWG 20 = 0.518 mm2<byte value="xd"/>AWG 19 = 0.653 mm2<byte value="xd"/>AWG 18 = 0.823 mm2</source>
+        <extracomment>A caption&apos;s tooltip: the American Wire Gauge sizes, one a line. Write the numbers and the unit as your language writes them (&quot;mm²&quot;); keep &quot;AWG&quot; and &quot;cat5/cat5e&quot;.</extracomment>
+        <translation>AWG 24 = 0,205 mm² (cat5/cat5e)<byte value="xd"/>AWG 23 = 0,258 mm²<byte value="xd"/>AWG 22 = 0,326 mm²<byte value="xd"/>AWG 21 = 0,410 mm²<byte value="xd"/>AWG 20 = 0,518 mm²<byte value="xd"/>AWG 19 = 0,653 mm²<byte value="xd"/>AWG 18 = 0,823 mm²</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Current (A):</source>
+        <extracomment>A field&apos;s caption, 142 pixels wide: the window widens for a longer one.</extracomment>
+        <translation>Akım (A):</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Cable diameter (mm):</source>
+        <extracomment>A field&apos;s caption, 142 pixels wide: the window widens for a longer one.</extracomment>
+        <translation>Çap (mm):</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Total cable length (m):</source>
+        <extracomment>A field&apos;s caption, 142 pixels wide: the window widens for a longer one. The length is the whole run, out and back, not the one-way length some formulas double.</extracomment>
+        <translation>Toplam uzunluk (m):</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Total cable length, out and back.</source>
+        <extracomment>The length caption&apos;s tooltip, which a screen reader says with the field.</extracomment>
+        <translation>Toplam kablo uzunluğu, gidiş ve dönüş.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Cable area (mm2):</source>
+        <extracomment>A field&apos;s caption, 142 pixels wide: the window widens for a longer one.</extracomment>
+        <translation>Kesit (mm²):</translation>
+    </message>
+</context>
+</TS>
