@@ -211,6 +211,11 @@ class ProgramTest : public QObject {
                             "--length",   "60",     "--diameter", "0,51054"}
         << 0 << "^Voltage drop = 1\\.795V\n$"
         << "^$";
+    QTest::newRow("Turkish: IRON is iron, its capital I not folded to a dotless i")
+        << QStringList{"LC_ALL=tr_TR.UTF-8", "LANGUAGE=", "--material", "IRON", "--current",
+                       "1",   "--length",   "1",         "--diameter", "1"}
+        << 0 << "^Voltage drop = 0\\.125V\n$"
+        << "^$";
     QTest::newRow("German, no display")
         << de << 1 << "^$"
         << "voltage-drop: keine Anzeige, um das Fenster zu \u00F6ffnen: .*weder DISPLAY noch "

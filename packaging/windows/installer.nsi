@@ -54,6 +54,8 @@ VIAddVersionKey "LegalCopyright" "MIT licence; Qt under the LGPL-3.0"
 !insertmacro MUI_LANGUAGE "Italian"
 !insertmacro MUI_LANGUAGE "PortugueseBR"
 !insertmacro MUI_LANGUAGE "Polish"
+!insertmacro MUI_LANGUAGE "Dutch"
+!insertmacro MUI_LANGUAGE "Turkish"
 ; The program's name in each, for its shortcut and its entry in Apps & features.
 LangString TITLE ${LANG_ENGLISH} "${APP_NAME}"
 LangString TITLE ${LANG_GERMAN} "Spannungsfall-Rechner"
@@ -62,6 +64,8 @@ LangString TITLE ${LANG_SPANISH} "Calculadora de caída de tensión"
 LangString TITLE ${LANG_ITALIAN} "Calcolo della caduta di tensione"
 LangString TITLE ${LANG_PORTUGUESEBR} "Calculadora de queda de tensão"
 LangString TITLE ${LANG_POLISH} "Kalkulator spadku napięcia"
+LangString TITLE ${LANG_DUTCH} "Spanningsvalcalculator"
+LangString TITLE ${LANG_TURKISH} "Gerilim Düşümü Hesaplayıcı"
 
 Function .onInit
   !insertmacro MULTIUSER_INIT
