@@ -33,8 +33,9 @@ std::string MaterialNames() {
   std::string names;
   for (std::size_t i = 0; i < calc::kMaterials.size(); ++i) {
     std::string name;
-    for (const char c : std::string_view(calc::kMaterials[i].name.english))
+    for (const char c : std::string_view(calc::kMaterials[i].name.english)) {
       name += calc::AsciiLower(c);
+    }
     if (i == 0) {
       names = name;
     } else if (i + 1 < calc::kMaterials.size()) {
