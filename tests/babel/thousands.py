@@ -23,8 +23,9 @@ TEXTS = ["".join(parts) for parts in itertools.product(
 
 def babel(text, locale, symbol):
     """Babel's value for the text as a field takes it (blanks around it dropped, its sign apart,
-    any space for the locale's own), or None; before 2.12 it refuses a fraction ending in 0."""
-    text = text.strip(" \t")
+    any space for the locale's own, a decimal comma that ends it dropped as in "5,"), or None.
+    Babel before 2.12 refuses a fraction ending in 0, and from 2.12 a bare comma at the end."""
+    text = text.strip(" \t").removesuffix(",")
     sign, text = (-1 if text[:1] == "-" else 1), text[1:] if text[:1] in "+-" else text
     for space in SPACES if symbol in SPACES else ():
         text = text.replace(space, symbol)
