@@ -13,7 +13,7 @@ mkdir -p "$shots"
 # The window's size and the result line's box in its client area, below the menu bar, as the
 # window's design gives them.
 design="$(dirname "$0")/../../window/Design.cpp"
-design_width="$(sed -n 's/.*kWindow1{\.width = \([0-9]*\),.*/\1/p' "$design")"
+design_width="$(sed -n '/kWindow1{/,/}/ s/.*\.width = \([0-9]*\),.*/\1/p' "$design")"
 design_height="$(sed -n '/kWindow1{/,/}/ s/.*\.height = \([0-9]*\),.*/\1/p' "$design")"
 eval "$(sed -n '/kResult{/,/}/ s/.*\.box = {\([0-9]*\), \([0-9]*\), \([0-9]*\), \([0-9]*\)}.*/result_x=\1 result_y=\2 result_width=\3 result_height=\4/p' "$design")"
 [ -n "$design_width" ] && [ -n "$design_height" ] && [ -n "${result_x:-}" ] ||
