@@ -55,6 +55,12 @@ VIAddVersionKey "LegalCopyright" "MIT licence; Qt under the LGPL-3.0"
 !insertmacro MUI_LANGUAGE "PortugueseBR"
 !insertmacro MUI_LANGUAGE "Polish"
 !insertmacro MUI_LANGUAGE "Dutch"
+; NSIS's Turkish has no words for the page that asks whom to install for: these are used.
+!define MULTIUSER_TEXT_INSTALLMODE_TITLE "Kullanıcıları seçin"
+!define MULTIUSER_TEXT_INSTALLMODE_SUBTITLE "$(^NameDA) uygulamasının hangi kullanıcılar için kurulacağını seçin."
+!define MULTIUSER_INNERTEXT_INSTALLMODE_TOP "$(^NameDA) uygulamasını yalnızca kendiniz için mi, yoksa bu bilgisayarın tüm kullanıcıları için mi kurmak istediğinizi seçin. $(^ClickNext)"
+!define MULTIUSER_INNERTEXT_INSTALLMODE_ALLUSERS "Bu bilgisayarın tüm kullanıcıları için kur"
+!define MULTIUSER_INNERTEXT_INSTALLMODE_CURRENTUSER "Yalnızca kendim için kur"
 !insertmacro MUI_LANGUAGE "Turkish"
 ; The program's name in each, for its shortcut and its entry in Apps & features.
 LangString TITLE ${LANG_ENGLISH} "${APP_NAME}"
