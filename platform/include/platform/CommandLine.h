@@ -33,7 +33,8 @@ class CommandLine {
   bool IsSet(std::string_view name) const;
   // The option's value (the last one given), byte for byte as given; empty when it was not.
   std::string Value(std::string_view name) const;
-  // The value as a text field holds it when pasted: its first 32,767 characters at most.
+  // The value as a text field holds it when pasted: without a leading byte order mark, and its
+  // first 32,767 characters at most.
   std::string FieldValue(std::string_view name) const;
   // The usage: how the program is called, `description`, and its options.
   std::string Help(std::string_view program, std::string_view description) const;

@@ -138,7 +138,10 @@ std::string CommandLine::Value(std::string_view name) const {
 }
 
 std::string CommandLine::FieldValue(std::string_view name) const {
-  return Encoded(parser_->qt.value(OptionName(name)).left(kStandardMaxLength));
+  QString value = parser_->qt.value(OptionName(name));
+  // A paste never brings a leading byte order mark into a field: Qt's clipboard drops it.
+  if (value.startsWith(QChar(0xFEFF))) value.remove(0, 1);
+  return Encoded(value.left(kStandardMaxLength));
 }
 
 std::string CommandLine::Help(std::string_view program, std::string_view description) const {
