@@ -128,8 +128,8 @@ class ProgramTest : public QObject {
     QTest::newRow("two dashes where a value belongs")
         << QStringList{"--material", "copper", "--current", "--bogus"} << 2 << "^$"
         << "^voltage-drop: missing value after '--current'" + kTryHelp;
-    QTest::newRow("three dashes: the option named as given")
-        << QStringList{"---current", "1"} << 2 << "^$"
+    QTest::newRow("three dashes: the option named as given, a right one after it")
+        << QStringList{"---current", "1", "--current", "2"} << 2 << "^$"
         << "^voltage-drop: unknown option '---current'" + kTryHelp;
     QTest::newRow("an unknown option after a value written like it")
         << QStringList{"--current", "-bogus", "--bogus"} << 2 << "^$"
@@ -293,6 +293,9 @@ class ProgramTest : public QObject {
     QTest::newRow("Qt's warnings switched off")
         << QStringList{} << QStringList{"QT_LOGGING_RULES=*=false", "DISPLAY=:95"}
         << "could not connect to the X display :95";
+    QTest::newRow("Qt's debug messages switched on")
+        << QStringList{} << QStringList{"QT_LOGGING_RULES=*.debug=true"}
+        << "could not connect to an X display; neither DISPLAY nor WAYLAND_DISPLAY is set";
     QTest::newRow("terminal controls in the display's name")
         << QStringList{} << QStringList{"DISPLAY=:94\x1b]0;x\a"}
         << "could not connect to the X display \\$':94\\\\033\\]0;x\\\\a'";

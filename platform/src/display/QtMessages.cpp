@@ -109,6 +109,8 @@ void Write(QtMsgType type, const QMessageLogContext& context, const QString& mes
 [[noreturn]] void EndForNoDisplay(const std::vector<HeldMessage>& messages, const QString& last) {
   QStringList reasons;
   for (const HeldMessage& message : messages) {
+    // Debug and info messages, which logging rules may switch on, trace the search; no reason.
+    if (message.type == QtDebugMsg || message.type == QtInfoMsg) continue;
     // Qt 6.5 and later add this guess whenever xcb does not start, whatever the reason was.
     if (message.text.startsWith(QLatin1String("From 6.5.0, xcb-cursor0"))) continue;
     reasons << InOurWords(message.text.simplified());

@@ -43,11 +43,14 @@ QString OptionName(std::string_view name) {
 
 // The argument as typed that gave the option `name` ("-current" for "---current", or
 // "--current=1"): the last one written so, since an earlier one may have been taken as an
-// option's value.
+// option's value. One dash gives a name only where the name has none of its own: "--current"
+// is the option "current", never "-current".
 QString Typed(const QStringList& arguments, const QString& name) {
   for (qsizetype i = arguments.size() - 1; i > 0; --i) {
     const QString option = arguments[i].section('=', 0, 0);
-    if (option == "-" + name || option == "--" + name) return arguments[i];
+    if (option == "--" + name || (!name.startsWith('-') && option == "-" + name)) {
+      return arguments[i];
+    }
   }
   return name;
 }
