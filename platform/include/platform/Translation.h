@@ -16,7 +16,8 @@ namespace platform {
 // "menus", "screen reader", "command line", "error messages"), and its English words. A text
 // with no context is shown as it is.
 struct Message {
-  constexpr Message(const char* english = "") : english(english) {}  // NOLINT: a plain text
+  // A plain text converts, so that a design can hold one where it needs no translation.
+  constexpr Message(const char* english = "") : english(english) {}  // NOLINT(runtime/explicit)
   constexpr Message(const char* context, const char* english)
       : context(context), english(english) {}
   const char* context = "";
