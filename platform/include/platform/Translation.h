@@ -17,7 +17,7 @@ namespace platform {
 // with no context is shown as it is.
 struct Message {
   // A plain text converts, so that a design can hold one where it needs no translation.
-  constexpr Message(const char* english = "") : english(english) {}  // NOLINT(runtime/explicit)
+  constexpr Message(const char* english = "") : english(english) {}
   constexpr Message(const char* context, const char* english)
       : context(context), english(english) {}
   const char* context = "";
