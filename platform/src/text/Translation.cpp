@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QSet>
 #include <QStringList>
 #include <QTranslator>
 #include <optional>
@@ -71,10 +70,7 @@ struct Translations {
     // The first of the desktop's languages that is English or has a translation; a name that
     // is neither (unknown, or a language not translated) is passed over, as gettext does.
     const QList<QLocale> available = TranslatedLanguages();
-    QSet<QString> tried;
     for (const QString& name : DesktopLanguages()) {
-      if (tried.contains(name)) continue;
-      tried.insert(name);
       const QLocale language(name);
       if (language.language() == QLocale::English) return;
       const std::optional<QLocale> translation = TranslationFor(language, available);

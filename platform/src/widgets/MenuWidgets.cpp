@@ -9,7 +9,6 @@
 
 #include "platform/Menu.h"
 #include "runtime/Dispatch.h"
-#include "text/Translation.h"
 #include "widgets/EditCommands.h"
 #include "widgets/Widgets.h"
 
