@@ -293,6 +293,16 @@ def check_desktop_identity(calculator):
     check(text.getText(0, -1) == "Copper" and width > 0 and height > 0 and left <= x
           and x + width <= left + across and top <= y and y + height <= top + down,
           f"the popup's metal stands inside the popup for a screen reader ({x}, {y}, {width}, {height})")
+    # Any program on the bus may ask of offsets far outside a text: it is answered at once, as
+    # for the text's own range, and nothing of it reaches standard error (checked at Ctrl+Q).
+    for node in (current, popup):
+        text = node.queryText()
+        whole = text.getRangeExtents(0, -1, pyatspi.DESKTOP_COORDS)
+        asked = [text.getRangeExtents(start, end, pyatspi.DESKTOP_COORDS)
+                 for start, end in [(-10, 10**9), (-2**31, 2**31 - 1)]]
+        check(asked == [whole, whole] and text.getText(-5, 2**31 - 1) == text.getText(0, -1),
+              f"a range far past {node.name!r}'s text is its whole text ({asked}, {whole})")
+    current.queryText().setSelection(0, -5, 2**31 - 1)
 
 
 def check_giant_paste(calculator):
@@ -547,7 +557,9 @@ def check_interaction(calculator):
 
     calculator.focus("Current (A):")
     xdotool("key", "--clearmodifiers", "ctrl+q")
-    check(calculator.wait_exit() == 0, "Ctrl+Q quits with status 0")
+    status = calculator.wait_exit()
+    errors = calculator.process.stderr.read()
+    check(status == 0 and errors == "", f"Ctrl+Q quits with status 0, having written nothing ({errors!r})")
 
     calculator = Calculator()
     subprocess.run(["wmctrl", "-c", TITLE], check=True, timeout=10)

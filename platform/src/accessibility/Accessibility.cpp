@@ -36,6 +36,9 @@ QAccessibleInterface* Interface(const QString&, QObject* object) {
 
 }  // namespace
 
-void InstallAccessibility() { QAccessible::installFactory(Interface); }
+void InstallAccessibility() {
+  QAccessible::installFactory(Interface);
+  FrontAccessibilityBridge();
+}
 
 }  // namespace platform::detail

@@ -19,6 +19,9 @@ namespace platform::detail {
 
 // Installs the platform's accessible interfaces; the runtime calls it once.
 void InstallAccessibility();
+// Guards Qt's AT-SPI bridge from calls that would hold the window (BridgeFront.cpp); nothing
+// where Qt has no AT-SPI bridge.
+void FrontAccessibilityBridge();
 
 // The accessible interfaces the platform gives its own widgets in place of Qt's.
 QAccessibleInterface* FieldInterface(LineEdit* field);

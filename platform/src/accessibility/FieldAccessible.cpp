@@ -55,7 +55,13 @@ class FieldAccessible final : public QAccessibleWidget,
     *end = *start + int(field_->selectedText().size());
   }
   void addSelection(int start, int end) override { setSelection(0, start, end); }
-  void setSelection(int, int start, int end) override { field_->setSelection(start, end - start); }
+  // Offsets outside the text are taken at its ends, as Qt's line edit would refuse them with a
+  // warning of its own on standard error.
+  void setSelection(int, int start, int end) override {
+    const int length = characterCount();
+    const int from = std::clamp(start, 0, length);
+    field_->setSelection(from, std::clamp(end, 0, length) - from);
+  }
   void removeSelection(int) override { field_->deselect(); }
   // Qt lays the text out, scrolled and within the field's margins, on either side for either
   // direction; where it shows the cursor tells where the text stands, and each character stands

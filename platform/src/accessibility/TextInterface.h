@@ -20,7 +20,9 @@ class OneRunText : public QAccessibleTextInterface {
     return {};
   }
   int characterCount() const override { return int(Whole().size()); }
-  QString text(int start, int end) const override { return Whole().mid(start, end - start); }
+  QString text(int start, int end) const override {
+    return Whole().mid(start, qsizetype(end) - start);  // a bus may ask from INT_MIN to INT_MAX
+  }
 
  protected:
   virtual QString Whole() const = 0;
