@@ -20,11 +20,9 @@ void BreakXConnectionThroughXlib() {
   XSync(display(), False);
 }
 
-void ReleaseKeyWhileTheFocusIsElsewhere(const char* key) {
-  Window focus = None;
-  int revert = RevertToParent;
-  XGetInputFocus(display(), &focus, &revert);
-  // A window the window manager leaves alone, so that it does not take the focus back.
+// Gives the X focus to a new window that the window manager leaves alone, so that it does not
+// take the focus back.
+Window FocusUnmanagedWindow() {
   XSetWindowAttributes unmanaged{};
   unmanaged.override_redirect = True;
   const Window other =
@@ -33,11 +31,21 @@ void ReleaseKeyWhileTheFocusIsElsewhere(const char* key) {
   XMapWindow(display(), other);
   XSetInputFocus(display(), other, RevertToParent, CurrentTime);
   XSync(display(), False);
+  return other;
+}
+
+void ReleaseKeyWhileTheFocusIsElsewhere(const char* key) {
+  Window focus = None;
+  int revert = RevertToParent;
+  XGetInputFocus(display(), &focus, &revert);
+  const Window other = FocusUnmanagedWindow();
   if (std::system((std::string("xdotool keyup ") + key).c_str()) != 0) std::abort();
   XSetInputFocus(display(), focus, revert, CurrentTime);
   XDestroyWindow(display(), other);
   XSync(display(), False);
 }
+
+void TakeTheXFocusAway() { FocusUnmanagedWindow(); }
 
 void SendKeyPressAsAnotherProgram(const char* key, unsigned long window) {
   XKeyEvent press{};

@@ -31,9 +31,11 @@ int KeyOf(const QKeyEvent* event) {
 
 LineEdit::LineEdit(QWidget* parent, KeyUpHandler keyUp)
     : QLineEdit(parent), keyUp_(std::move(keyUp)) {
+  // The field a key was pressed in may have lost the focus since, or its window be inactive.
   detail::WatchKeyReleases([](std::uint32_t keycode) {
-    if (auto* field = qobject_cast<LineEdit*>(QApplication::focusWidget()))
-      field->KeyReleasedElsewhere(keycode);
+    for (QWidget* widget : QApplication::allWidgets()) {
+      if (auto* field = qobject_cast<LineEdit*>(widget)) field->KeyReleasedElsewhere(keycode);
+    }
   });
   // textEdited comes before textChanged for the same change.
   connect(this, &QLineEdit::textEdited, this,
