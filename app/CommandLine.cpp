@@ -6,6 +6,7 @@
 #include "calc/Conductor.h"
 #include "calc/Materials.h"
 #include "calc/VoltageDrop.h"
+#include "platform/ArgumentText.h"
 #include "platform/CommandLine.h"
 #include "platform/Translation.h"
 

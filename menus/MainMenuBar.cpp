@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/Application.h"
 #include "platform/Exceptions.h"
 #include "platform/Translation.h"
 

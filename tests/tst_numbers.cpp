@@ -4,7 +4,7 @@
 #include <limits>
 #include <random>
 
-#include "platform/CommandLine.h"
+#include "platform/ArgumentText.h"
 #include "platform/Exceptions.h"
 #include "platform/Numbers.h"
 

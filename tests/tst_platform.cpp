@@ -187,7 +187,8 @@ class PlatformTest : public QObject {
     QTest::addColumn<int>("typed");
     QTest::newRow("a held key is released once") << "hold" << QStringList{"7"} << 3;
     QTest::newRow("a double tap is two releases") << "double tap" << QStringList{"7", "7"} << 2;
-    QTest::newRow("released while the X focus was elsewhere") << "elsewhere" << QStringList{""} << 1;
+    QTest::newRow("released while the X focus was elsewhere")
+        << "elsewhere" << QStringList{""} << 1;
     QTest::newRow("released elsewhere, then held while another program presses a key")
         << "elsewhere, then held" << QStringList{"", "", "7"} << 3;
     QTest::newRow("pressed by another program, never released") << "sent" << QStringList{""} << 1;
@@ -226,7 +227,8 @@ class PlatformTest : public QObject {
     }
     QTRY_COMPARE(window->events.filter(":KeyUp:").size(), keyUps.size());
     QTest::qWait(200);
-    QCOMPARE(window->events.filter(":KeyUp:"), keyUps.replaceInStrings(QRegularExpression("^"), "first:KeyUp:"));
+    QCOMPARE(window->events.filter(":KeyUp:"),
+             keyUps.replaceInStrings(QRegularExpression("^"), "first:KeyUp:"));
     // Auto-repeat sends presses alone: the field sees the key's real releases only.
     QCOMPARE(releases.count, int(keyUps.size() - keyUps.count("first:KeyUp:")));
     QVERIFY(window->first().Text().size() >= std::size_t(typed));

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/Application.h"
 #include "platform/Label.h"
 #include "platform/Menu.h"
 #include "platform/PopupMenu.h"

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/Menu.h"
+
 class QApplication;
 
 namespace platform {
@@ -65,6 +67,15 @@ void Run(const std::function<void()>& lateStartup);
 
 // Ends the event loop; Run returns and the process exits with `code`.
 void Quit(int code);
+
+// An item that quits the application when chosen.
+class QuitMenuItem : public MenuItem {
+ public:
+  bool Action() override;
+};
+
+// Quits the application as a quit request does; returns true.
+bool QuitMenuAction(MenuItem& item);
 
 // Reports an error that nothing caught: its class and message on standard error and, in a
 // desktop session, in an error dialog. From then on the runtime's ExitStatus is 1.

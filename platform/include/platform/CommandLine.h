@@ -45,11 +45,6 @@ class CommandLine {
   std::string error_;
 };
 
-// `text` quoted for a message, as coreutils quotes a file name, so that it is seen as it is and
-// stays on one line: 'lead' as it is, and a text holding a control character, a quote or bytes
-// that are not UTF-8 in $'…' with escapes ($'lead\n', $'\033]0;x\a').
-std::string Quoted(std::string_view text);
-
 enum class MessageKind { Output, Error };
 
 // Shows a message to whoever started the program: on standard output or standard error. On

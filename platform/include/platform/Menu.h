@@ -66,13 +66,4 @@ class MenuBar : public MenuItem {
   MenuItem* Lookup(std::string_view name) const;
 };
 
-// An item that quits the application when chosen.
-class QuitMenuItem : public MenuItem {
- public:
-  bool Action() override;
-};
-
-// Quits the application as a quit request does; returns true.
-bool QuitMenuAction(MenuItem& item);
-
 }  // namespace platform

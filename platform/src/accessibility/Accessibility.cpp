@@ -4,6 +4,7 @@
 #include <QAccessibleWidget>
 #include <QComboBox>
 
+#include "accessibility/Announce.h"
 #include "widgets/LineEdit.h"
 #include "widgets/Widgets.h"
 

@@ -26,8 +26,5 @@ void FrontAccessibilityBridge();
 // The accessible interfaces the platform gives its own widgets in place of Qt's.
 QAccessibleInterface* FieldInterface(LineEdit* field);
 QAccessibleInterface* PopupInterface(QComboBox* popup);
-// The hidden notification that Announce shows where Qt has no announcement event (before
-// Qt 6.8); nullptr for any other object.
-QAccessibleInterface* AnnouncerInterface(QObject* object);
 
 }  // namespace platform::detail

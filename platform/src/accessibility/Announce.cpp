@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "accessibility/Accessibility.h"
 #include "platform/QtAccess.h"
 
 namespace platform::detail {

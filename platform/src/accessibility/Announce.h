@@ -2,11 +2,17 @@
 
 #include <functional>
 
+class QAccessibleInterface;
 class QComboBox;
+class QObject;
 class QString;
 class QWidget;
 
 namespace platform::detail {
+
+// The hidden notification that Announce shows where Qt has no announcement event (before
+// Qt 6.8); nullptr for any other object.
+QAccessibleInterface* AnnouncerInterface(QObject* object);
 
 // Has a screen reader say `text` once, wherever the focus is: through Qt's announcement event
 // from `content` (Qt 6.8 and later), or else through a notification hidden from sight among the

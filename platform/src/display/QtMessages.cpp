@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "display/Display.h"
-#include "platform/CommandLine.h"
+#include "platform/ArgumentText.h"
 #include "platform/Translation.h"
 #include "text/ArgumentText.h"
 

@@ -141,6 +141,13 @@ void Quit(int code) {
   QCoreApplication::exit(code);
 }
 
+bool QuitMenuItem::Action() { return QuitMenuAction(*this); }
+
+bool QuitMenuAction(MenuItem&) {
+  Quit(0);
+  return true;
+}
+
 void ReportUnhandledException(std::exception_ptr error) {
   errorReported = true;
   const std::string description =

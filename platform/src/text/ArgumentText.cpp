@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "platform/CommandLine.h"
+#include "platform/ArgumentText.h"
 
 namespace platform {
 

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/ArgumentText.h"
 #include "platform/Design.h"
 #include "platform/Translation.h"
 #include "text/ArgumentText.h"

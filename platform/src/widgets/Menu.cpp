@@ -2,7 +2,6 @@
 
 #include <functional>
 
-#include "platform/Application.h"
 #include "platform/Exceptions.h"
 #include "runtime/Dispatch.h"
 #include "widgets/EditCommands.h"
@@ -77,13 +76,6 @@ MenuItem* MenuBar::Lookup(std::string_view name) const {
     return static_cast<MenuItem*>(nullptr);
   };
   return search(*this);
-}
-
-bool QuitMenuItem::Action() { return QuitMenuAction(*this); }
-
-bool QuitMenuAction(MenuItem&) {
-  Quit(0);
-  return true;
 }
 
 }  // namespace platform
