@@ -342,20 +342,38 @@ class ProgramTest : public QObject {
 #endif
   }
 
-  // Qt's warnings while it looks for a platform that starts are written once one has.
+  // Qt's warnings while it looks for a platform that starts are written once one has, unless
+  // the logging rules switch them off.
+  void warningsOfAStartThatSucceedsAreWritten_data() {
+    QTest::addColumn<QString>("rules");
+    QTest::addColumn<QByteArray>("line");  // the first one written
+    QTest::newRow("as Qt writes them") << ""
+                                       << QByteArray(
+                                              "qt.qpa.plugin: Could not find the Qt "
+                                              "platform plugin \"nosuchplatform\" in \"\"\n");
+    QTest::newRow("switched off") << "qt.qpa.plugin.warning=false"
+                                  << QByteArray(
+                                         "QApplication: invalid style override 'x' passed, "
+                                         "ignoring it.\n");
+  }
+
   void warningsOfAStartThatSucceedsAreWritten() {
 #if defined(_WIN32)
     QSKIP("Windows always has its one platform");
 #else
+    QFETCH(QString, rules);
+    QFETCH(QByteArray, line);
+    QTemporaryDir runtime;
     QProcess process;
-    process.setProcessEnvironment(WithoutDisplay({"QT_QPA_PLATFORM=nosuchplatform;offscreen"}));
+    process.setProcessEnvironment(
+        WithoutDisplay({"QT_QPA_PLATFORM=nosuchplatform;offscreen", "QT_LOGGING_RULES=" + rules,
+                        "XDG_RUNTIME_DIR=" + runtime.path()}));
     process.setReadChannel(QProcess::StandardError);
-    process.start(QStringLiteral(VD_PROGRAM));
+    process.start(QStringLiteral(VD_PROGRAM), {"-style", "x"});
     QTRY_VERIFY_WITH_TIMEOUT(process.canReadLine(), 30000);
     process.kill();
     process.waitForFinished();
-    QCOMPARE(process.readLine(),
-             "qt.qpa.plugin: Could not find the Qt platform plugin \"nosuchplatform\" in \"\"\n");
+    QCOMPARE(process.readLine(), line);
 #endif
   }
 
