@@ -5,6 +5,7 @@
 #include <random>
 
 #include "platform/ArgumentText.h"
+#include "platform/CommandLine.h"
 #include "platform/Exceptions.h"
 #include "platform/Numbers.h"
 
@@ -41,6 +42,8 @@ class NumbersTest : public QObject {
     QTest::newRow("an encoded surrogate")
         << QByteArray("a\xed\xa0\x80") << QByteArray("$'a\\355\\240\\200'");
     QTest::newRow("a byte alone, DEL") << QByteArray("\xff\x7f") << QByteArray("$'\\377\\177'");
+    QTest::newRow("the escapes with a letter")
+        << QByteArray("\a\b\t\n\v\f\r'\\") << QByteArray("$'\\a\\b\\t\\n\\v\\f\\r\\'\\\\'");
     QTest::newRow("unassigned U+0378") << QByteArray("\xcd\xb8") << QByteArray("$'\\315\\270'");
 #endif
   }
@@ -49,6 +52,14 @@ class NumbersTest : public QObject {
     QFETCH(QByteArray, text);
     QFETCH(QByteArray, quoted);
     QCOMPARE(QByteArray::fromStdString(platform::Quoted(text.toStdString())), quoted);
+    // And the command line names an argument so, byte for byte as it was given.
+    std::string option = "--" + text.toStdString();
+    char program[] = "voltage-drop";
+    char* argv[] = {program, option.data()};
+    QByteArray named = quoted;
+    named.insert(named.indexOf('\'') + 1, "--");
+    QCOMPARE(QByteArray::fromStdString(platform::CommandLine(2, argv, {}).Error()),
+             "unknown option " + named);
   }
 
   void val_data() {

@@ -104,6 +104,11 @@ class ProgramTest : public QObject {
     QTest::newRow("an option where a value belongs")
         << QStringList{"--current", "--area", "1"} << 2 << "^$"
         << "^voltage-drop: missing value after '--current'" + kTryHelp;
+    QTest::newRow("a dash and a letter where a value belongs")
+        << QStringList{"--material", "copper", "--current",  "-x",
+                       "--length",   "1",      "--diameter", "1"}
+        << 2 << "^$"
+        << "^voltage-drop: missing value after '--current'" + kTryHelp;
     QTest::newRow("a Qt option where a value belongs")
         << QStringList{"--length", "-platform", "--area", "1"} << 2 << "^$"
         << "^voltage-drop: missing value after '--length'" + kTryHelp;
@@ -183,6 +188,11 @@ class ProgramTest : public QObject {
           << arguments << 0 << "^Voltage drop = 0V\n$"
           << "^$";
     }
+    QTest::newRow("a current as long as a field holds, its last character read")
+        << QStringList{"--material", "copper", "--length",  "1",
+                       "--diameter", "1",      "--current", QString(32766, '0') + "1"}
+        << 0 << "^Voltage drop = 0.022V\n$"
+        << "^$";
     // Any one input asks for a calculation instead of the window.
     for (const char* input : {"--material", "--current", "--length", "--diameter", "--area"}) {
       const QString missing = QString(input) == "--material" ? "current" : "material";
