@@ -272,7 +272,8 @@ class WindowTest : public WindowFixture {
   // when they pause, with the formula's new coefficient when that changed too, and nothing for
   // edits that leave the result as it was. It finds the result as the window's status line.
   void aScreenReaderHearsEachNewResultOnce_data() {
-    QTest::addColumn<QString>("control");  // none: the window opens while the reader listens
+    // A '+' before the control, or none: the window opens while the reader listens.
+    QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("typed");    // at the text's end; "Down" is the key
     QTest::addColumn<QStringList>("heard");
     QTest::newRow("the window opening") << ""
@@ -297,6 +298,9 @@ class WindowTest : public WindowFixture {
     QTest::newRow("a new material")
         << "PopupMenu1"
         << "Down" << QStringList{"Resistivity 0.028. Voltage drop = 2.872V"};
+    QTest::newRow("a new material in a window opened while the reader listens")
+        << "+PopupMenu1"
+        << "Down" << QStringList{"Resistivity 0.028. Voltage drop = 2.872V"};
   }
 
   void aScreenReaderHearsEachNewResultOnce() {
@@ -308,7 +312,8 @@ class WindowTest : public WindowFixture {
     // The texts settle once the events queued now are handled: the keys below are one burst.
     platform::SetLiveTextSettle(0);
     const auto restore = qScopeGuard([] { platform::SetLiveTextSettle(500); });
-    if (control.isEmpty()) window = &RecordingWindow::OpenNew();
+    if (control.isEmpty() || control.startsWith('+')) window = &RecordingWindow::OpenNew();
+    control.remove('+');
     QWidget* widget = WidgetNamed(*window, control.isEmpty() ? "lenght" : qPrintable(control));
     widget->setFocus();
     if (typed == "Down") {

@@ -42,14 +42,18 @@ LineEdit::LineEdit(QWidget* parent, KeyUpHandler keyUp)
           [this] { (inKeyPress_ ? keyEditSinceKeyUp_ : otherEditPending_) = true; });
 }
 
+// The description a field gets as its window is built is what a screen reader finds there, not
+// news to say with the first result.
 void LineEdit::SetHelp(const QString& help, const QString& description) {
   help_ = help;
   description_ = description;
+  ReportDescription();
 }
 
 void LineEdit::SetHoldsNumber(bool holdsNumber) {
   holdsNumber_ = holdsNumber;
   reportedInvalid_ = HoldsNoNumber();
+  ReportDescription();
 }
 
 bool LineEdit::HoldsNoNumber() const {
