@@ -358,11 +358,6 @@ class CalculatorTest : public WindowFixture {
                         << "1000";
     QTest::newRow("de") << "Kupfer" << formula("L\u00E4nge", "Strom", "Querschnitt")
                         << "Spannungsfall = 1,795 V" << comma << "1.000";
-    QTest::newRow("de, on a locale that writes a decimal point")
-        << "Kupfer" << formula("L\u00E4nge", "Strom", "Querschnitt").replace("0,0175", "0.0175")
-        << "Spannungsfall = 1.795 V"
-        << "0.7853981633974483"
-        << "1000";
     QTest::newRow("es") << "Cobre" << formula("Longitud", "Corriente", "Secci\u00F3n")
                         << "Ca\u00EDda de tensi\u00F3n = 1,795 V" << comma << "1.000";
     QTest::newRow("fr") << "Cuivre" << formula("Longueur", "Courant", "Section")
@@ -386,8 +381,7 @@ class CalculatorTest : public WindowFixture {
     QFETCH(QString, result);
     QFETCH(QString, area);
     QFETCH(QString, thousand);
-    if (QString(QTest::currentDataTag()).section(',', 0, 0) !=
-        qEnvironmentVariable("LANGUAGE", "en")) {
+    if (QTest::currentDataTag() != qEnvironmentVariable("LANGUAGE", "en")) {
       QSKIP("run in another language");
     }
     QCOMPARE(QString::fromStdString(window->PopupMenu1().RowText(0)), copper);

@@ -5,7 +5,6 @@
 #include <random>
 
 #include "platform/ArgumentText.h"
-#include "platform/CommandLine.h"
 #include "platform/Exceptions.h"
 #include "platform/Numbers.h"
 
@@ -52,14 +51,6 @@ class NumbersTest : public QObject {
     QFETCH(QByteArray, text);
     QFETCH(QByteArray, quoted);
     QCOMPARE(QByteArray::fromStdString(platform::Quoted(text.toStdString())), quoted);
-    // And the command line names an argument so, byte for byte as it was given.
-    std::string option = "--" + text.toStdString();
-    char program[] = "voltage-drop";
-    char* argv[] = {program, option.data()};
-    QByteArray named = quoted;
-    named.insert(named.indexOf('\'') + 1, "--");
-    QCOMPARE(QByteArray::fromStdString(platform::CommandLine(2, argv, {}).Error()),
-             "unknown option " + named);
   }
 
   void val_data() {

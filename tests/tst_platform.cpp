@@ -183,23 +183,26 @@ class PlatformTest : public QObject {
   // or pressed by another program with XSendEvent, the window active or not.
   void realKeysUnderX_data() {
     QTest::addColumn<QString>("how");
-    QTest::addColumn<QStringList>("keyUps");  // each KeyUp's key, in order
+    QTest::addColumn<QString>("keyUp");
+    QTest::addColumn<int>("keyUps");
     QTest::addColumn<int>("typed");
-    QTest::newRow("a held key is released once") << "hold" << QStringList{"7"} << 3;
-    QTest::newRow("a double tap is two releases") << "double tap" << QStringList{"7", "7"} << 2;
-    QTest::newRow("released while the X focus was elsewhere")
-        << "elsewhere" << QStringList{""} << 1;
-    QTest::newRow("released elsewhere, then held while another program presses a key")
-        << "elsewhere, then held" << QStringList{"", "", "7"} << 3;
-    QTest::newRow("pressed by another program, never released") << "sent" << QStringList{""} << 1;
-    QTest::newRow("pressed by another program into an inactive window")
-        << "sent inactive" << QStringList{""} << 1;
+    QTest::newRow("a held key is released once") << "hold"
+                                                 << "7" << 1 << 3;
+    QTest::newRow("a double tap is two releases") << "double tap"
+                                                  << "7" << 2 << 2;
+    QTest::newRow("released while the X focus was elsewhere") << "elsewhere"
+                                                              << "" << 1 << 1;
+    QTest::newRow("pressed by another program, never released") << "sent"
+                                                                << "" << 1 << 1;
+    QTest::newRow("pressed by another program into an inactive window") << "sent inactive"
+                                                                        << "" << 1 << 1;
   }
 
   void realKeysUnderX() {
     if (QGuiApplication::platformName() != "xcb") QSKIP("real X keys need X11");
     QFETCH(QString, how);
-    QFETCH(QStringList, keyUps);
+    QFETCH(QString, keyUp);
+    QFETCH(int, keyUps);
     QFETCH(int, typed);
     ReleaseCount releases;
     QApplication::focusWidget()->installEventFilter(&releases);
@@ -216,21 +219,13 @@ class PlatformTest : public QObject {
       QTRY_VERIFY(!window->first().Text().empty());
       QTest::qWait(how == "hold" ? 1200 : 0);  // X starts repeating after 660 ms
       if (how == "hold") QCOMPARE(QProcess::execute("xdotool", {"keyup", "7"}), 0);
-      if (how.startsWith("elsewhere")) ReleaseKeyWhileTheFocusIsElsewhere("7");
-      if (how == "elsewhere, then held") {
-        QTRY_COMPARE(window->events.filter(":KeyUp:").size(), 1);
-        QCOMPARE(QProcess::execute("xdotool", {"keydown", "7"}), 0);
-        SendKeyPressAsAnotherProgram("8", platform::WidgetOf(*window)->winId());
-        QTRY_COMPARE(window->events.filter(":KeyUp:").size(), 2);
-        QCOMPARE(QProcess::execute("xdotool", {"keyup", "7"}), 0);
-      }
+      if (how == "elsewhere") ReleaseKeyWhileTheFocusIsElsewhere("7");
     }
-    QTRY_COMPARE(window->events.filter(":KeyUp:").size(), keyUps.size());
+    QTRY_COMPARE(window->events.count("first:KeyUp:" + keyUp), keyUps);
     QTest::qWait(200);
-    QCOMPARE(window->events.filter(":KeyUp:"),
-             keyUps.replaceInStrings(QRegularExpression("^"), "first:KeyUp:"));
+    QCOMPARE(window->events.filter(":KeyUp:").size(), keyUps);
     // Auto-repeat sends presses alone: the field sees the key's real releases only.
-    QCOMPARE(releases.count, int(keyUps.size() - keyUps.count("first:KeyUp:")));
+    QCOMPARE(releases.count, keyUp.isEmpty() ? 0 : keyUps);
     QVERIFY(window->first().Text().size() >= std::size_t(typed));
   }
 

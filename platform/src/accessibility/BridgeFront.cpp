@@ -8,6 +8,8 @@
 #include <QDBusVirtualObject>
 #include <algorithm>
 
+#include "display/Display.h"
+
 namespace platform::detail {
 namespace {
 
@@ -16,8 +18,9 @@ namespace {
 const QString kBridgePath = QStringLiteral("/org/a11y/atspi/accessible");
 const QString kBridgeConnection = QStringLiteral("a11y");
 
-// Stands before Qt's AT-SPI bridge on the accessibility bus and hands it every call, a text
-// range's extents with the range first taken within the text. The bridge unites the box of
+// Stands before Qt's AT-SPI bridge on the accessibility bus and hands it every call, with Qt's
+// warnings kept off standard error, and a text range's extents with the range first taken
+// within the text. The bridge unites the box of
 // each offset from the range's start to its end, one at a time: a range ending at INT_MAX never
 // ends, and one of a billion offsets holds the window for seconds, for any program on the bus
 // to ask. A range within the text has the same extents, since an offset outside it has no box.
@@ -29,11 +32,13 @@ class BridgeFront final : public QDBusVirtualObject {
 
   QString introspect(const QString& path) const override { return bridge_->introspect(path); }
   bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override {
-    if (message.member() == QLatin1String("GetRangeExtents") &&
-        message.interface() == QLatin1String("org.a11y.atspi.Text")) {
-      return bridge_->handleMessage(WithinText(message), connection);
-    }
-    return bridge_->handleMessage(message, connection);
+    const bool range = message.member() == QLatin1String("GetRangeExtents") &&
+                       message.interface() == QLatin1String("org.a11y.atspi.Text");
+    bool handled = false;
+    AnswerWithoutWarnings([&] {
+      handled = bridge_->handleMessage(range ? WithinText(message) : message, connection);
+    });
+    return handled;
   }
 
  private:

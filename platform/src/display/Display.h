@@ -18,6 +18,11 @@ namespace platform::detail {
 // version. Call it once, just before Qt's application object is made.
 void InstallQtMessages(const char* programPath);
 
+// Runs `answer`, this program's answer to another program's call over the accessibility bus,
+// with Qt's warnings kept off standard error: they tell what that program asked, anything any
+// program on the bus may ask, and would let it write lines there at will.
+void AnswerWithoutWarnings(const std::function<void()>& answer);
+
 // Qt's application object is made: the warnings held back while Qt chose its platform (a
 // platform tried before the one that started, for one) are written now.
 void QtStarted();

@@ -1,6 +1,7 @@
 #include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QString>
 #include <QStringList>
 #include <algorithm>
@@ -38,7 +39,8 @@ struct HeldMessage {
 std::mutex lock;
 bool starting = false;
 std::vector<HeldMessage> held;
-std::set<std::string> silenced;  // the categories whose warnings the logging rules switch off
+std::set<std::string> silenced;       // the categories whose warnings the logging rules switch off
+thread_local bool answering = false;  // another program's call over the accessibility bus
 
 // A text of Qt's or of the environment as a line shows it: quoted, escapes and all, where it
 // holds a character a terminal would act on or not show as itself.
@@ -148,7 +150,7 @@ void Handle(QtMsgType type, const QMessageLogContext& context, const QString& me
   if (type != QtFatalMsg) {
     if (const char* system = BrokenConnection(message)) EndForLostDisplay(system);
   }
-  const bool shown = type != QtWarningMsg || silenced.count(category) == 0;
+  const bool shown = type != QtWarningMsg || (silenced.count(category) == 0 && !answering);
   if (starting && type != QtFatalMsg) return held.push_back({type, category, message, shown});
   guard.unlock();
   if (shown) Write(type, context, message);
@@ -186,6 +188,12 @@ void InstallQtMessages(const char* programPath) {
                      "qt.accessibility.atspi.warning=false\n"
                      "qt.qpa.theme.gnome.warning=false\n"
                      "qt.dbus.integration.warning=false"));
+}
+
+void AnswerWithoutWarnings(const std::function<void()>& answer) {
+  answering = true;
+  const auto after = qScopeGuard([] { answering = false; });
+  answer();
 }
 
 void QtStarted() {
