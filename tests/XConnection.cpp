@@ -22,7 +22,7 @@ void BreakXConnectionThroughXlib() {
 
 // Gives the X focus to a new window that the window manager leaves alone, so that it does not
 // take the focus back.
-Window FocusUnmanagedWindow() {
+unsigned long TakeTheXFocusAway() {
   XSetWindowAttributes unmanaged{};
   unmanaged.override_redirect = True;
   const Window other =
@@ -38,14 +38,12 @@ void ReleaseKeyWhileTheFocusIsElsewhere(const char* key) {
   Window focus = None;
   int revert = RevertToParent;
   XGetInputFocus(display(), &focus, &revert);
-  const Window other = FocusUnmanagedWindow();
+  const Window other = TakeTheXFocusAway();
   if (std::system((std::string("xdotool keyup ") + key).c_str()) != 0) std::abort();
   XSetInputFocus(display(), focus, revert, CurrentTime);
   XDestroyWindow(display(), other);
   XSync(display(), False);
 }
-
-void TakeTheXFocusAway() { FocusUnmanagedWindow(); }
 
 void SendKeyPressAsAnotherProgram(const char* key, unsigned long window) {
   XKeyEvent press{};

@@ -43,10 +43,10 @@ void BreakXConnectionThroughXlib();
 void ReleaseKeyWhileTheFocusIsElsewhere(const char* key);
 // Sends the window a press of the key with XSendEvent, as another program can.
 void SendKeyPressAsAnotherProgram(const char* key, unsigned long window);
-// Gives the X focus to a window of no program's.
-void TakeTheXFocusAway();
+// Gives the X focus to a window of no program's, and returns it.
+unsigned long TakeTheXFocusAway();
 #else
-void TakeTheXFocusAway() {}
+unsigned long TakeTheXFocusAway() { return 0; }
 void ReleaseKeyWhileTheFocusIsElsewhere(const char*) {}
 void SendKeyPressAsAnotherProgram(const char*, unsigned long) {}
 #endif

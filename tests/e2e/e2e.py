@@ -297,11 +297,10 @@ def check_desktop_identity(calculator):
     # for the text's own range, and nothing of it reaches standard error (checked at Ctrl+Q).
     for node in (current, popup):
         text = node.queryText()
-        whole = text.getRangeExtents(0, -1, pyatspi.DESKTOP_COORDS)
         asked = [text.getRangeExtents(start, end, pyatspi.DESKTOP_COORDS)
-                 for start, end in [(-10, 10**9), (-2**31, 2**31 - 1)]]
-        check(asked == [whole, whole] and text.getText(-5, 2**31 - 1) == text.getText(0, -1),
-              f"a range far past {node.name!r}'s text is its whole text ({asked}, {whole})")
+                 for start, end in [(0, -1), (-10, 10**9), (-2**31, 2**31 - 1)]]
+        check(asked == asked[:1] * 3 and text.getText(-5, 2**31 - 1) == text.getText(0, -1),
+              f"a range far past {node.name!r}'s text is its whole text ({asked})")
     current.queryText().setSelection(0, -5, 2**31 - 1)
 
 
@@ -557,8 +556,7 @@ def check_interaction(calculator):
 
     calculator.focus("Current (A):")
     xdotool("key", "--clearmodifiers", "ctrl+q")
-    status = calculator.wait_exit()
-    errors = calculator.process.stderr.read()
+    status, errors = calculator.wait_exit(), calculator.process.stderr.read()
     check(status == 0 and errors == "", f"Ctrl+Q quits with status 0, having written nothing ({errors!r})")
 
     calculator = Calculator()
