@@ -17,5 +17,9 @@ void Window1::calculate() {
   const platform::NumberStyle numbers = platform::WindowNumbers();
   const double drop =
       calc::VoltageDrop(resistivity, currentText, lengthText, diameterText, numbers);
-  result().SetText(calc::ResultLine(drop, platform::Translated(calc::kResultWords), numbers));
+  const calc::SpokenWords spoken{
+      platform::Translated(calc::kSpokenResult), platform::Translated(calc::kSpokenMinus),
+      platform::Translated(calc::kSpokenInfinity), platform::Translated(calc::kSpokenNotANumber)};
+  result().SetText(calc::ResultLine(drop, platform::Translated(calc::kResultWords), numbers),
+                   calc::SpokenResultLine(drop, spoken, numbers));
 }

@@ -1,5 +1,7 @@
 #include "calc/VoltageDrop.h"
 
+#include <cmath>
+
 #include "calc/Conductor.h"
 #include "platform/Numbers.h"
 
@@ -25,6 +27,17 @@ std::string Filled(std::string_view words, const std::string& number) {
 
 std::string ResultLine(double drop, std::string_view words, const platform::NumberStyle& style) {
   return Filled(words, platform::Format(drop, "#.###", style));
+}
+
+std::string SpokenResultLine(double drop, const SpokenWords& words,
+                             const platform::NumberStyle& style) {
+  if (std::isnan(drop)) return words.notANumber;
+  std::string number =
+      std::isinf(drop) ? words.infinity : platform::Format(std::fabs(drop), "#.###", style);
+  // A drop too small to show three decimals of is shown with its sign all the same.
+  if (std::signbit(drop) && platform::Format(drop, "#.###", style).front() == '-')
+    number = Filled(words.minus, number);
+  return Filled(words.result, number);
 }
 
 std::string FormulaLine(double resistivity, std::string_view words,

@@ -35,6 +35,29 @@ inline constexpr platform::Message kFormulaWords =
 std::string ResultLine(double drop, std::string_view words = kResultWords.english,
                        const platform::NumberStyle& style = {});
 
+// The result line as a screen reader says it, its unit and the drop's sign in words, and the
+// drop that is no number in words too: speech reads "V" as a letter, drops a minus where it says
+// no punctuation, and spells out "NaN".
+//: The result line as a screen reader says it; %1 is the drop, a number or "infinity".
+inline constexpr platform::Message kSpokenResult =
+    platform::Translatable("screen reader", "Voltage drop = %1 volts");
+//: A negative drop, or infinity, as a screen reader says it; %1 is the number.
+inline constexpr platform::Message kSpokenMinus =
+    platform::Translatable("screen reader", "minus %1");
+//: An infinite drop (no cross-section), as a screen reader says it.
+inline constexpr platform::Message kSpokenInfinity =
+    platform::Translatable("screen reader", "infinity");
+//: The result line for a drop that is no number (0 × ∞), as a screen reader says it.
+inline constexpr platform::Message kSpokenNotANumber =
+    platform::Translatable("screen reader", "Voltage drop = not a number");
+// Those words in the user's language.
+struct SpokenWords {
+  std::string result{kSpokenResult.english}, minus{kSpokenMinus.english},
+      infinity{kSpokenInfinity.english}, notANumber{kSpokenNotANumber.english};
+};
+std::string SpokenResultLine(double drop, const SpokenWords& words = {},
+                             const platform::NumberStyle& style = {});
+
 // The formula, `words` with the material's resistivity in place of "%1", written in `style`.
 std::string FormulaLine(double resistivity, std::string_view words = kFormulaWords.english,
                         const platform::NumberStyle& style = {});

@@ -21,35 +21,47 @@ class CoreTest : public QObject {
     QTest::addColumn<QString>("diameter");
     QTest::addColumn<double>("drop");
     QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("spoken");  // by a screen reader
     QTest::newRow("copper, the window's first inputs")
         << "Copper"
         << "0.350"
         << "60"
-        << "0.51054" << 0x1.cb90e492b2899p+0 << "Voltage drop = 1.795V";
+        << "0.51054" << 0x1.cb90e492b2899p+0 << "Voltage drop = 1.795V"
+        << "Voltage drop = 1.795 volts";
     QTest::newRow("aluminium, a decimal comma")
         << "Aluminium"
         << "10"
         << "25"
-        << "2,5" << 0x1.6d1030a52a322p+0 << "Voltage drop = 1.426V";
-    QTest::newRow("lead at AWG 18")
-        << "Lead"
-        << "1.5"
-        << "100"
-        << "1.02362" << 0x1.42428142f36fep+5 << "Voltage drop = 40.282V";
+        << "2,5" << 0x1.6d1030a52a322p+0 << "Voltage drop = 1.426V"
+        << "Voltage drop = 1.426 volts";
+    QTest::newRow("lead at AWG 18") << "Lead"
+                                    << "1.5"
+                                    << "100"
+                                    << "1.02362" << 0x1.42428142f36fep+5 << "Voltage drop = 40.282V"
+                                    << "Voltage drop = 40.282 volts";
     QTest::newRow("the longest result")
         << "Silver"
         << "-1"
         << "1"
-        << "4.5e-8" << -0x1.24ca10a19a099p+43 << "Voltage drop = -10060164304080.299V";
+        << "4.5e-8" << -0x1.24ca10a19a099p+43 << "Voltage drop = -10060164304080.299V"
+        << "Voltage drop = minus 10060164304080.299 volts";
     QTest::newRow("zero diameter divides by zero")
         << "Gold"
         << "2"
         << "3"
-        << "0" << double(INFINITY) << "Voltage drop = \u221EV";
+        << "0" << double(INFINITY) << "Voltage drop = \u221EV"
+        << "Voltage drop = infinity volts";
     QTest::newRow("zero over zero") << "Iron"
                                     << "0"
                                     << "60"
-                                    << "" << double(NAN) << "Voltage drop = NaNV";
+                                    << "" << double(NAN) << "Voltage drop = NaNV"
+                                    << "Voltage drop = not a number";
+    QTest::newRow("a negative current over zero diameter")
+        << "Gold"
+        << "-2"
+        << "3"
+        << "0" << -double(INFINITY) << "Voltage drop = -\u221EV"
+        << "Voltage drop = minus infinity volts";
   }
 
   void voltageDrop() {
@@ -59,6 +71,7 @@ class CoreTest : public QObject {
     QFETCH(QString, diameter);
     QFETCH(double, drop);
     QFETCH(QString, line);
+    QFETCH(QString, spoken);
     const double resistivity = calc::MaterialNamed(material.toStdString())->resistivity;
     const double computed = calc::VoltageDrop(resistivity, current.toStdString(),
                                               length.toStdString(), diameter.toStdString());
@@ -68,6 +81,7 @@ class CoreTest : public QObject {
       QCOMPARE(std::bit_cast<std::uint64_t>(computed), std::bit_cast<std::uint64_t>(drop));
     }
     QCOMPARE(QString::fromStdString(calc::ResultLine(computed)), line);
+    QCOMPARE(QString::fromStdString(calc::SpokenResultLine(computed)), spoken);
   }
 
   void materialNamed_data() {

@@ -4,18 +4,18 @@
 <context>
     <name>command line</name>
     <message>
-        <location filename="../app/CommandLine.cpp" line="+43"/>
+        <location filename="../app/CommandLine.cpp" line="+46"/>
         <source>or %1</source>
         <extracomment>The end of the list of materials in --help: &quot;copper, …, iron or lead&quot;; %1 is &quot;lead&quot;.</extracomment>
         <translation>oder %1</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>Show this help and exit.</source>
         <translation>Diese Hilfe anzeigen und beenden.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Show the version and exit.</source>
         <translation>Die Version anzeigen und beenden.</translation>
     </message>
@@ -25,23 +25,23 @@
         <translation>Den Spannungsfall für diesen Leiterwerkstoff (%1) ausgeben, statt das Fenster zu öffnen; erfordert --current, --length und --diameter oder --area.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>name</source>
         <extracomment>The value&apos;s name in --help: &quot;--material &lt;name&gt;&quot;.</extracomment>
         <translation>Name</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The load current in amperes.</source>
         <translation>Der Laststrom in Ampere.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>The total cable length, out and back, in metres.</source>
         <translation>Die gesamte Leitungslänge, Hin- und Rückleiter, in Metern.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>The conductor&apos;s diameter in millimetres.</source>
         <translation>Der Leiterdurchmesser in Millimetern.</translation>
     </message>
@@ -51,7 +51,7 @@
         <translation>Der Leiterquerschnitt in Quadratmillimetern.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>mm2</source>
         <extracomment>The value&apos;s name in --help: the unit of the cross-section.</extracomment>
         <translation>mm²</translation>
@@ -86,12 +86,12 @@ angenommen.</translation>
         <translation>„%1 --help“ zeigt mehr Informationen.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+19"/>
         <source>missing %1</source>
         <translation>%1 fehlt</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>give --diameter or --area, not both</source>
         <translation>--diameter oder --area angeben, nicht beides</translation>
     </message>
@@ -106,13 +106,13 @@ angenommen.</translation>
         <translation>unbekannter Werkstoff %1</translation>
     </message>
     <message>
-        <location filename="../platform/src/text/CommandLine.cpp" line="+32"/>
+        <location filename="../platform/src/text/CommandLine.cpp" line="+33"/>
         <source>missing value after %1</source>
         <extracomment>After &quot;voltage-drop: &quot; on standard error; %1 is the option, quoted (&apos;--current&apos;).</extracomment>
         <translation>fehlender Wert nach %1</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+63"/>
         <source>unknown option %1</source>
         <translation>unbekannte Option %1</translation>
     </message>
@@ -130,22 +130,22 @@ angenommen.</translation>
 <context>
     <name>error messages</name>
     <message>
-        <location filename="../platform/src/display/QtMessages.cpp" line="+64"/>
+        <location filename="../platform/src/display/QtMessages.cpp" line="+67"/>
         <source>could not connect to an X display</source>
         <translation>keine Verbindung zu einer X-Anzeige</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>could not connect to the X display %1</source>
         <translation>keine Verbindung zur X-Anzeige %1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>the Wayland display %1 does not answer</source>
         <translation>die Wayland-Anzeige %1 antwortet nicht</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>the Wayland display %1 does not exist</source>
         <translation>die Wayland-Anzeige %1 gibt es nicht</translation>
     </message>
@@ -155,12 +155,12 @@ angenommen.</translation>
         <translation>das Plattform-Plugin %1 von Qt lässt sich nicht laden</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Qt has no platform plugin %1</source>
         <translation>Qt hat kein Plattform-Plugin %1</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+41"/>
         <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
         <translation>weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt</translation>
     </message>
@@ -171,17 +171,17 @@ angenommen.</translation>
         <translation>keine Anzeige, um das Fenster zu öffnen: %1</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+81"/>
         <source>the platform has no screen</source>
         <translation>die Plattform hat keinen Bildschirm</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>lost the display: the %1 connection broke</source>
         <translation>Anzeige verloren: die %1-Verbindung ist abgebrochen</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>no display to open the window on: the %1 platform shows no window</source>
         <translation>keine Anzeige, um das Fenster zu öffnen: die Plattform %1 zeigt keine Fenster</translation>
     </message>
@@ -191,7 +191,7 @@ angenommen.</translation>
         <translation>eine Ausnahme unbekannten Typs</translation>
     </message>
     <message>
-        <location line="+105"/>
+        <location line="+112"/>
         <source>Unhandled %1</source>
         <extracomment>The first line of the report of an error the program did not handle, in a message box and on standard error; %1 names the error, as the program&apos;s developers wrote it.</extracomment>
         <translation>Unbehandelt: %1</translation>
@@ -200,7 +200,7 @@ angenommen.</translation>
 <context>
     <name>menus</name>
     <message>
-        <location filename="../menus/MainMenuBar.cpp" line="+50"/>
+        <location filename="../menus/MainMenuBar.cpp" line="+51"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
@@ -215,17 +215,17 @@ angenommen.</translation>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Undo</source>
         <translation>&amp;Rückgängig</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Cu&amp;t</source>
         <translation>A&amp;usschneiden</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Copy</source>
         <translation>&amp;Kopieren</translation>
     </message>
@@ -235,12 +235,12 @@ angenommen.</translation>
         <translation>E&amp;infügen</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Delete</source>
         <translation>&amp;Löschen</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Select &amp;All</source>
         <translation>&amp;Alles auswählen</translation>
     </message>
@@ -248,19 +248,31 @@ angenommen.</translation>
 <context>
     <name>screen reader</name>
     <message>
-        <location filename="../platform/src/widgets/LineEdit.cpp" line="+60"/>
+        <location filename="../platform/src/widgets/LineEdit.cpp" line="+69"/>
         <source>Invalid entry</source>
         <extracomment>Said of a number field whose text is not a number.</extracomment>
         <translation>Ungültige Eingabe</translation>
     </message>
     <message>
         <location filename="../window/Design.cpp" line="+48"/>
+        <source>AWG 24 = 0.51054 millimetres (cat5/cat5e)<byte value="xd"/>AWG 23 = 0.57404 millimetres<byte value="xd"/>AWG 22 = 0.64516 millimetres<byte value="xd"/>AWG 21 = 0.7239 millimetres<byte value="xd"/>AWG 20 = 0.8128 millimetres<byte value="xd"/>AWG 19 = 0.91186 millimetres<byte value="xd"/>AWG 18 = 1.02362 millimetres</source>
+        <extracomment>The diameter&apos;s wire table as a screen reader says it: the table above with the unit in words.</extracomment>
+        <translation>AWG 24 = 0,51054 Millimeter (cat5/cat5e)<byte value="xd"/>AWG 23 = 0,57404 Millimeter<byte value="xd"/>AWG 22 = 0,64516 Millimeter<byte value="xd"/>AWG 21 = 0,7239 Millimeter<byte value="xd"/>AWG 20 = 0,8128 Millimeter<byte value="xd"/>AWG 19 = 0,91186 Millimeter<byte value="xd"/>AWG 18 = 1,02362 Millimeter</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>AWG 24 = 0.205 square millimetres (cat5/cat5e)<byte value="xd"/>AWG 23 = 0.258 square millimetres<byte value="xd"/>AWG 22 = 0.326 square millimetres<byte value="xd"/>AWG 21 = 0.410 square millimetres<byte value="xd"/>AWG 20 = 0.518 square millimetres<byte value="xd"/>AWG 19 = 0.653 square millimetres<byte value="xd"/>AWG 18 = 0.823 square millimetres</source>
+        <extracomment>The cross-section&apos;s wire table as a screen reader says it: the table above with the unit in words.</extracomment>
+        <translation>AWG 24 = 0,205 Quadratmillimeter (cat5/cat5e)<byte value="xd"/>AWG 23 = 0,258 Quadratmillimeter<byte value="xd"/>AWG 22 = 0,326 Quadratmillimeter<byte value="xd"/>AWG 21 = 0,410 Quadratmillimeter<byte value="xd"/>AWG 20 = 0,518 Quadratmillimeter<byte value="xd"/>AWG 19 = 0,653 Quadratmillimeter<byte value="xd"/>AWG 18 = 0,823 Quadratmillimeter</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Material</source>
         <extracomment>What a screen reader calls the material list.</extracomment>
         <translation>Werkstoff</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Current in amperes</source>
         <extracomment>The current field&apos;s name as a screen reader says it: the unit in words.</extracomment>
         <translation>Strom in Ampere</translation>
@@ -272,20 +284,20 @@ angenommen.</translation>
         <translation>Kopieren mit Strg+Umschalt+C</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>Resistivity</source>
         <extracomment>Said before the new resistivity when the material changes.</extracomment>
         <translation>Spezifischer Widerstand</translation>
     </message>
     <message>
-        <location line="+12"/>
-        <location line="+23"/>
+        <location line="+13"/>
+        <location line="+24"/>
         <source>Wire sizes: Ctrl+F1</source>
         <extracomment>Said with the diameter and cross-section fields: the key that reads the wire table.</extracomment>
         <translation>Drahtgrößen: Strg+F1</translation>
     </message>
     <message>
-        <location line="-20"/>
+        <location line="-21"/>
         <source>Cable diameter in millimetres</source>
         <extracomment>The diameter field&apos;s name as a screen reader says it: the unit in words.</extracomment>
         <translation>Durchmesser in Millimetern</translation>
@@ -297,17 +309,47 @@ angenommen.</translation>
         <translation>Gesamtlänge in Metern, Hin- und Rückleiter</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>Cable area in square millimetres</source>
         <extracomment>The cross-section field&apos;s name as a screen reader says it: the unit in words.</extracomment>
         <translation>Querschnitt in Quadratmillimetern</translation>
+    </message>
+    <message>
+        <location filename="../calc/VoltageDrop.h" line="+43"/>
+        <source>Voltage drop = %1 volts</source>
+        <extracomment>The result line as a screen reader says it; %1 is the drop, a number or &quot;infinity&quot;.</extracomment>
+        <translation>Spannungsfall = %1 Volt</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>minus %1</source>
+        <extracomment>A negative drop, or infinity, as a screen reader says it; %1 is the number.</extracomment>
+        <translation>minus %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>infinity</source>
+        <extracomment>An infinite drop (no cross-section), as a screen reader says it.</extracomment>
+        <translation>unendlich</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Voltage drop = not a number</source>
+        <extracomment>The result line for a drop that is no number (0 × ∞), as a screen reader says it.</extracomment>
+        <translation>Spannungsfall = keine Zahl</translation>
+    </message>
+    <message>
+        <location filename="../platform/src/widgets/Label.cpp" line="+53"/>
+        <source>Copied: %1</source>
+        <extracomment>Said when Ctrl+Shift+C copied the result line; %1 is the line, its unit in words.</extracomment>
+        <translation>Kopiert: %1</translation>
     </message>
 </context>
 <context>
     <name>window</name>
     <message>
-        <location filename="../app/CommandLine.cpp" line="-109"/>
-        <location filename="../window/Design.cpp" line="-102"/>
+        <location filename="../app/CommandLine.cpp" line="-123"/>
+        <location filename="../window/Design.cpp" line="-129"/>
         <source>Voltage Drop Calculator</source>
         <extracomment>The window&apos;s title, about 300 pixels wide, and the program&apos;s name in the desktop&apos;s menus.</extracomment>
         <translation>Spannungsfall-Rechner</translation>
@@ -343,7 +385,7 @@ angenommen.</translation>
         <translation>Blei</translation>
     </message>
     <message>
-        <location filename="../calc/VoltageDrop.h" line="+28"/>
+        <location filename="../calc/VoltageDrop.h" line="-24"/>
         <source>Voltage drop = %1V</source>
         <extracomment>The result line, in bold, 256 pixels wide; %1 is the drop in volts.</extracomment>
         <translation>Spannungsfall = %1 V</translation>
@@ -355,31 +397,31 @@ angenommen.</translation>
         <translation>ΔU (20&#xa0;°C) = ( Länge × Strom × %1 ) / Querschnitt</translation>
     </message>
     <message>
-        <location filename="../window/Design.cpp" line="+10"/>
+        <location filename="../window/Design.cpp" line="+11"/>
         <source>AWG 24 = 0.51054 mm (cat5/cat5e)<byte value="xd"/>AWG 23 = 0.57404 mm<byte value="xd"/>AWG 22 = 0.64516 mm<byte value="xd"/>AWG 21 = 0.7239 mm<byte value="xd"/>AWG 20 = 0.8128 mm<byte value="xd"/>AWG 19 = 0.91186 mm<byte value="xd"/>AWG 18 = 1.02362 mm</source>
         <extracomment>A caption&apos;s tooltip: the American Wire Gauge sizes, one a line. Write the numbers and the unit as your language writes them; keep &quot;AWG&quot; and &quot;cat5/cat5e&quot;.</extracomment>
         <translation>AWG 24 = 0,51054 mm (cat5/cat5e)<byte value="xd"/>AWG 23 = 0,57404 mm<byte value="xd"/>AWG 22 = 0,64516 mm<byte value="xd"/>AWG 21 = 0,7239 mm<byte value="xd"/>AWG 20 = 0,8128 mm<byte value="xd"/>AWG 19 = 0,91186 mm<byte value="xd"/>AWG 18 = 1,02362 mm</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+11"/>
         <source>AWG 24 = 0.205 mm2 (cat5/cat5e)<byte value="xd"/>AWG 23 = 0.258 mm2<byte value="xd"/>AWG 22 = 0.326 mm2<byte value="xd"/>AWG 21 = 0.410 mm2<byte value="xd"/>AWG 20 = 0.518 mm2<byte value="xd"/>AWG 19 = 0.653 mm2<byte value="xd"/>AWG 18 = 0.823 mm2</source>
         <extracomment>A caption&apos;s tooltip: the American Wire Gauge sizes, one a line. Write the numbers and the unit as your language writes them (&quot;mm²&quot;); keep &quot;AWG&quot; and &quot;cat5/cat5e&quot;.</extracomment>
         <translation>AWG 24 = 0,205 mm² (cat5/cat5e)<byte value="xd"/>AWG 23 = 0,258 mm²<byte value="xd"/>AWG 22 = 0,326 mm²<byte value="xd"/>AWG 21 = 0,410 mm²<byte value="xd"/>AWG 20 = 0,518 mm²<byte value="xd"/>AWG 19 = 0,653 mm²<byte value="xd"/>AWG 18 = 0,823 mm²</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+41"/>
         <source>Current (A):</source>
         <extracomment>A field&apos;s caption, 142 pixels wide: the window widens for a longer one.</extracomment>
         <translation>Strom (A):</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+35"/>
         <source>Cable diameter (mm):</source>
         <extracomment>A field&apos;s caption, 142 pixels wide: the window widens for a longer one.</extracomment>
         <translation>Durchmesser (mm):</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>Total cable length (m):</source>
         <extracomment>A field&apos;s caption, 142 pixels wide: the window widens for a longer one. The length is the whole run, out and back, not the one-way length some formulas double.</extracomment>
         <translation>Gesamtlänge (m):</translation>

@@ -4,18 +4,18 @@
 <context>
     <name>command line</name>
     <message>
-        <location filename="../app/CommandLine.cpp" line="+43"/>
+        <location filename="../app/CommandLine.cpp" line="+46"/>
         <source>or %1</source>
         <extracomment>The end of the list of materials in --help: &quot;copper, …, iron or lead&quot;; %1 is &quot;lead&quot;.</extracomment>
         <translation>ou %1</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>Show this help and exit.</source>
         <translation>Afficher cette aide et quitter.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Show the version and exit.</source>
         <translation>Afficher la version et quitter.</translation>
     </message>
@@ -25,23 +25,23 @@
         <translation>Afficher la chute de tension pour ce matériau conducteur (%1) au lieu d’ouvrir la fenêtre&#x202f;; requiert --current, --length et --diameter ou --area.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>name</source>
         <extracomment>The value&apos;s name in --help: &quot;--material &lt;name&gt;&quot;.</extracomment>
         <translation>nom</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The load current in amperes.</source>
         <translation>Le courant de charge en ampères.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>The total cable length, out and back, in metres.</source>
         <translation>La longueur totale du câble, aller et retour, en mètres.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>The conductor&apos;s diameter in millimetres.</source>
         <translation>Le diamètre du conducteur en millimètres.</translation>
     </message>
@@ -51,7 +51,7 @@
         <translation>La section du conducteur en millimètres carrés.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>mm2</source>
         <extracomment>The value&apos;s name in --help: the unit of the cross-section.</extracomment>
         <translation>mm²</translation>
@@ -85,12 +85,12 @@ Les options standard de Qt (-platform, -style, -reverse ...) sont aussi accepté
         <translation>Essayez «&#x202f;%1 --help&#x202f;» pour plus d’informations.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+19"/>
         <source>missing %1</source>
         <translation>%1 manquant</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>give --diameter or --area, not both</source>
         <translation>donnez --diameter ou --area, pas les deux</translation>
     </message>
@@ -105,13 +105,13 @@ Les options standard de Qt (-platform, -style, -reverse ...) sont aussi accepté
         <translation>matériau inconnu %1</translation>
     </message>
     <message>
-        <location filename="../platform/src/text/CommandLine.cpp" line="+32"/>
+        <location filename="../platform/src/text/CommandLine.cpp" line="+33"/>
         <source>missing value after %1</source>
         <extracomment>After &quot;voltage-drop: &quot; on standard error; %1 is the option, quoted (&apos;--current&apos;).</extracomment>
         <translation>valeur manquante après %1</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+63"/>
         <source>unknown option %1</source>
         <translation>option inconnue %1</translation>
     </message>
@@ -129,22 +129,22 @@ Les options standard de Qt (-platform, -style, -reverse ...) sont aussi accepté
 <context>
     <name>error messages</name>
     <message>
-        <location filename="../platform/src/display/QtMessages.cpp" line="+64"/>
+        <location filename="../platform/src/display/QtMessages.cpp" line="+67"/>
         <source>could not connect to an X display</source>
         <translation>impossible de se connecter à un affichage X</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>could not connect to the X display %1</source>
         <translation>impossible de se connecter à l’affichage X %1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>the Wayland display %1 does not answer</source>
         <translation>l’affichage Wayland %1 ne répond pas</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>the Wayland display %1 does not exist</source>
         <translation>l’affichage Wayland %1 n’existe pas</translation>
     </message>
@@ -154,12 +154,12 @@ Les options standard de Qt (-platform, -style, -reverse ...) sont aussi accepté
         <translation>impossible de charger le module de plateforme %1 de Qt</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Qt has no platform plugin %1</source>
         <translation>Qt n’a pas de module de plateforme %1</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+41"/>
         <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
         <translation>ni DISPLAY ni WAYLAND_DISPLAY n’est défini</translation>
     </message>
@@ -170,17 +170,17 @@ Les options standard de Qt (-platform, -style, -reverse ...) sont aussi accepté
         <translation>aucun affichage où ouvrir la fenêtre&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+81"/>
         <source>the platform has no screen</source>
         <translation>la plateforme n’a pas d’écran</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>lost the display: the %1 connection broke</source>
         <translation>affichage perdu&#xa0;: la connexion %1 a été coupée</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>no display to open the window on: the %1 platform shows no window</source>
         <translation>aucun affichage où ouvrir la fenêtre&#xa0;: la plateforme %1 n’affiche pas de fenêtre</translation>
     </message>
@@ -190,7 +190,7 @@ Les options standard de Qt (-platform, -style, -reverse ...) sont aussi accepté
         <translation>une exception de type inconnu</translation>
     </message>
     <message>
-        <location line="+105"/>
+        <location line="+112"/>
         <source>Unhandled %1</source>
         <extracomment>The first line of the report of an error the program did not handle, in a message box and on standard error; %1 names the error, as the program&apos;s developers wrote it.</extracomment>
         <translation>Non traité&#xa0;: %1</translation>
@@ -199,7 +199,7 @@ Les options standard de Qt (-platform, -style, -reverse ...) sont aussi accepté
 <context>
     <name>menus</name>
     <message>
-        <location filename="../menus/MainMenuBar.cpp" line="+50"/>
+        <location filename="../menus/MainMenuBar.cpp" line="+51"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
@@ -214,17 +214,17 @@ Les options standard de Qt (-platform, -style, -reverse ...) sont aussi accepté
         <translation>É&amp;dition</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Undo</source>
         <translation>&amp;Annuler</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Cu&amp;t</source>
         <translation>Co&amp;uper</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Copy</source>
         <translation>&amp;Copier</translation>
     </message>
@@ -234,12 +234,12 @@ Les options standard de Qt (-platform, -style, -reverse ...) sont aussi accepté
         <translation>C&amp;oller</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Delete</source>
         <translation>&amp;Supprimer</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Select &amp;All</source>
         <translation>Tout sé&amp;lectionner</translation>
     </message>
@@ -247,19 +247,31 @@ Les options standard de Qt (-platform, -style, -reverse ...) sont aussi accepté
 <context>
     <name>screen reader</name>
     <message>
-        <location filename="../platform/src/widgets/LineEdit.cpp" line="+60"/>
+        <location filename="../platform/src/widgets/LineEdit.cpp" line="+69"/>
         <source>Invalid entry</source>
         <extracomment>Said of a number field whose text is not a number.</extracomment>
         <translation>Saisie non valide</translation>
     </message>
     <message>
         <location filename="../window/Design.cpp" line="+48"/>
+        <source>AWG 24 = 0.51054 millimetres (cat5/cat5e)<byte value="xd"/>AWG 23 = 0.57404 millimetres<byte value="xd"/>AWG 22 = 0.64516 millimetres<byte value="xd"/>AWG 21 = 0.7239 millimetres<byte value="xd"/>AWG 20 = 0.8128 millimetres<byte value="xd"/>AWG 19 = 0.91186 millimetres<byte value="xd"/>AWG 18 = 1.02362 millimetres</source>
+        <extracomment>The diameter&apos;s wire table as a screen reader says it: the table above with the unit in words.</extracomment>
+        <translation>AWG 24 = 0,51054 millimètres (cat5/cat5e)<byte value="xd"/>AWG 23 = 0,57404 millimètres<byte value="xd"/>AWG 22 = 0,64516 millimètres<byte value="xd"/>AWG 21 = 0,7239 millimètres<byte value="xd"/>AWG 20 = 0,8128 millimètres<byte value="xd"/>AWG 19 = 0,91186 millimètres<byte value="xd"/>AWG 18 = 1,02362 millimètres</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>AWG 24 = 0.205 square millimetres (cat5/cat5e)<byte value="xd"/>AWG 23 = 0.258 square millimetres<byte value="xd"/>AWG 22 = 0.326 square millimetres<byte value="xd"/>AWG 21 = 0.410 square millimetres<byte value="xd"/>AWG 20 = 0.518 square millimetres<byte value="xd"/>AWG 19 = 0.653 square millimetres<byte value="xd"/>AWG 18 = 0.823 square millimetres</source>
+        <extracomment>The cross-section&apos;s wire table as a screen reader says it: the table above with the unit in words.</extracomment>
+        <translation>AWG 24 = 0,205 millimètres carrés (cat5/cat5e)<byte value="xd"/>AWG 23 = 0,258 millimètres carrés<byte value="xd"/>AWG 22 = 0,326 millimètres carrés<byte value="xd"/>AWG 21 = 0,410 millimètres carrés<byte value="xd"/>AWG 20 = 0,518 millimètres carrés<byte value="xd"/>AWG 19 = 0,653 millimètres carrés<byte value="xd"/>AWG 18 = 0,823 millimètres carrés</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Material</source>
         <extracomment>What a screen reader calls the material list.</extracomment>
         <translation>Matériau</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Current in amperes</source>
         <extracomment>The current field&apos;s name as a screen reader says it: the unit in words.</extracomment>
         <translation>Courant en ampères</translation>
@@ -271,20 +283,20 @@ Les options standard de Qt (-platform, -style, -reverse ...) sont aussi accepté
         <translation>Copier avec Ctrl+Maj+C</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>Resistivity</source>
         <extracomment>Said before the new resistivity when the material changes.</extracomment>
         <translation>Résistivité</translation>
     </message>
     <message>
-        <location line="+12"/>
-        <location line="+23"/>
+        <location line="+13"/>
+        <location line="+24"/>
         <source>Wire sizes: Ctrl+F1</source>
         <extracomment>Said with the diameter and cross-section fields: the key that reads the wire table.</extracomment>
         <translation>Calibres AWG&#xa0;: Ctrl+F1</translation>
     </message>
     <message>
-        <location line="-20"/>
+        <location line="-21"/>
         <source>Cable diameter in millimetres</source>
         <extracomment>The diameter field&apos;s name as a screen reader says it: the unit in words.</extracomment>
         <translation>Diamètre en millimètres</translation>
@@ -296,17 +308,47 @@ Les options standard de Qt (-platform, -style, -reverse ...) sont aussi accepté
         <translation>Longueur totale en mètres</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>Cable area in square millimetres</source>
         <extracomment>The cross-section field&apos;s name as a screen reader says it: the unit in words.</extracomment>
         <translation>Section en millimètres carrés</translation>
+    </message>
+    <message>
+        <location filename="../calc/VoltageDrop.h" line="+43"/>
+        <source>Voltage drop = %1 volts</source>
+        <extracomment>The result line as a screen reader says it; %1 is the drop, a number or &quot;infinity&quot;.</extracomment>
+        <translation>Chute de tension = %1 volts</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>minus %1</source>
+        <extracomment>A negative drop, or infinity, as a screen reader says it; %1 is the number.</extracomment>
+        <translation>moins %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>infinity</source>
+        <extracomment>An infinite drop (no cross-section), as a screen reader says it.</extracomment>
+        <translation>infini</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Voltage drop = not a number</source>
+        <extracomment>The result line for a drop that is no number (0 × ∞), as a screen reader says it.</extracomment>
+        <translation>Chute de tension = pas un nombre</translation>
+    </message>
+    <message>
+        <location filename="../platform/src/widgets/Label.cpp" line="+53"/>
+        <source>Copied: %1</source>
+        <extracomment>Said when Ctrl+Shift+C copied the result line; %1 is the line, its unit in words.</extracomment>
+        <translation>Copié : %1</translation>
     </message>
 </context>
 <context>
     <name>window</name>
     <message>
-        <location filename="../app/CommandLine.cpp" line="-109"/>
-        <location filename="../window/Design.cpp" line="-102"/>
+        <location filename="../app/CommandLine.cpp" line="-123"/>
+        <location filename="../window/Design.cpp" line="-129"/>
         <source>Voltage Drop Calculator</source>
         <extracomment>The window&apos;s title, about 300 pixels wide, and the program&apos;s name in the desktop&apos;s menus.</extracomment>
         <translation>Calcul de chute de tension</translation>
@@ -342,7 +384,7 @@ Les options standard de Qt (-platform, -style, -reverse ...) sont aussi accepté
         <translation>Plomb</translation>
     </message>
     <message>
-        <location filename="../calc/VoltageDrop.h" line="+28"/>
+        <location filename="../calc/VoltageDrop.h" line="-24"/>
         <source>Voltage drop = %1V</source>
         <extracomment>The result line, in bold, 256 pixels wide; %1 is the drop in volts.</extracomment>
         <translation>Chute de tension = %1 V</translation>
@@ -354,31 +396,31 @@ Les options standard de Qt (-platform, -style, -reverse ...) sont aussi accepté
         <translation>ΔU (20&#xa0;°C) = ( Longueur × Courant × %1 ) / Section</translation>
     </message>
     <message>
-        <location filename="../window/Design.cpp" line="+10"/>
+        <location filename="../window/Design.cpp" line="+11"/>
         <source>AWG 24 = 0.51054 mm (cat5/cat5e)<byte value="xd"/>AWG 23 = 0.57404 mm<byte value="xd"/>AWG 22 = 0.64516 mm<byte value="xd"/>AWG 21 = 0.7239 mm<byte value="xd"/>AWG 20 = 0.8128 mm<byte value="xd"/>AWG 19 = 0.91186 mm<byte value="xd"/>AWG 18 = 1.02362 mm</source>
         <extracomment>A caption&apos;s tooltip: the American Wire Gauge sizes, one a line. Write the numbers and the unit as your language writes them; keep &quot;AWG&quot; and &quot;cat5/cat5e&quot;.</extracomment>
         <translation>AWG 24 = 0,51054 mm (cat5/cat5e)<byte value="xd"/>AWG 23 = 0,57404 mm<byte value="xd"/>AWG 22 = 0,64516 mm<byte value="xd"/>AWG 21 = 0,7239 mm<byte value="xd"/>AWG 20 = 0,8128 mm<byte value="xd"/>AWG 19 = 0,91186 mm<byte value="xd"/>AWG 18 = 1,02362 mm</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+11"/>
         <source>AWG 24 = 0.205 mm2 (cat5/cat5e)<byte value="xd"/>AWG 23 = 0.258 mm2<byte value="xd"/>AWG 22 = 0.326 mm2<byte value="xd"/>AWG 21 = 0.410 mm2<byte value="xd"/>AWG 20 = 0.518 mm2<byte value="xd"/>AWG 19 = 0.653 mm2<byte value="xd"/>AWG 18 = 0.823 mm2</source>
         <extracomment>A caption&apos;s tooltip: the American Wire Gauge sizes, one a line. Write the numbers and the unit as your language writes them (&quot;mm²&quot;); keep &quot;AWG&quot; and &quot;cat5/cat5e&quot;.</extracomment>
         <translation>AWG 24 = 0,205 mm² (cat5/cat5e)<byte value="xd"/>AWG 23 = 0,258 mm²<byte value="xd"/>AWG 22 = 0,326 mm²<byte value="xd"/>AWG 21 = 0,410 mm²<byte value="xd"/>AWG 20 = 0,518 mm²<byte value="xd"/>AWG 19 = 0,653 mm²<byte value="xd"/>AWG 18 = 0,823 mm²</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+41"/>
         <source>Current (A):</source>
         <extracomment>A field&apos;s caption, 142 pixels wide: the window widens for a longer one.</extracomment>
         <translation>Courant (A)&#xa0;:</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+35"/>
         <source>Cable diameter (mm):</source>
         <extracomment>A field&apos;s caption, 142 pixels wide: the window widens for a longer one.</extracomment>
         <translation>Diamètre (mm)&#xa0;:</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>Total cable length (m):</source>
         <extracomment>A field&apos;s caption, 142 pixels wide: the window widens for a longer one. The length is the whole run, out and back, not the one-way length some formulas double.</extracomment>
         <translation>Longueur totale (m)&#xa0;:</translation>

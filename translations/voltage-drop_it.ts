@@ -4,18 +4,18 @@
 <context>
     <name>command line</name>
     <message>
-        <location filename="../app/CommandLine.cpp" line="+43"/>
+        <location filename="../app/CommandLine.cpp" line="+46"/>
         <source>or %1</source>
         <extracomment>The end of the list of materials in --help: &quot;copper, …, iron or lead&quot;; %1 is &quot;lead&quot;.</extracomment>
         <translation>o %1</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>Show this help and exit.</source>
         <translation>Mostra questo aiuto ed esce.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Show the version and exit.</source>
         <translation>Mostra la versione ed esce.</translation>
     </message>
@@ -25,23 +25,23 @@
         <translation>Scrive la caduta di tensione per questo materiale conduttore (%1) invece di aprire la finestra; richiede --current, --length e --diameter o --area.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>name</source>
         <extracomment>The value&apos;s name in --help: &quot;--material &lt;name&gt;&quot;.</extracomment>
         <translation>nome</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The load current in amperes.</source>
         <translation>La corrente di carico in ampere.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>The total cable length, out and back, in metres.</source>
         <translation>La lunghezza totale del cavo, andata e ritorno, in metri.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>The conductor&apos;s diameter in millimetres.</source>
         <translation>Il diametro del conduttore in millimetri.</translation>
     </message>
@@ -51,7 +51,7 @@
         <translation>La sezione del conduttore in millimetri quadrati.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>mm2</source>
         <extracomment>The value&apos;s name in --help: the unit of the cross-section.</extracomment>
         <translation>mm²</translation>
@@ -85,12 +85,12 @@ Sono accettate anche le opzioni standard di Qt (-platform, -style, -reverse ...)
         <translation>Provare «%1 --help» per maggiori informazioni.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+19"/>
         <source>missing %1</source>
         <translation>manca %1</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>give --diameter or --area, not both</source>
         <translation>indicare --diameter o --area, non entrambi</translation>
     </message>
@@ -105,13 +105,13 @@ Sono accettate anche le opzioni standard di Qt (-platform, -style, -reverse ...)
         <translation>materiale sconosciuto %1</translation>
     </message>
     <message>
-        <location filename="../platform/src/text/CommandLine.cpp" line="+32"/>
+        <location filename="../platform/src/text/CommandLine.cpp" line="+33"/>
         <source>missing value after %1</source>
         <extracomment>After &quot;voltage-drop: &quot; on standard error; %1 is the option, quoted (&apos;--current&apos;).</extracomment>
         <translation>valore mancante dopo %1</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+63"/>
         <source>unknown option %1</source>
         <translation>opzione sconosciuta %1</translation>
     </message>
@@ -129,22 +129,22 @@ Sono accettate anche le opzioni standard di Qt (-platform, -style, -reverse ...)
 <context>
     <name>error messages</name>
     <message>
-        <location filename="../platform/src/display/QtMessages.cpp" line="+64"/>
+        <location filename="../platform/src/display/QtMessages.cpp" line="+67"/>
         <source>could not connect to an X display</source>
         <translation>impossibile connettersi a uno schermo X</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>could not connect to the X display %1</source>
         <translation>impossibile connettersi allo schermo X %1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>the Wayland display %1 does not answer</source>
         <translation>lo schermo Wayland %1 non risponde</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>the Wayland display %1 does not exist</source>
         <translation>lo schermo Wayland %1 non esiste</translation>
     </message>
@@ -154,12 +154,12 @@ Sono accettate anche le opzioni standard di Qt (-platform, -style, -reverse ...)
         <translation>impossibile caricare il plugin di piattaforma %1 di Qt</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Qt has no platform plugin %1</source>
         <translation>Qt non ha il plugin di piattaforma %1</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+41"/>
         <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
         <translation>né DISPLAY né WAYLAND_DISPLAY è impostata</translation>
     </message>
@@ -170,17 +170,17 @@ Sono accettate anche le opzioni standard di Qt (-platform, -style, -reverse ...)
         <translation>nessuno schermo su cui aprire la finestra: %1</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+81"/>
         <source>the platform has no screen</source>
         <translation>la piattaforma non ha uno schermo</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>lost the display: the %1 connection broke</source>
         <translation>schermo perso: la connessione %1 si è interrotta</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>no display to open the window on: the %1 platform shows no window</source>
         <translation>nessuno schermo su cui aprire la finestra: la piattaforma %1 non mostra finestre</translation>
     </message>
@@ -190,7 +190,7 @@ Sono accettate anche le opzioni standard di Qt (-platform, -style, -reverse ...)
         <translation>un’eccezione di tipo sconosciuto</translation>
     </message>
     <message>
-        <location line="+105"/>
+        <location line="+112"/>
         <source>Unhandled %1</source>
         <extracomment>The first line of the report of an error the program did not handle, in a message box and on standard error; %1 names the error, as the program&apos;s developers wrote it.</extracomment>
         <translation>Non gestito: %1</translation>
@@ -199,7 +199,7 @@ Sono accettate anche le opzioni standard di Qt (-platform, -style, -reverse ...)
 <context>
     <name>menus</name>
     <message>
-        <location filename="../menus/MainMenuBar.cpp" line="+50"/>
+        <location filename="../menus/MainMenuBar.cpp" line="+51"/>
         <source>&amp;File</source>
         <translation>&amp;File</translation>
     </message>
@@ -214,17 +214,17 @@ Sono accettate anche le opzioni standard di Qt (-platform, -style, -reverse ...)
         <translation>&amp;Modifica</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Undo</source>
         <translation>&amp;Annulla</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Cu&amp;t</source>
         <translation>&amp;Taglia</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Copy</source>
         <translation>&amp;Copia</translation>
     </message>
@@ -234,12 +234,12 @@ Sono accettate anche le opzioni standard di Qt (-platform, -style, -reverse ...)
         <translation>&amp;Incolla</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Delete</source>
         <translation>&amp;Elimina</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Select &amp;All</source>
         <translation>Seleziona t&amp;utto</translation>
     </message>
@@ -247,19 +247,31 @@ Sono accettate anche le opzioni standard di Qt (-platform, -style, -reverse ...)
 <context>
     <name>screen reader</name>
     <message>
-        <location filename="../platform/src/widgets/LineEdit.cpp" line="+60"/>
+        <location filename="../platform/src/widgets/LineEdit.cpp" line="+69"/>
         <source>Invalid entry</source>
         <extracomment>Said of a number field whose text is not a number.</extracomment>
         <translation>Valore non valido</translation>
     </message>
     <message>
         <location filename="../window/Design.cpp" line="+48"/>
+        <source>AWG 24 = 0.51054 millimetres (cat5/cat5e)<byte value="xd"/>AWG 23 = 0.57404 millimetres<byte value="xd"/>AWG 22 = 0.64516 millimetres<byte value="xd"/>AWG 21 = 0.7239 millimetres<byte value="xd"/>AWG 20 = 0.8128 millimetres<byte value="xd"/>AWG 19 = 0.91186 millimetres<byte value="xd"/>AWG 18 = 1.02362 millimetres</source>
+        <extracomment>The diameter&apos;s wire table as a screen reader says it: the table above with the unit in words.</extracomment>
+        <translation>AWG 24 = 0,51054 millimetri (cat5/cat5e)<byte value="xd"/>AWG 23 = 0,57404 millimetri<byte value="xd"/>AWG 22 = 0,64516 millimetri<byte value="xd"/>AWG 21 = 0,7239 millimetri<byte value="xd"/>AWG 20 = 0,8128 millimetri<byte value="xd"/>AWG 19 = 0,91186 millimetri<byte value="xd"/>AWG 18 = 1,02362 millimetri</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>AWG 24 = 0.205 square millimetres (cat5/cat5e)<byte value="xd"/>AWG 23 = 0.258 square millimetres<byte value="xd"/>AWG 22 = 0.326 square millimetres<byte value="xd"/>AWG 21 = 0.410 square millimetres<byte value="xd"/>AWG 20 = 0.518 square millimetres<byte value="xd"/>AWG 19 = 0.653 square millimetres<byte value="xd"/>AWG 18 = 0.823 square millimetres</source>
+        <extracomment>The cross-section&apos;s wire table as a screen reader says it: the table above with the unit in words.</extracomment>
+        <translation>AWG 24 = 0,205 millimetri quadrati (cat5/cat5e)<byte value="xd"/>AWG 23 = 0,258 millimetri quadrati<byte value="xd"/>AWG 22 = 0,326 millimetri quadrati<byte value="xd"/>AWG 21 = 0,410 millimetri quadrati<byte value="xd"/>AWG 20 = 0,518 millimetri quadrati<byte value="xd"/>AWG 19 = 0,653 millimetri quadrati<byte value="xd"/>AWG 18 = 0,823 millimetri quadrati</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Material</source>
         <extracomment>What a screen reader calls the material list.</extracomment>
         <translation>Materiale</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Current in amperes</source>
         <extracomment>The current field&apos;s name as a screen reader says it: the unit in words.</extracomment>
         <translation>Corrente in ampere</translation>
@@ -271,20 +283,20 @@ Sono accettate anche le opzioni standard di Qt (-platform, -style, -reverse ...)
         <translation>Per copiare: Ctrl+Maiusc+C</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>Resistivity</source>
         <extracomment>Said before the new resistivity when the material changes.</extracomment>
         <translation>Resistività</translation>
     </message>
     <message>
-        <location line="+12"/>
-        <location line="+23"/>
+        <location line="+13"/>
+        <location line="+24"/>
         <source>Wire sizes: Ctrl+F1</source>
         <extracomment>Said with the diameter and cross-section fields: the key that reads the wire table.</extracomment>
         <translation>Tabella AWG: Ctrl+F1</translation>
     </message>
     <message>
-        <location line="-20"/>
+        <location line="-21"/>
         <source>Cable diameter in millimetres</source>
         <extracomment>The diameter field&apos;s name as a screen reader says it: the unit in words.</extracomment>
         <translation>Diametro in millimetri</translation>
@@ -296,17 +308,47 @@ Sono accettate anche le opzioni standard di Qt (-platform, -style, -reverse ...)
         <translation>Lunghezza totale in metri</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>Cable area in square millimetres</source>
         <extracomment>The cross-section field&apos;s name as a screen reader says it: the unit in words.</extracomment>
         <translation>Sezione in millimetri quadrati</translation>
+    </message>
+    <message>
+        <location filename="../calc/VoltageDrop.h" line="+43"/>
+        <source>Voltage drop = %1 volts</source>
+        <extracomment>The result line as a screen reader says it; %1 is the drop, a number or &quot;infinity&quot;.</extracomment>
+        <translation>Caduta di tensione = %1 volt</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>minus %1</source>
+        <extracomment>A negative drop, or infinity, as a screen reader says it; %1 is the number.</extracomment>
+        <translation>meno %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>infinity</source>
+        <extracomment>An infinite drop (no cross-section), as a screen reader says it.</extracomment>
+        <translation>infinito</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Voltage drop = not a number</source>
+        <extracomment>The result line for a drop that is no number (0 × ∞), as a screen reader says it.</extracomment>
+        <translation>Caduta di tensione = non è un numero</translation>
+    </message>
+    <message>
+        <location filename="../platform/src/widgets/Label.cpp" line="+53"/>
+        <source>Copied: %1</source>
+        <extracomment>Said when Ctrl+Shift+C copied the result line; %1 is the line, its unit in words.</extracomment>
+        <translation>Copiato: %1</translation>
     </message>
 </context>
 <context>
     <name>window</name>
     <message>
-        <location filename="../app/CommandLine.cpp" line="-109"/>
-        <location filename="../window/Design.cpp" line="-102"/>
+        <location filename="../app/CommandLine.cpp" line="-123"/>
+        <location filename="../window/Design.cpp" line="-129"/>
         <source>Voltage Drop Calculator</source>
         <extracomment>The window&apos;s title, about 300 pixels wide, and the program&apos;s name in the desktop&apos;s menus.</extracomment>
         <translation>Calcolo della caduta di tensione</translation>
@@ -342,7 +384,7 @@ Sono accettate anche le opzioni standard di Qt (-platform, -style, -reverse ...)
         <translation>Piombo</translation>
     </message>
     <message>
-        <location filename="../calc/VoltageDrop.h" line="+28"/>
+        <location filename="../calc/VoltageDrop.h" line="-24"/>
         <source>Voltage drop = %1V</source>
         <extracomment>The result line, in bold, 256 pixels wide; %1 is the drop in volts.</extracomment>
         <translation>Caduta di tensione = %1 V</translation>
@@ -354,31 +396,31 @@ Sono accettate anche le opzioni standard di Qt (-platform, -style, -reverse ...)
         <translation>ΔU (20&#xa0;°C) = ( Lunghezza × Corrente × %1 ) / Sezione</translation>
     </message>
     <message>
-        <location filename="../window/Design.cpp" line="+10"/>
+        <location filename="../window/Design.cpp" line="+11"/>
         <source>AWG 24 = 0.51054 mm (cat5/cat5e)<byte value="xd"/>AWG 23 = 0.57404 mm<byte value="xd"/>AWG 22 = 0.64516 mm<byte value="xd"/>AWG 21 = 0.7239 mm<byte value="xd"/>AWG 20 = 0.8128 mm<byte value="xd"/>AWG 19 = 0.91186 mm<byte value="xd"/>AWG 18 = 1.02362 mm</source>
         <extracomment>A caption&apos;s tooltip: the American Wire Gauge sizes, one a line. Write the numbers and the unit as your language writes them; keep &quot;AWG&quot; and &quot;cat5/cat5e&quot;.</extracomment>
         <translation>AWG 24 = 0,51054 mm (cat5/cat5e)<byte value="xd"/>AWG 23 = 0,57404 mm<byte value="xd"/>AWG 22 = 0,64516 mm<byte value="xd"/>AWG 21 = 0,7239 mm<byte value="xd"/>AWG 20 = 0,8128 mm<byte value="xd"/>AWG 19 = 0,91186 mm<byte value="xd"/>AWG 18 = 1,02362 mm</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+11"/>
         <source>AWG 24 = 0.205 mm2 (cat5/cat5e)<byte value="xd"/>AWG 23 = 0.258 mm2<byte value="xd"/>AWG 22 = 0.326 mm2<byte value="xd"/>AWG 21 = 0.410 mm2<byte value="xd"/>AWG 20 = 0.518 mm2<byte value="xd"/>AWG 19 = 0.653 mm2<byte value="xd"/>AWG 18 = 0.823 mm2</source>
         <extracomment>A caption&apos;s tooltip: the American Wire Gauge sizes, one a line. Write the numbers and the unit as your language writes them (&quot;mm²&quot;); keep &quot;AWG&quot; and &quot;cat5/cat5e&quot;.</extracomment>
         <translation>AWG 24 = 0,205 mm² (cat5/cat5e)<byte value="xd"/>AWG 23 = 0,258 mm²<byte value="xd"/>AWG 22 = 0,326 mm²<byte value="xd"/>AWG 21 = 0,410 mm²<byte value="xd"/>AWG 20 = 0,518 mm²<byte value="xd"/>AWG 19 = 0,653 mm²<byte value="xd"/>AWG 18 = 0,823 mm²</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+41"/>
         <source>Current (A):</source>
         <extracomment>A field&apos;s caption, 142 pixels wide: the window widens for a longer one.</extracomment>
         <translation>Corrente (A):</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+35"/>
         <source>Cable diameter (mm):</source>
         <extracomment>A field&apos;s caption, 142 pixels wide: the window widens for a longer one.</extracomment>
         <translation>Diametro (mm):</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>Total cable length (m):</source>
         <extracomment>A field&apos;s caption, 142 pixels wide: the window widens for a longer one. The length is the whole run, out and back, not the one-way length some formulas double.</extracomment>
         <translation>Lunghezza totale (m):</translation>

@@ -42,6 +42,29 @@ constexpr platform::Message kAreaTable = platform::Translatable("window",
                                                                 "AWG 19 = 0.653 mm2\r"
                                                                 "AWG 18 = 0.823 mm2");
 
+// The tables as a screen reader says them on Ctrl+F1: speech reads "mm" and "mm2" as letters.
+//: The diameter's wire table as a screen reader says it: the table above with the unit in words.
+constexpr platform::Message kDiameterTableSpoken =
+    platform::Translatable("screen reader",
+                           "AWG 24 = 0.51054 millimetres (cat5/cat5e)\r"
+                           "AWG 23 = 0.57404 millimetres\r"
+                           "AWG 22 = 0.64516 millimetres\r"
+                           "AWG 21 = 0.7239 millimetres\r"
+                           "AWG 20 = 0.8128 millimetres\r"
+                           "AWG 19 = 0.91186 millimetres\r"
+                           "AWG 18 = 1.02362 millimetres");
+//: The cross-section's wire table as a screen reader says it: the table above with the unit in
+//: words.
+constexpr platform::Message kAreaTableSpoken =
+    platform::Translatable("screen reader",
+                           "AWG 24 = 0.205 square millimetres (cat5/cat5e)\r"
+                           "AWG 23 = 0.258 square millimetres\r"
+                           "AWG 22 = 0.326 square millimetres\r"
+                           "AWG 21 = 0.410 square millimetres\r"
+                           "AWG 20 = 0.518 square millimetres\r"
+                           "AWG 19 = 0.653 square millimetres\r"
+                           "AWG 18 = 0.823 square millimetres");
+
 const platform::PopupMenuDesign kPopupMenu1{
     .box = {20, 14, 256, 20},
     .tabIndex = 2,
@@ -88,6 +111,7 @@ const platform::LabelDesign kLabel2{
     //: A field's caption, 142 pixels wide: the window widens for a longer one.
     .text = platform::Translatable("window", "Cable diameter (mm):"),
     .helpTag = kDiameterTable,
+    .spokenHelp = kDiameterTableSpoken,
     //: Said with the diameter and cross-section fields: the key that reads the wire table.
     .helpDescription = platform::Translatable("screen reader", "Wire sizes: Ctrl+F1"),
     .captions = "diameter",
@@ -112,6 +136,7 @@ const platform::LabelDesign kLabel4{
     //: A field's caption, 142 pixels wide: the window widens for a longer one.
     .text = platform::Translatable("window", "Cable area (mm2):"),
     .helpTag = kAreaTable,
+    .spokenHelp = kAreaTableSpoken,
     .helpDescription = platform::Translatable("screen reader", "Wire sizes: Ctrl+F1"),
     .captions = "areafld",
     //: The cross-section field's name as a screen reader says it: the unit in words.

@@ -2,7 +2,7 @@
 xdotool 3.2016 types a key that the keymap also gives a level behind Alt (F10, in
 xkeyboard-config 2.45 on Debian testing) as Alt and that key, and its keycode remapped for a
 character missing from the layout may reach the program before the new mapping does, so that
-nothing is typed. Usage: keys.py KEYSYM[+KEYSYM]... (also imported by e2e.py)."""
+nothing is typed. Usage: keys.py [--pause=MS] KEYSYM[+KEYSYM]... (also imported by e2e.py)."""
 
 import ctypes
 import sys
@@ -27,24 +27,30 @@ def _key(display, code, down):
     x11.XSync(display, False)
 
 
-def press(*keys):
-    """Presses each key in turn; a chord such as Insert+KP_Enter holds the keys before the last
-    down while the last is pressed."""
+def press(*keys, pause=0.0):
+    """Presses each key in turn, `pause` seconds apart; a chord such as Insert+KP_Enter holds the
+    keys before the last down while the last is pressed. Returns when each key went down."""
     display = _open()
+    pressed = []
     try:
         for key in keys:
+            if pressed:
+                time.sleep(max(0.0, pressed[-1] + pause - time.monotonic()))
             codes = []
             for keysym in key.split("+"):
                 code = x11.XKeysymToKeycode(display, ctypes.c_ulong(x11.XStringToKeysym(keysym.encode())))
                 if code == 0:
                     raise RuntimeError(f"keys.py: no keycode for {keysym}")
                 codes.append(code)
-            for code in codes:
+            for code in codes[:-1]:
                 _key(display, code, True)
+            pressed.append(time.monotonic())
+            _key(display, codes[-1], True)
             for code in reversed(codes):
                 _key(display, code, False)
     finally:
         x11.XCloseDisplay(display)
+    return pressed
 
 
 def type_remapped(character):
@@ -78,4 +84,9 @@ def type_remapped(character):
 
 
 if __name__ == "__main__":
-    press(*sys.argv[1:])
+    # --pause=MS: a key every MS milliseconds; the shortest pause between two is printed.
+    if sys.argv[1].startswith("--pause="):
+        times = press(*sys.argv[2:], pause=int(sys.argv[1][8:]) / 1000)
+        print(round(min(b - a for a, b in zip(times, times[1:])) * 1000))
+    else:
+        press(*sys.argv[1:])

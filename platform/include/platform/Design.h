@@ -56,6 +56,9 @@ struct LabelDesign {
   bool multiline = false;
   // The tooltip; '\r' separates its lines.
   Message helpTag;
+  // What a screen reader says on Ctrl+F1 for the tooltip where speech would misread its symbols
+  // (a unit's letters): the tooltip in words. Empty: the tooltip.
+  Message spokenHelp;
   // What a screen reader reads with the captioned field in place of a tooltip of several lines
   // (a table), which Ctrl+F1 in the field shows and has it say; for a label that captions
   // nothing, what it reads with the label.

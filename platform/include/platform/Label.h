@@ -20,7 +20,9 @@ class Label final : public Control {
   void Apply(const LabelDesign& design);
 
   std::string Text() const;
-  void SetText(const std::string& text);
+  // `spoken` is what a screen reader reads and says for `text` where speech would misread its
+  // symbols ("7.694 volts" for "7.694V"); empty: the text itself.
+  void SetText(const std::string& text, const std::string& spoken = {});
 
   // The name of the field this label captions, or empty.
   const std::string& Captions() const { return captions_; }
@@ -50,6 +52,7 @@ class Label final : public Control {
   std::string openingText_;
   std::string captions_;
   std::string helpDescription_;
+  std::string spokenHelp_;
   std::string spokenCaption_;
   bool live_ = false;
   std::string liveChangeName_;

@@ -2,7 +2,9 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 
 #include "accessibility/Announce.h"
 #include "widgets/LineEdit.h"
@@ -15,15 +17,30 @@ namespace {
 // looks for when asked to read the window's status bar.
 class StatusLineAccessible final : public QAccessibleWidget {
  public:
-  explicit StatusLineAccessible(QLabel* label)
+  explicit StatusLineAccessible(LabelWidget* label)
       : QAccessibleWidget(label, QAccessible::StatusBar), label_(label) {}
   QString text(QAccessible::Text kind) const override {
-    if (kind == QAccessible::Name && label_->accessibleName().isEmpty()) return label_->text();
+    if (kind == QAccessible::Name && label_->accessibleName().isEmpty()) return label_->Spoken();
     return QAccessibleWidget::text(kind);
   }
 
  private:
-  QLabel* label_;
+  LabelWidget* label_;
+};
+
+// Orca's Where Am I is the keypad's Enter. Orca 48 and later let it through to a program whose
+// open menu or list holds the keyboard, where Qt takes it for Return: the menu's item ran (Quit
+// quit) and the list chose its highlighted row, Orca 43 too. While a screen reader listens, the
+// keypad's Enter in an open menu or list does nothing, and Orca's report stands; Return acts.
+class WhereAmIKey final : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    return key->key() == Qt::Key_Enter && key->modifiers().testFlag(Qt::KeypadModifier) &&
+           QApplication::activePopupWidget() != nullptr && QAccessible::isActive();
+  }
 };
 
 QAccessibleInterface* Interface(const QString&, QObject* object) {
@@ -39,6 +56,7 @@ QAccessibleInterface* Interface(const QString&, QObject* object) {
 
 void InstallAccessibility() {
   QAccessible::installFactory(Interface);
+  qApp->installEventFilter(new WhereAmIKey(qApp));
   FrontAccessibilityBridge();
 }
 

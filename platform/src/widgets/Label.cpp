@@ -38,6 +38,7 @@ void Label::Apply(const LabelDesign& design) {
   captions_ = design.captions;
   helpDescription_ = Translated(design.helpDescription);
   spokenCaption_ = Translated(design.spokenCaption);
+  spokenHelp_ = Translated(design.spokenHelp);
   // Orca names a field by its caption's name.
   label_->setAccessibleName(QString::fromStdString(spokenCaption_));
   live_ = design.live;
@@ -48,7 +49,10 @@ void Label::Apply(const LabelDesign& design) {
     auto* copy = new QShortcut(QKeySequence(QString::fromStdString(design.copyShortcut)), label_);
     QObject::connect(copy, &QShortcut::activated, label_, [label = label_] {
       QGuiApplication::clipboard()->setText(label->text());
-      detail::Announce(label->parentWidget(), label->text());
+      //: Said when Ctrl+Shift+C copied the result line; %1 is the line, its unit in words.
+      const Message copied = Translatable("screen reader", "Copied: %1");
+      detail::Announce(label->parentWidget(),
+                       detail::Translated(copied).replace(QLatin1String("%1"), label->Spoken()));
     });
   }
   liveChangeName_ = Translated(design.liveChangeName);
@@ -60,14 +64,15 @@ std::string Label::Text() const {
   return label_->text().toStdString();
 }
 
-void Label::SetText(const std::string& text) {
+void Label::SetText(const std::string& text, const std::string& spoken) {
   detail::RequireMainThread();
-  const QString before = label_->text();
+  const QString before = label_->Spoken();
   label_->setText(QString::fromStdString(text));
+  label_->spoken = QString::fromStdString(spoken);
   Fit();
-  if (!live_ || label_->text() == before) return;
+  if (!live_ || label_->Spoken() == before) return;
   detail::AnnounceLive(
-      label_, before, [label = label_] { return label->text(); },
+      label_, before, [label = label_] { return label->Spoken(); },
       liveChangeName_.empty() ? detail::Saying()
                               : detail::SayChangedWords(QString::fromStdString(liveChangeName_)));
 }
@@ -78,7 +83,8 @@ void Label::Caption(const TextField& field) {
   if (!spokenCaption_.empty()) edit->setAccessibleName(QString::fromStdString(spokenCaption_));
   // The caption's tooltip is the field's help; a table is named to a screen reader, not read.
   const QString help = label_->toolTip();
-  edit->SetHelp(help, helpDescription_.empty() ? help : QString::fromStdString(helpDescription_));
+  edit->SetHelp(help, spokenHelp_.empty() ? help : detail::TooltipText(spokenHelp_),
+                helpDescription_.empty() ? help : QString::fromStdString(helpDescription_));
 }
 
 void Label::Rescale() {

@@ -44,8 +44,9 @@ LineEdit::LineEdit(QWidget* parent, KeyUpHandler keyUp)
 
 // The description a field gets as its window is built is what a screen reader finds there, not
 // news to say with the first result.
-void LineEdit::SetHelp(const QString& help, const QString& description) {
+void LineEdit::SetHelp(const QString& help, const QString& spokenHelp, const QString& description) {
   help_ = help;
+  spokenHelp_ = spokenHelp;
   description_ = description;
   ReportDescription();
 }
@@ -129,7 +130,7 @@ void LineEdit::keyPressEvent(QKeyEvent* event) {
       return;
     }
     QToolTip::showText(mapToGlobal(QPoint(0, height())), help_, this);
-    detail::Announce(parentWidget(), help_);
+    detail::Announce(parentWidget(), spokenHelp_);
     return;
   }
   const bool modifierAlone = event->key() == Qt::Key_Shift || event->key() == Qt::Key_Control ||

@@ -34,9 +34,9 @@ class LineEdit final : public QLineEdit {
   // voice-control tool's): it raises its KeyUp after its TextChange, as a paste does.
   void EditText(const QString& text);
 
-  // `help` is what Ctrl+F1 shows (the caption's tooltip), `description` the one short
-  // sentence a screen reader reads with the field.
-  void SetHelp(const QString& help, const QString& description);
+  // `help` is what Ctrl+F1 shows (the caption's tooltip) and `spokenHelp` what it has a screen
+  // reader say; `description` the one short sentence a screen reader reads with the field.
+  void SetHelp(const QString& help, const QString& spokenHelp, const QString& description);
   // A field for a number tells a screen reader when its text is not one.
   void SetHoldsNumber(bool holdsNumber);
   bool HoldsNumber() const { return holdsNumber_; }
@@ -69,6 +69,7 @@ class LineEdit final : public QLineEdit {
   bool keyEditSinceKeyUp_ = false;
   bool otherEditPending_ = false;
   QString help_;
+  QString spokenHelp_;
   QString description_;
   bool holdsNumber_ = false;
   bool reportedInvalid_ = false;  // what a screen reader was last told of the text

@@ -1,5 +1,7 @@
 #include "platform/PopupMenu.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QComboBox>
 
 #include "accessibility/Announce.h"
@@ -10,8 +12,18 @@
 
 namespace platform {
 
+void PopupWidget::showPopup() {
+  view()->setCurrentIndex(model()->index(currentIndex(), modelColumn()));
+  QComboBox::showPopup();
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+  // Qt 6.4 tells a screen reader only that a list opened: the row it stands on is said too.
+  if (QAccessible::isActive()) detail::Announce(parentWidget(), currentText());
+#endif
+}
+
 PopupMenu::PopupMenu(Window& window)
-    : Control(new QComboBox(detail::ContentOf(window))), combo_(qobject_cast<QComboBox*>(widget_)) {
+    : Control(new PopupWidget(detail::ContentOf(window))),
+      combo_(qobject_cast<QComboBox*>(widget_)) {
   // An empty combo box selects the first row added to it and says so; with a placeholder it
   // leaves the selection at -1, so that only the program or the user selects a row.
   combo_->setPlaceholderText(QStringLiteral(" "));

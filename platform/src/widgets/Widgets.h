@@ -3,6 +3,7 @@
 // widgets/: the Qt widgets a window and its controls are built of, and the Edit menu's
 // commands on them.
 
+#include <QComboBox>
 #include <QLabel>
 #include <QString>
 #include <string>
@@ -25,6 +26,20 @@ class LabelWidget final : public QLabel {
   // A screen reader's command for a window's status bar reads this label: set before the label
   // is first shown.
   bool statusLine = false;
+  // What a screen reader reads for the text, where that is not the text itself.
+  QString spoken;
+  QString Spoken() const { return spoken.isEmpty() ? text() : spoken; }
+};
+
+// The Qt side of a PopupMenu: its list always opens on the current row. Qt 6.8 and later open it
+// on the row last highlighted, which Escape left the current one (Return would choose it), and a
+// screen reader hears it as the list's news.
+class PopupWidget final : public QComboBox {
+  Q_OBJECT
+
+ public:
+  using QComboBox::QComboBox;
+  void showPopup() override;
 };
 
 }  // namespace platform
