@@ -30,13 +30,18 @@ class StatusLineAccessible final : public QAccessibleWidget {
 
 // Orca's Where Am I is the keypad's Enter. Orca 48 and later let it through to a program whose
 // open menu or list holds the keyboard, where Qt takes it for Return: the menu's item ran (Quit
-// quit) and the list chose its highlighted row, Orca 43 too. While a screen reader listens, the
-// keypad's Enter in an open menu or list does nothing, and Orca's report stands; Return acts.
+// quit) and the list chose its highlighted row, Orca 43 too: Qt's list takes the key when asked
+// whether it overrides shortcuts, before Qt hands the key itself to Orca. While a screen reader
+// listens, the keypad's Enter in an open menu or list does nothing, and Orca's report stands;
+// Return acts.
 class WhereAmIKey final : public QObject {
  public:
   using QObject::QObject;
   bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
+    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress &&
+        event->type() != QEvent::KeyRelease) {
+      return false;
+    }
     const auto* key = static_cast<const QKeyEvent*>(event);
     return key->key() == Qt::Key_Enter && key->modifiers().testFlag(Qt::KeypadModifier) &&
            QApplication::activePopupWidget() != nullptr && QAccessible::isActive();

@@ -12,11 +12,14 @@
 
 namespace platform {
 
+// The list's row is cleared first: Qt puts it on the current one as the list opens, and a screen
+// reader hears that row as news, which a row already there is not.
 void PopupWidget::showPopup() {
-  view()->setCurrentIndex(model()->index(currentIndex(), modelColumn()));
+  view()->setCurrentIndex({});
   QComboBox::showPopup();
+  view()->setCurrentIndex(model()->index(currentIndex(), modelColumn()));
 #if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
-  // Qt 6.4 tells a screen reader only that a list opened: the row it stands on is said too.
+  // Qt 6.4 tells a screen reader only that a list opened ("List with 6 items"): the row too.
   if (QAccessible::isActive()) detail::Announce(parentWidget(), currentText());
 #endif
 }
