@@ -67,8 +67,9 @@ std::string Label::Text() const {
 void Label::SetText(const std::string& text, const std::string& spoken) {
   detail::RequireMainThread();
   const QString before = label_->Spoken();
-  label_->setText(QString::fromStdString(text));
+  // First: Qt tells a screen reader the label's new name as the text is set.
   label_->spoken = QString::fromStdString(spoken);
+  label_->setText(QString::fromStdString(text));
   Fit();
   if (!live_ || label_->Spoken() == before) return;
   detail::AnnounceLive(
