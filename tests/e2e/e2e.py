@@ -186,7 +186,7 @@ def window_origin(path, frame):
 
 
 def check_appearance(calculator):
-    check(calculator.label("Voltage drop") == "Voltage drop = 1.795V",
+    check(calculator.label("Voltage drop") == "Voltage drop = 1.795 volts",
           "the first frame shows the copper result")
     check(calculator.label("Vd (20") == "Vd (20\u00b0C) = ( Length x Current x 0.0175 ) / Area",
           "the formula line names copper's resistivity")
@@ -318,7 +318,7 @@ def check_giant_paste(calculator):
             started = time.monotonic()
             xdotool("key", "--clearmodifiers", "ctrl+v")
             area = math.pi * 0.51054 ** 2 / 4
-            expected = f"Voltage drop = {60 * 1.5 * 0.0175 / area:.3f}V"
+            expected = f"Voltage drop = {60 * 1.5 * 0.0175 / area:.3f} volts"
             right = wait_for(lambda: calculator.label("Voltage drop") == expected, 5)
             seconds = time.monotonic() - started
         finally:
@@ -497,7 +497,7 @@ def check_interaction(calculator):
     calculator.focus("Cable diameter (mm):")
     xdotool("key", "--clearmodifiers", "ctrl+a")
     xdotool("type", "--delay", "20", "1")
-    check(wait_for(lambda: calculator.label("Voltage drop") == "Voltage drop = 0.468V"),
+    check(wait_for(lambda: calculator.label("Voltage drop") == "Voltage drop = 0.468 volts"),
           "typing a diameter of 1 recomputes the drop")
     check(wait_for(lambda: calculator.field_text("Cable area (mm2):") == "0.7853981633974483"),
           "typing a diameter rewrites the cross-section")
@@ -520,7 +520,7 @@ def check_interaction(calculator):
     xdotool("type", "--delay", "20", "0.5")
     check(wait_for(lambda: calculator.field_text("Cable diameter (mm):") == "0.7978845608028654"),
           "typing a cross-section rewrites the diameter")
-    check(wait_for(lambda: calculator.label("Voltage drop") == "Voltage drop = 0.735V"),
+    check(wait_for(lambda: calculator.label("Voltage drop") == "Voltage drop = 0.735 volts"),
           "typing a cross-section recomputes the drop")
 
     # Characters missing from the keyboard layout arrive through a keycode remapped for one
@@ -534,7 +534,7 @@ def check_interaction(calculator):
         xdotool("key", "--clearmodifiers", "ctrl+a")
         keys_by_code.type_remapped(character)
         check(wait_for(lambda: calculator.field_text(other) == "0", 3) and
-              calculator.label("Voltage drop") == "Voltage drop = \u221eV",
+              calculator.label("Voltage drop") == "Voltage drop = infinity volts",
               f"typing {character} through a remapped key into {caption!r} "
               f"({calculator.field_text(caption)!r}) rewrites {other!r} "
               f"({calculator.field_text(other)}, {calculator.label('Voltage drop')})")
@@ -542,7 +542,7 @@ def check_interaction(calculator):
     calculator.focus("Cable area (mm2):")
     xdotool("key", "--clearmodifiers", "ctrl+a")
     xdotool("type", "--delay", "20", "0.5")
-    wait_for(lambda: calculator.label("Voltage drop") == "Voltage drop = 0.735V")
+    wait_for(lambda: calculator.label("Voltage drop") == "Voltage drop = 0.735 volts")
 
     check_edit_menu_from_keyboard(calculator)
 
@@ -551,7 +551,7 @@ def check_interaction(calculator):
     xdotool("key", "--clearmodifiers", "Down")
     check(wait_for(lambda: "0.028" in (calculator.label("Vd (20") or "")),
           "picking Aluminium with the keyboard rewrites the formula line")
-    check(wait_for(lambda: calculator.label("Voltage drop") == "Voltage drop = 1.176V"),
+    check(wait_for(lambda: calculator.label("Voltage drop") == "Voltage drop = 1.176 volts"),
           "picking Aluminium recomputes the drop")
 
     calculator.focus("Current (A):")

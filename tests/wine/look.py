@@ -20,7 +20,7 @@ EXPECTED = [
     ("edit", "Total cable length in metres", "60"),
     ("edit", "Cable diameter in millimetres", "0.51054"),
     ("edit", "Cable area in square millimetres", "0.20471"),
-    ("status bar", "Voltage drop = 1.795V", ""),
+    ("status bar", "Voltage drop = 1.795 volts", ""),
     ("text", FORMULA, ""),
 ]
 
