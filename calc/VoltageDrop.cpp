@@ -32,12 +32,11 @@ std::string ResultLine(double drop, std::string_view words, const platform::Numb
 std::string SpokenResultLine(double drop, const SpokenWords& words,
                              const platform::NumberStyle& style) {
   if (std::isnan(drop)) return words.notANumber;
-  std::string number =
-      std::isinf(drop) ? words.infinity : platform::Format(std::fabs(drop), "#.###", style);
-  // A drop too small to show three decimals of is shown with its sign all the same.
-  if (std::signbit(drop) && platform::Format(drop, "#.###", style).front() == '-')
-    number = Filled(words.minus, number);
-  return Filled(words.result, number);
+  // The sign as the line shows it: a drop too small for three decimals shows one all the same.
+  const std::string shown = platform::Format(drop, "#.###", style);
+  const bool negative = shown.front() == '-';
+  const std::string number = std::isinf(drop) ? words.infinity : shown.substr(negative ? 1 : 0);
+  return Filled(words.result, negative ? Filled(words.minus, number) : number);
 }
 
 std::string FormulaLine(double resistivity, std::string_view words,
