@@ -189,11 +189,11 @@ check_heard "Voltage drop = 22.671 volts" "and its result"
 # Orca's Where am I, on the keypad.
 press_and_hear "^'6 of 6\\|^'Material combo box Lead" "Where am I names the row chosen (6 of 6, or Lead)" KP_Enter
 # The open list opens on the current material, and Where Am I there chooses nothing.
-press_and_hear "Lead" "Alt+Down opens the list on the current material, Lead" Alt_L+Down
+press_and_hear "Lead" "F4 opens the list on the current material, Lead" F4
 press_and_hear "^'Iron" "Up highlights Iron" Up
 press_and_hear "Iron" "Where Am I in the open list names Iron" KP_Enter
 press_and_hear "Lead" "and chooses nothing: Escape leaves Lead" Escape
-press_and_hear "Lead" "Alt+Down opens the list on Lead again, not on Iron" Alt_L+Down
+press_and_hear "Lead" "F4 opens the list on Lead again, not on Iron" F4
 press_and_hear "Lead" "Escape closes it" Escape
 
 # What Orca must not have said, now that everything it was going to say is said.
