@@ -1,6 +1,7 @@
 #include "desktop/DesktopStyle.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QPainter>
 #include <QStyleFactory>
 #include <QStyleHints>
@@ -38,6 +39,26 @@ void DesktopStyle::drawControl(ControlElement element, const QStyleOption* optio
   DrawRing(*painter, option->rect.adjusted(gap, gap, -gap, -gap - 1), option->palette);
 }
 
+#if defined(_WIN32)
+namespace {
+
+// Qt's native style for Windows 10 ("windowsvista") draws a list's rows with the theme of a
+// hidden native window it makes the first time it draws one. Under Wine, making that window
+// takes the keyboard focus from the window that shows the list: the material list, opened for
+// the first time, closed before it showed, and the window took no key until clicked. A row
+// drawn here, before the window shows, makes it then.
+void PrepareListRows(const QStyle& style) {
+  QImage image(1, 1, QImage::Format_ARGB32_Premultiplied);
+  QPainter painter(&image);
+  QStyleOptionViewItem row;
+  row.rect = image.rect();
+  row.state = QStyle::State_Enabled | QStyle::State_Active | QStyle::State_Selected;
+  style.drawPrimitive(QStyle::PE_PanelItemViewItem, &row, &painter);
+}
+
+}  // namespace
+#endif
+
 void UseDesktopStyle() {
   // With no base of its own, the wrapper takes the style named by `-style`, or else the
   // desktop's, as Qt itself would.
@@ -57,6 +78,9 @@ void UseDesktopStyle() {
   Q_UNUSED(following);
 #endif
   QApplication::setStyle(style);
+#if defined(_WIN32)
+  PrepareListRows(*style);
+#endif
 }
 
 }  // namespace platform::detail
