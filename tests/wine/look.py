@@ -2,11 +2,12 @@
 desktop (Windows version, light or dark, DPI): the controls' names, types and values as on
 Linux, every text at 4.5:1 or more against its background, and the focused field's ring at
 3:1 or more against the same pixels unfocused. Usage: look.py SHOTS/NAME SCALE LEFT TOP, where
-SHOTS/NAME.uia is uia.exe's list, NAME.png the window with the popup focused, NAME-tabbed.png
-with the length field focused, and LEFT, TOP where the X server has the window's client area;
+SHOTS/NAME.uia is uia.exe's list, NAME.png the window with the popup focused, NAME-list.png
+with its list opened by Alt+Down, NAME-tabbed.png with the length field focused, and LEFT, TOP where the X server has the window's client area;
 exits 1 on a failed check."""
 
 import os
+import subprocess
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
@@ -51,6 +52,7 @@ UNANSWERED = "?80004001"
 read = [controls.get((kind, label), (None,))[0] for kind, label, _ in EXPECTED]
 wrong = [(kind, label, got) for (kind, label, value), got in zip(EXPECTED, read)
          if got not in (value, UNANSWERED)]
+check(("frame", "fixed") in controls, "the window's frame is fixed: no sizing border")
 check(not wrong, f"UI Automation finds the {len(EXPECTED)} controls by type and name, with their values"
       f" ({read.count(UNANSWERED)} unanswered: E_NOTIMPL); wrong or missing: {wrong}")
 
@@ -60,6 +62,17 @@ ratios = {label: ink_contrast(pixels(base + ".png", x + 2, y + 2, width - 4, hei
 shown = ", ".join(f"{label!r} {ratio:.1f}" for label, ratio in ratios.items())
 check(len(ratios) == len(EXPECTED) and min(ratios.values()) >= 4.5,
       f"every text reads at 4.5:1 or more on screen: {shown}")
+
+# The list opens below the popup, the first time it is asked for, over the rows beneath.
+popup = boxes.get(("combo box", "Material"))
+if popup:
+    x, y, width, height = popup
+    subprocess.run(["convert", base + "-list.png", "-crop", f"{width}x{6 * height}+{x}+{y + height}",
+                    "+repage", "-resize", "200%", base + "-list-box.png"], check=True)
+    listed = subprocess.run(["tesseract", base + "-list-box.png", "-", "--psm", "6"],
+                            capture_output=True, text=True).stdout.split()
+    check(listed[:6] == ["Copper", "Aluminium", "Gold", "Silver", "Iron", "Lead"],
+          f"Alt+Down opens the list at once: read {listed[:6]}")
 
 field = boxes.get(("edit", "Total cable length in metres"))
 if field:

@@ -1,6 +1,7 @@
 // Reads the calculator's window through Windows' UI Automation, as a Windows screen reader does:
-// one line per element, "type|name|value|left,top,width,height", into FILE. A one-shot
-// process: what it holds is released as it ends. Usage: uia.exe "WINDOW TITLE" FILE
+// one line per element, "type|name|value|left,top,width,height", into FILE, after one that
+// tells its frame. A one-shot process: what it holds is released as it ends.
+// Usage: uia.exe "WINDOW TITLE" FILE
 #include <uiautomation.h>
 #include <windows.h>
 
@@ -93,6 +94,9 @@ int main(int argc, char** argv) {
   }
   FILE* out = std::fopen(argv[2], "w");
   if (!out) return Failed("fopen", E_FAIL);
+  // Whether the window's frame offers to resize it: a sizing border (WS_THICKFRAME) or not.
+  std::fprintf(out, "frame|%s||0,0,0,0\n",
+               GetWindowLongW(window, GWL_STYLE) & WS_THICKFRAME ? "sizing" : "fixed");
   for (int i = 0; i < count; ++i) {
     IUIAutomationElement* element = nullptr;
     if (FAILED(found->GetElement(i, &element))) continue;

@@ -106,6 +106,9 @@ void Window::Apply(const WindowDesign& design) {
   if (design.closeButton) flags |= Qt::WindowCloseButtonHint;
   if (design.minimizeButton) flags |= Qt::WindowMinimizeButtonHint;
   if (design.maximizeButton) flags |= Qt::WindowMaximizeButtonHint;
+  // The window's size is fixed: on Windows its frame is too, with no sizing border whose
+  // cursors promise what it does not do.
+  flags |= Qt::MSWindowsFixedSizeDialogHint;
   widget_->setWindowFlags(flags);
   widget_->setWindowTitle(detail::Translated(design.title));
   // The design gives the content area's size; the window grows by the menu bar's height.
