@@ -9,8 +9,11 @@
 
 #include "RecordingWindow.h"
 #include "TestMain.h"
+#include "platform/CommandLine.h"
 
-#if !defined(_WIN32)
+#if defined(_WIN32)
+#include <windows.h>
+#else
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -54,6 +57,16 @@ Outcome RunProgram(const QStringList& arguments, const QStringList& settings = {
 
 const QString kTryHelp = "\nTry 'voltage-drop --help' for more information\\.\n$";
 
+// An argument as a message quotes it, as patterns: 'lead', or with escapes $'lead\n'; in double
+// quotes on Windows, "lead" and "lead\n".
+#if defined(_WIN32)
+const QString kQuote = "\"", kEscapedOpening = "\"";
+#else
+const QString kQuote = "'", kEscapedOpening = "\\$'";
+#endif
+QString Plain(const QString& pattern) { return kQuote + pattern + kQuote; }
+QString Escaped(const QString& pattern) { return kEscapedOpening + pattern + kQuote; }
+
 }  // namespace
 
 class ProgramTest : public QObject {
@@ -77,13 +90,13 @@ class ProgramTest : public QObject {
         << "^$";
     QTest::newRow("an unknown option")
         << QStringList{"--bogus-option"} << 2 << "^$"
-        << "^voltage-drop: unknown option '--bogus-option'" + kTryHelp;
+        << "^voltage-drop: unknown option " + Plain("--bogus-option") + kTryHelp;
     QTest::newRow("a stray argument")
         << QStringList{"/etc/hostname"} << 2 << "^$"
-        << "^voltage-drop: unexpected argument '/etc/hostname'" + kTryHelp;
+        << "^voltage-drop: unexpected argument " + Plain("/etc/hostname") + kTryHelp;
     QTest::newRow("an option without its value")
         << QStringList{"--material", "copper", "--current"} << 2 << "^$"
-        << "^voltage-drop: missing value after '--current'" + kTryHelp;
+        << "^voltage-drop: missing value after " + Plain("--current") + kTryHelp;
     QTest::newRow("a missing input")
         << QStringList{"--material", "copper", "--current", "1", "--diameter", "1"} << 2 << "^$"
         << "^voltage-drop: missing --length" + kTryHelp;
@@ -98,15 +111,15 @@ class ProgramTest : public QObject {
     QTest::newRow("an unknown material")
         << QStringList{"--material", "kupfer", "--current", "1", "--length", "1", "--diameter", "1"}
         << 2 << "^$"
-        << "^voltage-drop: unknown material 'kupfer' "
+        << "^voltage-drop: unknown material " + Plain("kupfer") + " "
            "\\(copper, aluminium, gold, silver, iron or lead\\)" +
                kTryHelp;
     QTest::newRow("an option where a value belongs")
         << QStringList{"--current", "--area", "1"} << 2 << "^$"
-        << "^voltage-drop: missing value after '--current'" + kTryHelp;
+        << "^voltage-drop: missing value after " + Plain("--current") + kTryHelp;
     QTest::newRow("a Qt option where a value belongs")
         << QStringList{"--length", "-platform", "--area", "1"} << 2 << "^$"
-        << "^voltage-drop: missing value after '--length'" + kTryHelp;
+        << "^voltage-drop: missing value after " + Plain("--length") + kTryHelp;
     QTest::newRow("a value after '=' that looks like an option")
         << QStringList{"--material", "copper", "--current=-x", "--length", "1", "--diameter", "1"}
         << 0 << "^Voltage drop = 0V\n$"
@@ -127,29 +140,34 @@ class ProgramTest : public QObject {
     }
     QTest::newRow("two dashes where a value belongs")
         << QStringList{"--material", "copper", "--current", "--bogus"} << 2 << "^$"
-        << "^voltage-drop: missing value after '--current'" + kTryHelp;
+        << "^voltage-drop: missing value after " + Plain("--current") + kTryHelp;
     QTest::newRow("three dashes: the option named as given, a right one after it")
         << QStringList{"---current", "1", "--current", "2"} << 2 << "^$"
-        << "^voltage-drop: unknown option '---current'" + kTryHelp;
+        << "^voltage-drop: unknown option " + Plain("---current") + kTryHelp;
     QTest::newRow("an unknown option after a value written like it")
         << QStringList{"--current", "-bogus", "--bogus"} << 2 << "^$"
-        << "^voltage-drop: unknown option '--bogus'" + kTryHelp;
+        << "^voltage-drop: unknown option " + Plain("--bogus") + kTryHelp;
     // Echoed values are quoted so that they show as they are, on one line.
     const QStringList lead = {"--current", "1", "--length", "1", "--diameter", "1", "--material"};
     QTest::newRow("a newline in a value")
         << (QStringList(lead) << "lead\n") << 2 << "^$"
-        << "^voltage-drop: unknown material \\$'lead\\\\n' \\([^\n]*\\)" + kTryHelp;
+        << "^voltage-drop: unknown material " + Escaped("lead\\\\n") + " \\([^\n]*\\)" + kTryHelp;
     QTest::newRow("terminal controls in a value")
         << (QStringList(lead) << "\x1b]0;x\a") << 2 << "^$"
-        << "^voltage-drop: unknown material \\$'\\\\033\\]0;x\\\\a' \\([^\n]*\\)" + kTryHelp;
+        << "^voltage-drop: unknown material " + Escaped("\\\\033\\]0;x\\\\a") + " \\([^\n]*\\)" +
+               kTryHelp;
     QTest::newRow("a quote in a value")
         << (QStringList(lead) << "it's") << 2 << "^$"
-        << "^voltage-drop: unknown material \\$'it\\\\'s' \\([^\n]*\\)" + kTryHelp;
-#if !defined(_WIN32)  // Windows passes arguments in its code page, which has none of these
+        << "^voltage-drop: unknown material " +
+               (kQuote == "'" ? Escaped("it\\\\'s") : Plain("it's")) + " \\([^\n]*\\)" + kTryHelp;
+    QTest::newRow("a letter outside ASCII")
+        << (QStringList(lead) << QString::fromUtf8("M\u00fcll")) << 2 << "^$"
+        << "^voltage-drop: unknown material " + Plain(QString::fromUtf8("M\u00fcll")) +
+               " \\([^\n]*\\)" + kTryHelp;
     QTest::newRow("a line separator and DEL in a value")
         << (QStringList(lead) << QString::fromUtf8("lead\u2028\x7f")) << 2 << "^$"
-        << "^voltage-drop: unknown material \\$'lead\\\\342\\\\200\\\\250\\\\177' \\([^\n]*\\)" +
-               kTryHelp;
+        << "^voltage-drop: unknown material " + Escaped("lead\\\\342\\\\200\\\\250\\\\177") +
+               " \\([^\n]*\\)" + kTryHelp;
     // A byte order mark is a character like any other, as in a field: the number ends there.
     // One that leads the value, as a Windows editor saves a file, a field never holds.
     QTest::newRow("a byte order mark in a number, and one before it")
@@ -159,8 +177,7 @@ class ProgramTest : public QObject {
         << "^$";
     QTest::newRow("a byte order mark in an option's name")
         << QStringList{QString::fromUtf8("--mat\uFEFFerial"), "copper"} << 2 << "^$"
-        << "^voltage-drop: unknown option \\$'--mat\\\\357\\\\273\\\\277erial'" + kTryHelp;
-#endif
+        << "^voltage-drop: unknown option " + Escaped("--mat\\\\357\\\\273\\\\277erial") + kTryHelp;
     // A field keeps the first 32,767 characters of a paste, and so does each input: cut there,
     // a huge diameter or area and a vanishing current or length, each a drop of 0 V; read
     // whole, 1 and 10.
@@ -268,6 +285,27 @@ class ProgramTest : public QObject {
     QCOMPARE(process.exitCode(), 1);
     QCOMPARE(process.readAllStandardError(),
              "voltage-drop: write error: " + QByteArray(std::strerror(ENOSPC)) + "\n");
+#endif
+  }
+
+  // A console shows the characters written to it whatever its code page: 850 here, as a German
+  // cmd window has it, which has no „ and would show UTF-8's "ö" as "Ã¶".
+  void aConsoleShowsTheCharacters() {
+#if !defined(_WIN32)
+    QSKIP("Only a Windows console has a code page");
+#else
+    FreeConsole();
+    QVERIFY(AllocConsole() && SetConsoleOutputCP(850));
+    // Its window hidden, out of the way of the windows tested after it.
+    ShowWindow(GetConsoleWindow(), SW_HIDE);
+    const QString text = QString::fromUtf8("Ohne Optionen öffnet es das „Rechnerfenster“");
+    QCOMPARE(platform::ShowMessage("", text.toStdString(), platform::MessageKind::Output).c_str(),
+             "");
+    wchar_t shown[80];
+    DWORD read = 0;
+    ReadConsoleOutputCharacterW(GetStdHandle(STD_OUTPUT_HANDLE), shown, 80, COORD{0, 0}, &read);
+    FreeConsole();
+    QCOMPARE(QString::fromWCharArray(shown, int(read)).trimmed(), text);
 #endif
   }
 

@@ -43,12 +43,6 @@ char32_t CodePoint(std::string_view sequence) {
 
 }  // namespace
 
-#if defined(_WIN32)
-QString Decoded(std::string_view bytes) {
-  return QString::fromLocal8Bit(bytes.data(), qsizetype(bytes.size()));
-}
-std::string Encoded(const QString& text) { return text.toLocal8Bit().toStdString(); }
-#else
 // Arguments are bytes and Qt's parser takes text: a byte that is not part of UTF-8 goes through
 // as a lone surrogate, U+DC80 to U+DCFF, so that a value comes back byte for byte. Each
 // character is taken as it is: Qt's UTF-8 decoder would drop a byte order mark (U+FEFF) that
@@ -77,7 +71,6 @@ std::string Encoded(const QString& text) {
   }
   return bytes;
 }
-#endif
 
 bool ShownAsItself(char32_t point) {
   const QChar::Category category = QChar::category(point);
@@ -88,8 +81,16 @@ bool ShownAsItself(char32_t point) {
 std::string Quoted(std::string_view text) {
   // What a terminal would not show as itself is escaped, byte by byte: control characters, line
   // and paragraph separators, invisible and unassigned characters (whatever Unicode does not
-  // call printable, as coreutils quotes), quotes and bytes outside UTF-8; and then a backslash
-  // too. A text that needs none is shown as it is.
+  // call printable, as coreutils quotes), the quote and bytes outside UTF-8; and then a
+  // backslash too. A text that needs none is shown as it is. Windows shows a name in double
+  // quotes, and its shells know no $'…'.
+#if defined(_WIN32)
+  constexpr char kQuote = '"';
+  constexpr std::string_view kEscapedOpening = "\"";
+#else
+  constexpr char kQuote = '\'';
+  constexpr std::string_view kEscapedOpening = "$'";
+#endif
   bool plain = true;
   std::string escaped;
   for (std::string_view rest = text; !rest.empty();) {
@@ -103,17 +104,18 @@ std::string Quoted(std::string_view text) {
     for (int i = 0; i < count; ++i) {
       const unsigned char b = static_cast<unsigned char>(rest[std::size_t(i)]);
       if (b == '\\') {
-        escaped += "\\\\";  // within $'…' only: a backslash alone needs no $'…'
+        escaped += "\\\\";  // among escapes only: a backslash alone needs none
         continue;
       }
-      if (b >= 0x20 && b < 0x7F && b != '\'') {
+      if (b >= 0x20 && b < 0x7F && b != kQuote) {
         escaped += static_cast<char>(b);
         continue;
       }
       // The escapes with a letter of their own, and the rest in octal.
-      constexpr std::string_view kNamed = "\a\b\t\n\v\f\r'", kLetters = "abtnvfr'";
+      constexpr char kNamed[] = {'\a', '\b', '\t', '\n', '\v', '\f', '\r', kQuote};
+      constexpr char kLetters[] = {'a', 'b', 't', 'n', 'v', 'f', 'r', kQuote};
       char escape[5];
-      const std::size_t letter = kNamed.find(char(b));
+      const std::size_t letter = std::string_view(kNamed, sizeof kNamed).find(char(b));
       std::snprintf(escape, sizeof escape, letter != std::string_view::npos ? "\\%c" : "\\%03o",
                     letter != std::string_view::npos ? kLetters[letter] : b);
       escaped += escape;
@@ -122,9 +124,9 @@ std::string Quoted(std::string_view text) {
     rest.remove_prefix(std::size_t(count));
   }
   // Appended, not concatenated: GCC 12 sees a false overlap in "$'" + escaped (-Wrestrict).
-  std::string quoted = plain ? "'" : "$'";
+  std::string quoted(plain ? std::string_view(&kQuote, 1) : kEscapedOpening);
   quoted += plain ? text : std::string_view(escaped);
-  quoted += '\'';
+  quoted += kQuote;
   return quoted;
 }
 

@@ -9,9 +9,9 @@
 
 namespace platform {
 
-// An argument's bytes as text for Qt's parser. On Linux, a byte that is not part of UTF-8 goes
-// through as a lone surrogate, U+DC80 to U+DCFF, so that Encoded gives it back byte for byte;
-// on Windows the arguments are in the system's code page.
+// An argument's bytes as text for Qt's parser: a byte that is not part of UTF-8 goes through as
+// a lone surrogate, U+DC80 to U+DCFF, so that Encoded gives it back byte for byte. (Windows
+// keeps arguments as text: they are read so, and written back in UTF-8.)
 QString Decoded(std::string_view bytes);
 std::string Encoded(const QString& text);
 

@@ -16,6 +16,8 @@
 
 #if defined(_WIN32)
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 #endif
 
 namespace platform {
@@ -56,6 +58,23 @@ QString Typed(const QStringList& arguments, const QString& name) {
   return name;
 }
 
+// The arguments as text. Windows keeps them in UTF-16 and gives `argv` in its code page, which
+// cannot hold every character ("Müll" on a Greek system, any emoji): they are taken from the
+// command line Windows keeps.
+QStringList Arguments([[maybe_unused]] int argc, [[maybe_unused]] char** argv) {
+  QStringList arguments;
+#if defined(_WIN32)
+  int count = 0;
+  if (wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count)) {
+    for (int i = 0; i < count; ++i) arguments << QString::fromWCharArray(wide[i]);
+    LocalFree(wide);
+    return arguments;
+  }
+#endif
+  for (int i = 0; i < argc; ++i) arguments << Decoded(std::string_view(argv[i]));
+  return arguments;
+}
+
 }  // namespace
 
 struct CommandLine::Parser {
@@ -81,8 +100,7 @@ CommandLine::CommandLine(int argc, char** argv, const std::vector<CommandLineOpt
     option.setFlags(QCommandLineOption::HiddenFromHelp);
     qt.addOption(option);
   }
-  QStringList arguments;
-  for (int i = 0; i < argc; ++i) arguments << Decoded(std::string_view(argv[i]));
+  const QStringList arguments = Arguments(argc, argv);
   if (!qt.parse(arguments)) {
     // Qt's errors, in English while no translation of Qt's is installed: those the program
     // knows get its own words, so that an error reads the same whichever check finds it.
@@ -175,6 +193,40 @@ bool UseMessageBox() {
   return (startup.dwFlags & STARTF_USESTDHANDLES) == 0;
 }
 
+// The text of --help as a message box shows it, in a font whose letters differ in width: its
+// lines broken for a terminal are joined again, for the box to break them where it is wide
+// enough, and each option's names ("  -h, --help") are set off from its description by a tab.
+QString Unwrapped(const QString& text) {
+  QStringList lines;
+  for (const QString& line : text.split('\n')) {
+    const QString words = line.trimmed();
+    const bool option = line.startsWith(QLatin1String("  -"));
+    const bool continued = !words.isEmpty() && !lines.isEmpty() && !lines.last().isEmpty() &&
+                           !option && (line.startsWith(' ') || !lines.last().endsWith(':'));
+    if (continued) {
+      lines.last() += ' ' + words;
+      continue;
+    }
+    const qsizetype gap = words.indexOf(QLatin1String("  "));
+    lines << (option && gap > 0 ? words.left(gap) + '\t' + words.mid(gap).trimmed() : words);
+  }
+  return lines.join('\n').trimmed();
+}
+
+// Writes `text` to the console `handle` shows, as the characters they are, whatever the
+// console's code page: bytes written there would be read in that code page (850 for a German
+// cmd, "Ã¶ffnet" for UTF-8's "öffnet"). False where the handle is no console.
+bool WrittenToConsole(HANDLE handle, const std::string& text) {
+  DWORD mode = 0;
+  if (handle == nullptr || handle == INVALID_HANDLE_VALUE || !GetConsoleMode(handle, &mode)) {
+    return false;
+  }
+  const QString characters = QString::fromStdString(text);
+  DWORD written = 0;
+  return WriteConsoleW(handle, characters.utf16(), DWORD(characters.size()), &written, nullptr) &&
+         written == DWORD(characters.size());
+}
+
 }  // namespace
 #endif
 
@@ -182,7 +234,8 @@ std::string ShowMessage([[maybe_unused]] std::string_view title, const std::stri
                         MessageKind kind) {
 #if defined(_WIN32)
   if (UseMessageBox()) {
-    const QString message = QString::fromStdString(text).trimmed();
+    const QString message = kind == MessageKind::Output ? Unwrapped(QString::fromStdString(text))
+                                                        : QString::fromStdString(text).trimmed();
     const UINT icon = kind == MessageKind::Output ? MB_ICONINFORMATION : MB_ICONERROR;
     const QString caption = QString::fromUtf8(title.data(), qsizetype(title.size()));
     MessageBoxW(nullptr, reinterpret_cast<const wchar_t*>(message.utf16()),
@@ -192,6 +245,14 @@ std::string ShowMessage([[maybe_unused]] std::string_view title, const std::stri
   }
 #endif
   std::FILE* stream = kind == MessageKind::Output ? stdout : stderr;
+#if defined(_WIN32)
+  // A file or a pipe takes the text in UTF-8.
+  std::fflush(stream);
+  if (WrittenToConsole(
+          GetStdHandle(kind == MessageKind::Output ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE), text)) {
+    return {};
+  }
+#endif
   errno = 0;
   const bool written = std::fputs(text.c_str(), stream) >= 0 && std::fflush(stream) == 0;
   if (written && !std::ferror(stream)) return {};
