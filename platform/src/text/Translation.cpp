@@ -113,10 +113,10 @@ void InstallTranslations() {
   Translations& translations = Loaded();
   if (!translations.translated) return;
   QCoreApplication::installTranslator(&translations.program);
-  // Qt's translations stand where Qt keeps them, or beside a program that brings its own (the
+  // Qt's translations stand where Qt keeps them, or inside a program that carries its own (the
   // Windows program, whose Qt is built into it).
-  for (const QString& folder : {QLibraryInfo::path(QLibraryInfo::TranslationsPath),
-                                QCoreApplication::applicationDirPath()}) {
+  for (const QString& folder :
+       {QLibraryInfo::path(QLibraryInfo::TranslationsPath), QStringLiteral(":/i18n")}) {
     if (!translations.qt.isEmpty() ||
         translations.qt.load(*translations.translated, QStringLiteral("qtbase"),
                              QStringLiteral("_"), folder)) {
