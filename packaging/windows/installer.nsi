@@ -24,9 +24,12 @@ SetCompressor /SOLID lzma
 !include MultiUser.nsh
 !include MUI2.nsh
 
-Name "${APP_NAME}"
+Name "$(TITLE)"
 OutFile "${OUTFILE}"
-BrandingText "${APP_NAME} ${VERSION}"
+BrandingText "$(TITLE) ${VERSION}"
+; A file that cannot be written (the program started again meanwhile) is never passed over: the
+; user may retry or cancel, and a silent install fails.
+AllowSkipFiles off
 VIProductVersion "${VERSION}.0"
 VIAddVersionKey "ProductName" "${APP_NAME}"
 VIAddVersionKey "ProductVersion" "${VERSION}"
@@ -38,6 +41,8 @@ VIAddVersionKey "LegalCopyright" "MIT licence; Qt under the LGPL-3.0"
 !define MUI_ICON "${STAGE}\voltage-drop.ico"
 !define MUI_UNICON "${STAGE}\voltage-drop.ico"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\voltage-drop.exe"
+; The program's own picture on the finish page (tools/windows draws it from its icon).
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${STAGE}\finish.bmp"
 
 !insertmacro MUI_PAGE_LICENSE "${STAGE}\LICENSE.txt"
 !insertmacro MULTIUSER_PAGE_INSTALLMODE
@@ -62,23 +67,83 @@ VIAddVersionKey "LegalCopyright" "MIT licence; Qt under the LGPL-3.0"
 !define MULTIUSER_INNERTEXT_INSTALLMODE_ALLUSERS "Bu bilgisayarın tüm kullanıcıları için kur"
 !define MULTIUSER_INNERTEXT_INSTALLMODE_CURRENTUSER "Yalnızca kendim için kur"
 !insertmacro MUI_LANGUAGE "Turkish"
-; The program's name in each, for its shortcut and its entry in Apps & features.
-LangString TITLE ${LANG_ENGLISH} "${APP_NAME}"
-LangString TITLE ${LANG_GERMAN} "Spannungsfall-Rechner"
-LangString TITLE ${LANG_FRENCH} "Calcul de chute de tension"
-LangString TITLE ${LANG_SPANISH} "Calculadora de caída de tensión"
-LangString TITLE ${LANG_ITALIAN} "Calcolo della caduta di tensione"
-LangString TITLE ${LANG_PORTUGUESEBR} "Calculadora de queda de tensão"
-LangString TITLE ${LANG_POLISH} "Kalkulator spadku napięcia"
-LangString TITLE ${LANG_DUTCH} "Spanningsvalcalculator"
-LangString TITLE ${LANG_TURKISH} "Gerilim Düşümü Hesaplayıcı"
+; The program's name in each, as its window's title is translated (tools/windows writes it from
+; translations/), for the installer's pages, its shortcut and its entry in Apps & features.
+!include "${STAGE}\titles.nsh"
+; Asked and told when the program runs as it is being installed over or removed.
+LangString RUNNING ${LANG_ENGLISH} "$(^Name) is open. Close it now and go on?"
+LangString RUNNING ${LANG_GERMAN} "$(^Name) ist geöffnet. Jetzt schließen und fortfahren?"
+LangString RUNNING ${LANG_FRENCH} "$(^Name) est ouvert. Le fermer maintenant et continuer ?"
+LangString RUNNING ${LANG_SPANISH} "$(^Name) está abierto. ¿Cerrarlo ahora y continuar?"
+LangString RUNNING ${LANG_ITALIAN} "$(^Name) è aperto. Chiuderlo ora e continuare?"
+LangString RUNNING ${LANG_PORTUGUESEBR} "$(^Name) está aberto. Fechá-lo agora e continuar?"
+LangString RUNNING ${LANG_POLISH} "$(^Name) jest otwarty. Zamknąć go teraz i kontynuować?"
+LangString RUNNING ${LANG_DUTCH} "$(^Name) is geopend. Nu sluiten en doorgaan?"
+LangString RUNNING ${LANG_TURKISH} "$(^Name) açık. Şimdi kapatılıp devam edilsin mi?"
+LangString STILL_RUNNING ${LANG_ENGLISH} "$(^Name) could not be closed. Close it, then choose Retry."
+LangString STILL_RUNNING ${LANG_GERMAN} "$(^Name) ließ sich nicht schließen. Schließen Sie es, und wählen Sie dann „Wiederholen“."
+LangString STILL_RUNNING ${LANG_FRENCH} "$(^Name) n'a pas pu être fermé. Fermez-le, puis choisissez « Réessayer »."
+LangString STILL_RUNNING ${LANG_SPANISH} "No se pudo cerrar $(^Name). Ciérrelo y elija «Reintentar»."
+LangString STILL_RUNNING ${LANG_ITALIAN} "Impossibile chiudere $(^Name). Chiuderlo, quindi scegliere «Riprova»."
+LangString STILL_RUNNING ${LANG_PORTUGUESEBR} "Não foi possível fechar $(^Name). Feche-o e escolha “Repetir”."
+LangString STILL_RUNNING ${LANG_POLISH} "Nie udało się zamknąć programu $(^Name). Zamknij go, a następnie wybierz „Ponów próbę”."
+LangString STILL_RUNNING ${LANG_DUTCH} "$(^Name) kon niet worden gesloten. Sluit het en kies daarna Opnieuw."
+LangString STILL_RUNNING ${LANG_TURKISH} "$(^Name) kapatılamadı. Kapatın, ardından Yeniden Dene'yi seçin."
+
+; A running copy of the program holds this mutex in the user's session, and ends, as File > Quit
+; does, when this event is set (platform/src/runtime/CloseRequests.cpp).
+!define RUNNING_MUTEX "org.voltagedrop.VoltageDrop"
+!define CLOSE_EVENT "org.voltagedrop.VoltageDrop.Close"
+!define SYNCHRONIZE 0x00100000
+!define EVENT_MODIFY_STATE 0x0002
+
+; Windows neither replaces nor removes the file of a running program: every running copy is
+; closed first, asked of the user where the installer shows its pages, and waited for, 10 s at
+; most. One still running is never installed over: the installer ends with status 2 (1 where the
+; user cancels), a silent one at once.
+!macro CLOSE_PROGRAM UN
+Function ${UN}CloseProgram
+  retry:
+  System::Call 'kernel32::OpenMutexW(i ${SYNCHRONIZE}, i 0, w "${RUNNING_MUTEX}") p .r0'
+  StrCmp $0 0 done
+  System::Call 'kernel32::CloseHandle(p r0)'
+  MessageBox MB_OKCANCEL|MB_ICONEXCLAMATION "$(RUNNING)" /SD IDOK IDOK close
+  SetErrorLevel 1
+  Quit
+  close:
+  System::Call 'kernel32::OpenEventW(i ${EVENT_MODIFY_STATE}, i 0, w "${CLOSE_EVENT}") p .r1'
+  System::Call 'kernel32::SetEvent(p r1)'
+  StrCpy $2 0
+  wait:
+  Sleep 100
+  IntOp $2 $2 + 1
+  System::Call 'kernel32::OpenMutexW(i ${SYNCHRONIZE}, i 0, w "${RUNNING_MUTEX}") p .r0'
+  StrCmp $0 0 closed
+  System::Call 'kernel32::CloseHandle(p r0)'
+  IntCmp $2 100 0 wait
+  ; The event is set until every copy has seen it: one started later must not end at once.
+  System::Call 'kernel32::ResetEvent(p r1)'
+  System::Call 'kernel32::CloseHandle(p r1)'
+  MessageBox MB_RETRYCANCEL|MB_ICONSTOP "$(STILL_RUNNING)" /SD IDCANCEL IDRETRY retry
+  SetErrorLevel 2
+  Quit
+  closed:
+  System::Call 'kernel32::ResetEvent(p r1)'
+  System::Call 'kernel32::CloseHandle(p r1)'
+  done:
+FunctionEnd
+!macroend
+!insertmacro CLOSE_PROGRAM ""
+!insertmacro CLOSE_PROGRAM "un."
 
 Function .onInit
   !insertmacro MULTIUSER_INIT
+  Call CloseProgram
 FunctionEnd
 
 Function un.onInit
   !insertmacro MULTIUSER_UNINIT
+  Call un.CloseProgram
 FunctionEnd
 
 Section "Install"
@@ -107,11 +172,17 @@ Section "Install"
 SectionEnd
 
 Section "Uninstall"
+  ; A file that could not be removed (the program started again meanwhile) keeps the program
+  ; installed, its entry and shortcut too, for another try: the uninstaller ends with status 2.
+  ClearErrors
+  !include "${STAGE}\uninstall-files.nsh"
+  IfErrors 0 +3
+    SetErrorLevel 2
+    Abort
   ReadRegStr $0 SHCTX "${SETTINGS_KEY}" "Shortcut"
   StrCmp $0 "" 0 +2
     StrCpy $0 "$SMPROGRAMS\${APP_NAME}.lnk"
   Delete "$0"
-  !include "${STAGE}\uninstall-files.nsh"
   Delete "$INSTDIR\uninstall.exe"
   ; Only an empty folder goes: anything the user put there stays.
   RMDir "$INSTDIR"

@@ -1,7 +1,8 @@
 #!/bin/sh
 # The installer under Wine: a silent install puts the program, its licences, a Start-menu
-# shortcut and an Apps & features entry in place; the installed program starts; a silent
-# uninstall leaves no file and no registry entry behind. Usage: installer.sh SETUP.exe VERSION
+# shortcut and an Apps & features entry in place; the installed program starts, and installing
+# again closes it and replaces it; a copy that cannot be closed makes the installer fail; a
+# silent uninstall closes the program and leaves no file and no registry entry behind. Usage: installer.sh SETUP.exe VERSION
 set -eu
 . "$(dirname "$0")/lib.sh"
 setup="$1"
@@ -28,20 +29,41 @@ echo "$entry" | grep -q "DisplayVersion.*REG_SZ.*$version\$" || fail "Apps & fea
 echo "$entry" | grep -q "Publisher.*REG_SZ.*Voltage Drop Calculator developers" || fail "Apps & features: no publisher"
 echo "installed: $(ls "$folder" | tr '\n' ' ')"
 
+# Installed again over the running program: it is closed, as File > Quit closes it, and its file
+# replaced.
 start_program "$folder/voltage-drop.exe"
 wait_for_window
 echo "the installed program opened its window"
-xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
-xdotool key ctrl+q
+installed=0
+wine "$setup" /S || installed=$?
 wait_for_exit
-[ "$status" -eq 0 ] || fail "the installed program ended with status $status"
+echo "installed over the running program: status $installed, the program ended with $status"
+[ "$installed" -eq 0 ] && [ "$status" -eq 0 ] || fail "installing over the running program"
+cmp -s "$folder/voltage-drop.exe" "$(dirname "$setup")/stage/voltage-drop.exe" ||
+  fail "voltage-drop.exe was not replaced"
 
-# The uninstaller copies itself away and runs from there, so its own end says nothing.
+# A copy that is not asked to close (its --help in a message box) keeps its file: the installer
+# fails, never reporting success over a file it did not replace.
+start_program "$folder/voltage-drop.exe" --help
+wait_for_window
+installed=0
+wine "$setup" /S || installed=$?
+echo "installed over a copy showing its --help: status $installed"
+xdotool windowactivate --sync "$window" key Return 2>/dev/null || xdotool key Return
+wait_for_exit
+[ "$installed" -ne 0 ] || fail "the installer reported success over a file in use"
+
+# The uninstaller copies itself away and runs from there, so its own end says nothing: what it
+# leaves does. It closes the running program first.
+start_program "$folder/voltage-drop.exe"
+wait_for_window
 wine "$folder/uninstall.exe" /S
+wait_for_exit
+[ "$status" -eq 0 ] || fail "the program ended with status $status as it was uninstalled"
 for _ in $(seq 300); do [ -e "$folder" ] || break; sleep 0.1; done
 [ ! -e "$folder" ] || fail "left behind: $(ls "$folder")"
 wine reg query "$key" >/dev/null 2>&1 && fail "the Apps & features entry stayed"
 files >"$WINEPREFIX/after"
 left="$(comm -13 "$WINEPREFIX/before" "$WINEPREFIX/after")"
 [ -z "$left" ] || fail "files left behind: $left"
-echo "PASS: silent install, start, silent uninstall"
+echo "PASS: silent install, start, install over the running program, silent uninstall"

@@ -19,6 +19,9 @@
 #include "platform/Translation.h"
 #include "platform/Window.h"
 #include "runtime/Dispatch.h"
+#if defined(_WIN32)
+#include "runtime/CloseRequests.h"
+#endif
 #include "text/Translation.h"
 
 namespace platform {
@@ -108,6 +111,9 @@ Runtime::Runtime(int& argc, char** argv, const DesktopIdentity& identity) {
   QGuiApplication::setDesktopFileName(QString::fromStdString(identity.desktopId));
   QCoreApplication::setApplicationVersion(QString::fromStdString(identity.version));
   if (!identity.iconPixels.empty()) QApplication::setWindowIcon(IconOf(identity.iconPixels));
+#if defined(_WIN32)
+  detail::AnswerCloseRequests();
+#endif
 }
 
 Runtime::~Runtime() {
