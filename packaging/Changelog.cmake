@@ -95,6 +95,8 @@ function(vd_read_changelog file)
     foreach(item IN LISTS items_${version})
       vd_wrap("${item}" wrapped)
       string(APPEND debian "${wrapped}\n")
+      # The list separator kept out of the way is a semicolon again before "<" is escaped.
+      string(REPLACE "<semicolon>" ";" item "${item}")
       string(REPLACE "&" "&amp;" item "${item}")
       string(REPLACE "<" "&lt;" item "${item}")
       string(REPLACE ">" "&gt;" item "${item}")
