@@ -91,7 +91,9 @@ while read -r desktop version light dpi; do
   xdotool key alt+Down
   sleep 0.5
   import -window root "$shots/$desktop-list.png"
-  xdotool key Escape Tab
+  xdotool key Escape
+  sleep 0.5
+  xdotool key Tab
   sleep 0.5
   import -window root "$shots/$desktop-tabbed.png"
   geometry
