@@ -112,7 +112,8 @@ Runtime::Runtime(int& argc, char** argv, const DesktopIdentity& identity) {
   QCoreApplication::setApplicationVersion(QString::fromStdString(identity.version));
   if (!identity.iconPixels.empty()) QApplication::setWindowIcon(IconOf(identity.iconPixels));
 #if defined(_WIN32)
-  detail::AnswerCloseRequests();
+  // Ended as File > Quit ends it.
+  detail::AnswerCloseRequests([] { Quit(0); });
 #endif
 }
 
