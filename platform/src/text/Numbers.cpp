@@ -8,6 +8,13 @@
 
 #include "platform/Exceptions.h"
 
+#if defined(VD_FAST_FLOAT)
+#include <fast_float/fast_float.h>
+namespace parser = fast_float;
+#else
+namespace parser = std;
+#endif
+
 namespace platform {
 namespace {
 
@@ -68,7 +75,7 @@ std::optional<Reading> ReadMagnitude(std::string_view text) {
   // from_chars would take a second sign; a number has only one.
   if (text.empty() || text.front() == '+' || text.front() == '-') return std::nullopt;
   double value = 0.0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  const auto [end, error] = parser::from_chars(text.data(), text.data() + text.size(), value);
   const auto length = static_cast<std::size_t>(end - text.data());
   if (error == std::errc::result_out_of_range) {
     const double magnitude = LeadingDecimalExponent(text.substr(0, length)) > 0
