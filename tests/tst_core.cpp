@@ -34,11 +34,12 @@ class CoreTest : public QObject {
         << "25"
         << "2,5" << 0x1.6d1030a52a322p+0 << "Voltage drop = 1.426V"
         << "Voltage drop = 1.426 volts";
-    QTest::newRow("lead at AWG 18") << "Lead"
-                                    << "1.5"
-                                    << "100"
-                                    << "1.02362" << 0x1.42428142f36fep+5 << "Voltage drop = 40.282V"
-                                    << "Voltage drop = 40.282 volts";
+    QTest::newRow("lead at AWG 18")
+        << "Lead"
+        << "1.5"
+        << "100"
+        << "1.02362" << 0x1.42428142f36fep+5 << "Voltage drop = 40.282V"
+        << "Voltage drop = 40.282 volts";
     QTest::newRow("the longest result")
         << "Silver"
         << "-1"
@@ -56,12 +57,8 @@ class CoreTest : public QObject {
                                     << "60"
                                     << "" << double(NAN) << "Voltage drop = NaNV"
                                     << "Voltage drop = not a number";
-    QTest::newRow("a negative current over zero diameter")
-        << "Gold"
-        << "-2"
-        << "3"
-        << "0" << -double(INFINITY) << "Voltage drop = -\u221EV"
-        << "Voltage drop = minus infinity volts";
+    QTest::newRow("a negative current over zero diameter") << "Gold" << "-2" << "3" << "0"
+        << -double(INFINITY) << "Voltage drop = -\u221EV" << "Voltage drop = minus infinity volts";
   }
 
   void voltageDrop() {

@@ -186,16 +186,12 @@ class PlatformTest : public QObject {
     QTest::addColumn<QString>("keyUp");
     QTest::addColumn<int>("keyUps");
     QTest::addColumn<int>("typed");
-    QTest::newRow("a held key is released once") << "hold"
-                                                 << "7" << 1 << 3;
-    QTest::newRow("a double tap is two releases") << "double tap"
-                                                  << "7" << 2 << 2;
-    QTest::newRow("released while the X focus was elsewhere") << "elsewhere"
-                                                              << "" << 1 << 1;
-    QTest::newRow("pressed by another program, never released") << "sent"
-                                                                << "" << 1 << 1;
-    QTest::newRow("pressed by another program into an inactive window") << "sent inactive"
-                                                                        << "" << 1 << 1;
+    QTest::newRow("a held key is released once") << "hold" << "7" << 1 << 3;
+    QTest::newRow("a double tap is two releases") << "double tap" << "7" << 2 << 2;
+    QTest::newRow("released while the X focus was elsewhere") << "elsewhere" << "" << 1 << 1;
+    QTest::newRow("pressed by another program, never released") << "sent" << "" << 1 << 1;
+    QTest::newRow("pressed by another program into an inactive window")
+        << "sent inactive" << "" << 1 << 1;
   }
 
   void realKeysUnderX() {

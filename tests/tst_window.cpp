@@ -275,9 +275,8 @@ class WindowTest : public WindowFixture {
   // when they pause, with the formula's new coefficient when that changed too, and nothing for
   // edits that leave the result as it was. It finds the result as the window's status line.
   void aScreenReaderHearsEachNewResultOnce_data() {
-    // A '+' before the control, or none: the window opens while the reader listens.
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("typed");  // at the text's end; "Down" is the key
+    QTest::addColumn<QString>("control");  // none, or '+' first: opened while the reader listens
+    QTest::addColumn<QString>("typed");    // at the text's end; "Down" is the key
     QTest::addColumn<QStringList>("heard");
     QTest::newRow("the window opening") << ""
                                         << "" << QStringList{};

@@ -29,7 +29,7 @@ def _key(display, code, down):
 
 def press(*keys, pause=0.0):
     """Presses each key in turn, `pause` seconds apart; a chord such as Insert+KP_Enter holds the
-    keys before the last down while the last is pressed. Returns when each key went down."""
+    keys before the last down while the last is pressed. Returns when each key began to go down."""
     display = _open()
     pressed = []
     try:
@@ -42,10 +42,9 @@ def press(*keys, pause=0.0):
                 if code == 0:
                     raise RuntimeError(f"keys.py: no keycode for {keysym}")
                 codes.append(code)
-            for code in codes[:-1]:
-                _key(display, code, True)
             pressed.append(time.monotonic())
-            _key(display, codes[-1], True)
+            for code in codes:
+                _key(display, code, True)
             for code in reversed(codes):
                 _key(display, code, False)
     finally:

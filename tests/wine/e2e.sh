@@ -88,12 +88,9 @@ while read -r desktop version light dpi; do
   wine "$uia" "Voltage Drop Calculator" "$(winepath -w "$shots/$desktop.uia")" ||
     fail "$desktop: the UI Automation client failed"
   import -window root "$shots/$desktop.png"
-  xdotool key alt+Down
-  sleep 0.5
+  xdotool key alt+Down sleep 0.5
   import -window root "$shots/$desktop-list.png"
-  xdotool key Escape
-  sleep 0.5
-  xdotool key Tab
+  xdotool key Escape sleep 0.5 key Tab
   sleep 0.5
   import -window root "$shots/$desktop-tabbed.png"
   geometry

@@ -2,8 +2,8 @@
 desktop (Windows version, light or dark, DPI): the controls' names, types and values as on
 Linux, every text at 4.5:1 or more against its background, and the focused field's ring at
 3:1 or more against the same pixels unfocused. Usage: look.py SHOTS/NAME SCALE LEFT TOP, where
-SHOTS/NAME.uia is uia.exe's list, NAME.png the window with the popup focused, NAME-list.png
-with its list opened by Alt+Down, NAME-tabbed.png with the length field focused, and LEFT, TOP where the X server has the window's client area;
+SHOTS/NAME.uia is uia.exe's list, NAME.png the window with the popup focused, NAME-list.png its
+list open, NAME-tabbed.png the length field focused, and LEFT, TOP where the X server has the client area;
 exits 1 on a failed check."""
 
 import os
@@ -63,19 +63,14 @@ shown = ", ".join(f"{label!r} {ratio:.1f}" for label, ratio in ratios.items())
 check(len(ratios) == len(EXPECTED) and min(ratios.values()) >= 4.5,
       f"every text reads at 4.5:1 or more on screen: {shown}")
 
-# The list opens below the popup, the first time it is asked for, over the rows beneath; OCR
-# reads it as dark text on light.
+# Alt+Down opens the list the first time, over the rows below the popup; OCR reads dark on light.
 popup = boxes.get(("combo box", "Material"))
 if popup:
-    x, y, width, height = popup
-    area = (x, y + height, width, 6 * height)
-    shown = pixels(base + "-list.png", *area)
-    dark = sum(map(sum, shown)) < 3 * 128 * len(shown)
-    subprocess.run(["convert", base + "-list.png", "-crop", "{2}x{3}+{0}+{1}".format(*area), "+repage",
-                    "-colorspace", "Gray", *(["-negate"] if dark else []), "-resize", "300%",
-                    base + "-list-box.png"], check=True)
-    listed = subprocess.run(["tesseract", base + "-list-box.png", "-", "--psm", "6"],
-                            capture_output=True, text=True).stdout
+    x, y, width, height = area = (popup[0], popup[1] + popup[3], popup[2], 6 * popup[3])
+    dark = ["-negate"] * (sum(map(sum, pixels(base + "-list.png", *area))) < 3 * 128 * width * height)
+    subprocess.run(["convert", base + "-list.png", "-crop", f"{width}x{height}+{x}+{y}", "+repage",
+                    "-colorspace", "Gray", *dark, "-resize", "300%", base + "-list-box.png"], check=True)
+    listed = subprocess.check_output(["tesseract", base + "-list-box.png", "-", "--psm", "6"], text=True)
     # The rows below the highlighted one: a list that did not open shows none of them.
     rows = [row for row in ("Aluminium", "Gold", "Silver", "Iron", "Lead") if row in listed]
     check(len(rows) >= 4, f"Alt+Down opens the list at once: read {listed.split()[:6]}")
@@ -86,7 +81,6 @@ if field:
     # Where a scale rounds, UI Automation may put the field a pixel off where it is drawn.
     ring = max(min(contrast(a, b) for a, b in zip(band(base + "-tabbed.png", box, inner, outer),
                                                   band(base + ".png", box, inner, outer)))
-               for box in [(field[0] + i, field[1] + j, *field[2:])
-                           for i in (-1, 0, 1) for j in (-1, 0, 1)])
+               for box in [(field[0] + i, field[1] + j, *field[2:]) for i in (-1, 0, 1) for j in (-1, 0, 1)])
     check(ring >= 3, f"the length field's focus ring differs from its unfocused pixels by {ring:.2f}:1 at least")
 sys.exit(1 if failed else 0)
