@@ -1,12 +1,18 @@
 #include <exception>
 #include <optional>
 
+#if defined(VD_COMMAND_LINE)
 #include "app/CommandLine.h"
+#endif
 #include "app/Startup.h"
 #include "platform/Application.h"
 
 int main(int argc, char* argv[]) {
+#if defined(VD_COMMAND_LINE)
   if (const std::optional<int> status = RunCommandLine(argc, argv)) return *status;
+#else
+  // A page has no command line: the calculator opens at once.
+#endif
   try {
     platform::Runtime runtime(argc, argv,
                               {.desktopId = VD_APP_ID,

@@ -7,8 +7,7 @@
 #include <vector>
 
 #include "platform/Menu.h"
-
-class QApplication;
+#include "platform/Native.h"
 
 namespace platform {
 
@@ -39,10 +38,11 @@ struct DesktopIdentity {
   std::vector<std::string> iconPixels;
 };
 
-// The runtime: Qt's application object for the life of the process, with the application font
-// the design's text sizes are measured in. When there is no display to show a window on, it
-// ends the program with one line on standard error and status 1. Destroying it closes every
-// window and shuts Qt down.
+// The runtime: the toolkit's application object for the life of the process, with the
+// application font the design's text sizes are measured in. On the desktop (Qt): when there is
+// no display to show a window on, it ends the program with one line on standard error and
+// status 1; destroying it closes every window and shuts Qt down. On a page, the browser's event
+// loop outlives main: the windows stay with the page.
 class Runtime {
  public:
   Runtime(int& argc, char** argv, const DesktopIdentity& identity = {});
@@ -54,7 +54,7 @@ class Runtime {
   int ExitStatus() const;
 
  private:
-  std::unique_ptr<QApplication> qt_;
+  std::unique_ptr<native::Toolkit> toolkit_;
 };
 
 // Makes `application` the application object for the rest of the process.
@@ -62,7 +62,8 @@ void RegisterApplication(std::unique_ptr<Application> application);
 Application* CurrentApplication();
 
 // Calls `lateStartup` once, then runs the event loop until Quit. An exception that escaped an
-// event handler ends the loop and is rethrown here.
+// event handler ends the loop and is rethrown here. On a page the loop is the browser's, which
+// runs on after Run returns; an exception there is reported as it escapes.
 void Run(const std::function<void()>& lateStartup);
 
 // Ends the event loop; Run returns and the process exits with `code`.

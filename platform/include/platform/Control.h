@@ -4,8 +4,7 @@
 #include <string>
 
 #include "platform/Design.h"
-
-class QWidget;
+#include "platform/Native.h"
 
 namespace platform {
 
@@ -28,7 +27,7 @@ class Control {
   bool TakesFocus() const;
 
  protected:
-  explicit Control(QWidget* widget);
+  explicit Control(native::Widget* widget);
 
   // Places the widget in `box`, in the tab order at `tabIndex`, with `helpTag` as its tooltip
   // and its text in `style`.
@@ -41,11 +40,11 @@ class Control {
   // Drops every handler attached to the control's events.
   virtual void DetachHandlers() {}
 
-  QWidget* widget_;
+  native::Widget* widget_;
 
  private:
   friend class Window;
-  friend QWidget* WidgetOf(const Control& control);
+  friend native::Widget* WidgetOf(const Control& control);
 
   std::string name_;
   std::int64_t tabIndex_ = 0;

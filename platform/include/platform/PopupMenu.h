@@ -5,9 +5,8 @@
 
 #include "platform/Control.h"
 #include "platform/Event.h"
+#include "platform/Native.h"
 #include "platform/Numbers.h"
-
-class QComboBox;
 
 namespace platform {
 
@@ -49,7 +48,7 @@ class PopupMenu final : public Control {
  private:
   void CheckRow(std::int64_t row) const;
 
-  QComboBox* combo_;
+  native::List* combo_;
 };
 
 }  // namespace platform

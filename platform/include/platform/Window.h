@@ -9,8 +9,7 @@
 #include "platform/Design.h"
 #include "platform/Exceptions.h"
 #include "platform/Menu.h"
-
-class QWidget;
+#include "platform/Native.h"
 
 namespace platform {
 
@@ -96,7 +95,7 @@ class Window {
 
  private:
   friend class MainWindowWidget;
-  friend QWidget* WidgetOf(const Window& window);
+  friend native::Widget* WidgetOf(const Window& window);
 
   friend void detail::FitOpenWindows();
 

@@ -19,6 +19,7 @@
 #include "platform/Translation.h"
 #include "platform/Window.h"
 #include "runtime/Dispatch.h"
+#include "Report.h"
 #if defined(_WIN32)
 #include "runtime/CloseRequests.h"
 #endif
@@ -35,18 +36,6 @@ std::unique_ptr<Application>& TheApplication() {
 int quitCode = 0;
 bool quitRequested = false;
 bool errorReported = false;
-
-std::string Describe(std::exception_ptr error) {
-  try {
-    std::rethrow_exception(error);
-  } catch (const RuntimeException& exception) {
-    return std::string(exception.ClassName()) + ": " + exception.what();
-  } catch (const std::exception& exception) {
-    return std::string("std::exception: ") + exception.what();
-  } catch (...) {
-    return Translated(platform::Translatable("error messages", "an exception of unknown type"));
-  }
-}
 
 QIcon IconOf(const std::vector<std::string>& files) {
   QIcon icon;
@@ -98,7 +87,7 @@ Runtime::Runtime(int& argc, char** argv, const DesktopIdentity& identity) {
   std::signal(SIGPIPE, SIG_IGN);
 #endif
   detail::InstallQtMessages(argc > 0 ? argv[0] : nullptr);
-  qt_ = std::make_unique<QApplication>(argc, argv);
+  toolkit_ = std::make_unique<QApplication>(argc, argv);
   detail::QtStarted();
   detail::InstallTranslations();
   detail::UseDesktopStyle();
@@ -120,7 +109,7 @@ Runtime::Runtime(int& argc, char** argv, const DesktopIdentity& identity) {
 Runtime::~Runtime() {
   DestroyAllWindows();
   TheApplication().reset();
-  qt_.reset();
+  toolkit_.reset();
 }
 
 int Runtime::ExitStatus() const { return errorReported ? 1 : quitCode; }
@@ -157,10 +146,7 @@ bool QuitMenuAction(MenuItem&) {
 
 void ReportUnhandledException(std::exception_ptr error) {
   errorReported = true;
-  const std::string description =
-      //: The first line of the report of an error the program did not handle, in a message box and
-      //: on standard error; %1 names the error, as the program's developers wrote it.
-      Translated(platform::Translatable("error messages", "Unhandled %1"), Describe(error));
+  const std::string description = detail::UnhandledErrorLine(error);
   // stdio rather than iostream: constructing the iostream objects at start-up costs ~0.3 MiB.
   std::fprintf(stderr, "%s\n", description.c_str());
   std::fflush(stderr);

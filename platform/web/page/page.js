@@ -1,0 +1,417 @@
+// The page's side of the platform: what the program's elements do with the user's keys, mouse
+// and screen reader, and the functions the program calls (Module.page) to show its texts.
+// Events reach the program through the functions it exports: Module.event, Module.choose and
+// Module.canChoose (runtime/Page.cpp).
+'use strict';
+
+Module.page = (() => {
+  const settleMs = 500;  // how long a live text must stand before a screen reader hears it
+  let lastField = null;  // the field the menus took the focus from
+  let announcer = null;
+  let tooltip = null;
+
+  const make = (tag, attributes = {}) => {
+    const element = document.createElement(tag);
+    for (const [name, value] of Object.entries(attributes)) element.setAttribute(name, value);
+    return element;
+  };
+
+  // Whatever a screen reader is to say, wherever the focus is.
+  function say(text) {
+    if (!announcer) {
+      announcer = make('div', { 'aria-live': 'polite', class: 'spoken' });
+      document.body.append(announcer);
+    }
+    // The same words twice are still news.
+    announcer.textContent = announcer.textContent === text ? text + '\u00a0' : text;
+  }
+
+  // A live label's new words, said once the edits that change them pause, with those of the
+  // window's other live labels. A status line is read from its own words, which change then.
+  const pending = new Map();
+  let settleTimer = 0;
+  function settle() {
+    const sayings = [];
+    for (const [node, words] of pending) {
+      if (node.getAttribute('role') === 'status') {
+        node.vdSpoken.textContent = words;
+      } else {
+        sayings.push(node.vdChangeName ? changedWords(node.vdChangeName, node.vdHeard, words)
+                                       : words);
+      }
+      node.vdHeard = words;
+    }
+    pending.clear();
+    if (sayings.length) say(sayings.join(' '));
+  }
+
+  // The words that changed, after `name`; a text that changed beyond a few words, whole.
+  function changedWords(name, heard, now) {
+    const was = (heard || '').split(' ');
+    const is = now.split(' ');
+    let first = 0;
+    while (first < was.length && first < is.length && was[first] === is[first]) ++first;
+    let last = 0;
+    while (last < was.length - first && last < is.length - first &&
+           was[was.length - 1 - last] === is[is.length - 1 - last]) {
+      ++last;
+    }
+    const changed = is.slice(first, is.length - last);
+    return changed.length === 0 || changed.length > 3 ? now : name + ' ' + changed.join(' ');
+  }
+
+  // The text shows in the label's box; where it is wider than the room the window has beyond
+  // the box, its type shrinks until it fits.
+  function fitText(node) {
+    node.style.removeProperty('font-size');
+    const room = node.parentElement.clientWidth - node.offsetLeft;
+    let size = parseFloat(getComputedStyle(node).fontSize);
+    while (node.scrollWidth > room && size > 4) node.style.fontSize = (size -= 0.5) + 'px';
+  }
+
+  function setLabel(node, text, spoken, live, changeName) {
+    if (!node.vdShown) {
+      node.vdShown = make('span');
+      node.vdSpoken = make('span', { class: 'spoken' });
+      node.append(node.vdShown, node.vdSpoken);
+    }
+    const words = spoken || text;
+    const status = node.getAttribute('role') === 'status';
+    node.vdShown.textContent = text;
+    if (status || spoken) {
+      node.vdShown.setAttribute('aria-hidden', 'true');
+    } else {
+      node.vdShown.removeAttribute('aria-hidden');
+    }
+    if (!status) node.vdSpoken.textContent = spoken;
+    node.vdChangeName = changeName;
+    if (node.isConnected) fitText(node);
+    if (!live || !node.isConnected) {
+      if (status) node.vdSpoken.textContent = words;
+      node.vdHeard = words;
+      return;
+    }
+    if (words === node.vdHeard && !pending.has(node)) return;
+    pending.set(node, words);
+    clearTimeout(settleTimer);
+    settleTimer = setTimeout(settle, settleMs);
+  }
+
+  // Words a screen reader reads after the element's name: a hidden element it is described by.
+  function describe(node, text) {
+    const description = make('div', { id: node.id + '-description', hidden: '' });
+    description.textContent = text;
+    node.after(description);
+    node.setAttribute('aria-describedby', description.id);
+  }
+
+  function showTip(node, near) {
+    if (!tooltip) {
+      tooltip = make('div', { role: 'tooltip', id: 'tooltip', hidden: '' });
+      document.body.append(tooltip);
+    }
+    tooltip.textContent = node.dataset.tip;
+    const box = near.getBoundingClientRect();
+    tooltip.style.left = Math.max(0, box.left + scrollX) + 'px';
+    tooltip.style.top = box.bottom + scrollY + 4 + 'px';
+    tooltip.hidden = false;
+  }
+  const hideTip = () => tooltip && (tooltip.hidden = true);
+
+  // A key's release reaches a field that saw it pressed; auto-repeat is no release. A change
+  // made without a key release to follow (the mouse, the Edit menu, drag and drop, an input
+  // method's composition, a phone's keyboard that sends no key's name) is followed by a release
+  // with no key at once, so that every change of the user's is.
+  function listenField(node, id) {
+    const held = new Set();
+    node.addEventListener('keydown', (e) => {
+      if (e.key === 'F1' && e.ctrlKey && node.dataset.tip) {
+        e.preventDefault();
+        showTip(node, node);
+        say(node.dataset.spokenTip || node.dataset.tip);
+      } else if (e.key === 'Escape') {
+        hideTip();
+      }
+      if (e.repeat || e.isComposing || e.key === 'Process' || e.key === 'Unidentified') return;
+      held.add(e.code);
+    });
+    node.addEventListener('keyup', (e) => {
+      if (!held.delete(e.code)) return;
+      Module.event(id, 'keyup', [...e.key].length === 1 ? e.key : '');
+    });
+    node.addEventListener('input', (e) => {
+      Module.event(id, 'input', '');
+      if (held.size === 0 || e.isComposing || /^(insertFromDrop|insertReplacementText)/.test(e.inputType)) {
+        Module.event(id, 'keyup', '');
+      }
+    });
+    node.addEventListener('blur', () => { held.clear(); hideTip(); });
+  }
+
+  function listen(node, id) {
+    if (node.tagName === 'SELECT') {
+      node.addEventListener('change', () => Module.event(id, 'change', ''));
+    } else {
+      listenField(node, id);
+    }
+  }
+
+  function setValue(node, text) {
+    const value = text.slice(0, 32767);
+    if (node.value === value) return false;
+    node.value = value;
+    node.setSelectionRange(0, 0);
+    node.scrollLeft = 0;
+    return true;
+  }
+
+  // The boxes widen where the page's font draws a caption wider than the design's box for it.
+  function fit(content) {
+    content.style.setProperty('--fit', 1);
+    let fit = 1;
+    for (const node of content.querySelectorAll('label, div.control')) {
+      if (node.style.whiteSpace === 'normal' || node.clientWidth === 0) continue;
+      fit = Math.max(fit, (node.vdShown || node).scrollWidth / node.clientWidth);
+    }
+    content.style.setProperty('--fit', fit);
+    for (const node of content.querySelectorAll('div.control')) if (node.vdShown) fitText(node);
+  }
+
+  function show(windowNode) {
+    (document.getElementById('app') || document.body).append(windowNode);
+    const content = windowNode.querySelector('.content');
+    fit(content);
+    document.fonts && document.fonts.ready.then(() => fit(content));
+    const first = content.querySelector('input, select');
+    if (first) first.focus();
+  }
+
+  // The menu bar: a button for each menu, which opens its list of items.
+  let openMenu = null;
+  const itemsOf = (list) => [...list.querySelectorAll('[role=menuitem]')].filter((i) => !i.hidden);
+  const buttonsOf = (bar) => [...bar.querySelectorAll(':scope > button')];
+
+  function closeMenu(refocus) {
+    if (!openMenu) return;
+    const { button, list } = openMenu;
+    list.hidden = true;
+    button.setAttribute('aria-expanded', 'false');
+    openMenu = null;
+    if (refocus === 'field' && lastField) lastField.focus();
+    else if (refocus === 'button') button.focus();
+  }
+
+  function open(button, list, focusItem) {
+    if (openMenu && openMenu.list === list) return;
+    closeMenu();
+    const active = document.activeElement;
+    if (active && active.tagName === 'INPUT') lastField = active;
+    for (const item of itemsOf(list)) {
+      item.setAttribute('aria-disabled', Module.canChoose(item.vdItem) ? 'false' : 'true');
+    }
+    list.hidden = false;
+    button.setAttribute('aria-expanded', 'true');
+    openMenu = { button, list };
+    const items = itemsOf(list);
+    if (focusItem !== undefined && items.length) items[(focusItem + items.length) % items.length].focus();
+  }
+
+  function choose(item) {
+    if (item.getAttribute('aria-disabled') === 'true') return;
+    closeMenu('field');
+    Module.choose(item.vdItem);
+  }
+
+  function addMenu(bar, button, list) {
+    button.setAttribute('aria-haspopup', 'menu');
+    button.setAttribute('aria-expanded', 'false');
+    button.tabIndex = bar.children.length ? -1 : 0;
+    list.hidden = true;
+    list.setAttribute('aria-label', button.textContent);
+    bar.append(button, list);
+    const neighbour = (step) => {
+      const buttons = buttonsOf(bar);
+      return buttons[(buttons.indexOf(button) + step + buttons.length) % buttons.length];
+    };
+    const move = (step, openIt) => {
+      const next = neighbour(step);
+      button.tabIndex = -1;
+      next.tabIndex = 0;
+      next.focus();
+      if (openIt) next.click();
+    };
+    button.addEventListener('click', () => {
+      if (openMenu && openMenu.list === list) closeMenu('button');
+      else open(button, list);
+    });
+    button.addEventListener('keydown', (e) => {
+      if (e.key === 'ArrowRight' || e.key === 'ArrowLeft') move(e.key === 'ArrowRight' ? 1 : -1, !!openMenu);
+      else if (e.key === 'ArrowDown' || e.key === 'Enter' || e.key === ' ') open(button, list, 0);
+      else if (e.key === 'ArrowUp') open(button, list, -1);
+      else if (e.key === 'Escape') closeMenu('field');
+      else return;
+      e.preventDefault();
+    });
+    list.addEventListener('click', (e) => {
+      const item = e.target.closest('[role=menuitem]');
+      if (item) choose(item);
+    });
+    list.addEventListener('keydown', (e) => {
+      const items = itemsOf(list);
+      const at = items.indexOf(document.activeElement);
+      if (e.key === 'ArrowDown' || e.key === 'ArrowUp') {
+        items[(at + (e.key === 'ArrowDown' ? 1 : -1) + items.length) % items.length].focus();
+      } else if (e.key === 'Home' || e.key === 'End') {
+        items[e.key === 'Home' ? 0 : items.length - 1].focus();
+      } else if (e.key === 'Enter' || e.key === ' ') {
+        if (at >= 0) choose(items[at]);
+      } else if (e.key === 'Escape') {
+        closeMenu('button');
+      } else if (e.key === 'ArrowRight' || e.key === 'ArrowLeft') {
+        closeMenu();
+        move(e.key === 'ArrowRight' ? 1 : -1, true);
+        if (openMenu) itemsOf(openMenu.list)[0].focus();
+      } else if (e.key === 'Tab') {
+        closeMenu();
+        return;
+      } else {
+        const item = items.find((i) => i.vdKey && i.vdKey.toLowerCase() === e.key.toLowerCase());
+        if (item) choose(item);
+        return;
+      }
+      e.preventDefault();
+    });
+  }
+
+  function showItem(element, text, key, shortcut, visible) {
+    element.vdKey = key;
+    element.vdShortcut = shortcut;
+    element.hidden = !visible;
+    if (element.tagName === 'BUTTON') {
+      element.textContent = text;
+      return;
+    }
+    element.tabIndex = -1;
+    element.replaceChildren(make('span'));
+    element.firstChild.textContent = text;
+    if (shortcut) {
+      const keys = make('span', { class: 'shortcut', 'aria-hidden': 'true' });
+      keys.textContent = shortcut;
+      element.append(keys);
+      element.setAttribute('aria-keyshortcuts', shortcut.replace(/Ctrl/g, 'Control'));
+    }
+  }
+
+  // "Ctrl+Shift+C" and the like, as a key event gives it.
+  const chord = (e) => (e.ctrlKey ? 'Ctrl+' : '') + (e.altKey ? 'Alt+' : '') +
+                       (e.shiftKey ? 'Shift+' : '') + (e.key.length === 1 ? e.key.toUpperCase() : e.key);
+
+  document.addEventListener('keydown', (e) => {
+    const pressed = chord(e);
+    if (pressed === 'F10') {
+      const first = document.querySelector('[role=menubar] > button');
+      if (first) { e.preventDefault(); first.focus(); }
+      return;
+    }
+    if (e.altKey && !e.ctrlKey && e.key.length === 1) {
+      const button = [...document.querySelectorAll('[role=menubar] > button')]
+        .find((b) => b.vdKey && b.vdKey.toLowerCase() === e.key.toLowerCase());
+      if (button) { e.preventDefault(); button.click(); itemsOf(openMenu.list)[0].focus(); }
+      return;
+    }
+    for (const item of document.querySelectorAll('[role=menu] [role=menuitem]')) {
+      if (item.vdEdit || item.vdShortcut !== pressed) continue;
+      e.preventDefault();
+      if (Module.canChoose(item.vdItem)) Module.choose(item.vdItem);
+      return;
+    }
+  });
+  document.addEventListener('mousedown', (e) => {
+    if (openMenu && !e.target.closest('[role=menubar]')) closeMenu();
+  });
+  document.addEventListener('mouseover', (e) => {
+    const node = e.target.closest && e.target.closest('[data-tip]');
+    if (node) showTip(node, node);
+    else if (tooltip && !tooltip.hidden && !document.activeElement.matches('[data-tip]')) hideTip();
+  });
+
+  // A key that copies a label's text from anywhere in its window.
+  function copyKey(node, shortcut, copiedPattern) {
+    document.addEventListener('keydown', (e) => {
+      if (chord(e) !== shortcut) return;
+      e.preventDefault();
+      const text = node.vdShown.textContent;
+      if (navigator.clipboard) navigator.clipboard.writeText(text).catch(() => {});
+      say(copiedPattern.replace('%1', node.vdSpoken.textContent || text));
+    });
+  }
+
+  // The Edit menu's commands, on the focused field or the one the menus took the focus from.
+  const field = () => {
+    const active = document.activeElement;
+    return active && active.tagName === 'INPUT' ? active : lastField;
+  };
+  const selected = (f) => f.selectionStart !== f.selectionEnd;
+  const canRun = {
+    EditUndo: (f) => !f.readOnly,
+    EditCut: (f) => !f.readOnly && selected(f),
+    EditCopy: selected,
+    EditPaste: (f) => !f.readOnly,
+    EditClear: (f) => !f.readOnly && selected(f),
+    EditSelectAll: (f) => f.value.length > 0,
+  };
+  function canEdit(name) {
+    const f = field();
+    return !!f && canRun[name](f);
+  }
+  function edit(name) {
+    const f = field();
+    if (!f || !canRun[name](f)) return;
+    f.focus();
+    if (name === 'EditSelectAll') {
+      f.select();
+    } else if (name === 'EditPaste') {
+      // The browser asks the user, or its settings, before a page reads the clipboard.
+      if (navigator.clipboard && navigator.clipboard.readText) {
+        navigator.clipboard.readText().then((text) => {
+          if (text) { f.focus(); document.execCommand('insertText', false, text); }
+        }).catch(() => {});
+      }
+    } else {
+      document.execCommand({ EditUndo: 'undo', EditCut: 'cut', EditCopy: 'copy',
+                             EditClear: 'delete' }[name]);
+    }
+  }
+
+  // The browser's languages, first choice first; ?lang=de in the address comes before them.
+  function languages() {
+    const asked = new URLSearchParams(location.search).get('lang');
+    return (asked ? [asked] : []).concat(navigator.languages || [navigator.language || 'en']);
+  }
+
+  // The decimal separator and the group separator of `language`, as the browser writes them.
+  function separators(language) {
+    try {
+      const parts = new Intl.NumberFormat(language).formatToParts(12345.6);
+      const part = (type) => (parts.find((p) => p.type === type) || { value: '' }).value;
+      return part('decimal') + part('group').replace(/[\u00a0\u202f]/, ' ');
+    } catch (error) {
+      return '';
+    }
+  }
+
+  // A page may close only a window a script opened, or an installed app's; elsewhere the
+  // calculator leaves the page for an empty one.
+  function quit() {
+    window.close();
+    setTimeout(() => location.replace('about:blank'), 100);
+  }
+
+  function report(text) {
+    console.error(text);
+    alert(text);
+  }
+
+  return { say, setLabel, describe, listen, setValue, fit, show, addMenu, showItem, copyKey,
+           canEdit, edit, languages, separators, quit, report };
+})();

@@ -1,0 +1,86 @@
+#include <emscripten/bind.h>
+
+#include <cstdio>
+#include <map>
+
+#include "Report.h"
+#include "platform/Application.h"
+#include "platform/Window.h"
+#include "runtime/Dispatch.h"
+#include "widgets/EditCommands.h"
+#include "widgets/Element.h"
+#include "widgets/Listeners.h"
+
+namespace platform {
+
+// The page the calculator runs in. Nothing of it needs keeping: the browser holds the document.
+class web::Page {};
+
+namespace {
+
+std::unique_ptr<Application>& TheApplication() {
+  static std::unique_ptr<Application> application;
+  return application;
+}
+
+int quitCode = 0;
+bool errorReported = false;
+
+}  // namespace
+
+Runtime::Runtime(int&, char**, const DesktopIdentity&) : toolkit_(std::make_unique<web::Page>()) {}
+
+// The page's windows stay with the page after main returns, for the browser's event loop.
+Runtime::~Runtime() = default;
+
+int Runtime::ExitStatus() const { return errorReported ? 1 : quitCode; }
+
+void RegisterApplication(std::unique_ptr<Application> application) {
+  TheApplication() = std::move(application);
+}
+
+Application* CurrentApplication() { return TheApplication().get(); }
+
+void Run(const std::function<void()>& lateStartup) { lateStartup(); }
+
+// A page may close only a window that a script opened, or an installed app's; page.js closes
+// it where it may, and otherwise leaves the calculator for an empty page.
+void Quit(int code) {
+  quitCode = code;
+  web::Script().call<void>("quit");
+}
+
+bool QuitMenuItem::Action() { return QuitMenuAction(*this); }
+
+bool QuitMenuAction(MenuItem&) {
+  Quit(0);
+  return true;
+}
+
+void ReportUnhandledException(std::exception_ptr error) {
+  errorReported = true;
+  const std::string description = detail::UnhandledErrorLine(error);
+  std::fprintf(stderr, "%s\n", description.c_str());
+  web::Script().call<void>("report", description);
+}
+
+// Errors are reported as they escape a handler: none waits to be taken.
+std::exception_ptr TakePendingException() { return nullptr; }
+
+void detail::Deliver(const std::function<void()>& handler) noexcept {
+  if (errorReported) return;
+  try {
+    handler();
+  } catch (...) {
+    ReportUnhandledException(std::current_exception());
+  }
+}
+
+}  // namespace platform
+
+// What page.js calls: the events of the controls' elements, and the menu items.
+EMSCRIPTEN_BINDINGS(voltage_drop) {
+  emscripten::function("event", &platform::web::Dispatch);
+  emscripten::function("choose", &platform::web::Choose);
+  emscripten::function("canChoose", &platform::web::CanChoose);
+}
