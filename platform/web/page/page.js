@@ -202,16 +202,15 @@ Module.page = (() => {
   }
 
   function open(button, list, focusItem) {
-    if (openMenu && openMenu.list === list) return;
-    closeMenu();
-    const active = document.activeElement;
-    if (active && active.tagName === 'INPUT') lastField = active;
-    for (const item of itemsOf(list)) {
-      item.setAttribute('aria-disabled', Module.canChoose(item.vdItem) ? 'false' : 'true');
+    if (!openMenu || openMenu.list !== list) {
+      closeMenu();
+      for (const item of itemsOf(list)) {
+        item.setAttribute('aria-disabled', Module.canChoose(item.vdItem) ? 'false' : 'true');
+      }
+      list.hidden = false;
+      button.setAttribute('aria-expanded', 'true');
+      openMenu = { button, list };
     }
-    list.hidden = false;
-    button.setAttribute('aria-expanded', 'true');
-    openMenu = { button, list };
     const items = itemsOf(list);
     if (focusItem !== undefined && items.length) items[(focusItem + items.length) % items.length].focus();
   }
@@ -326,6 +325,9 @@ Module.page = (() => {
       return;
     }
   });
+  document.addEventListener('focusin', (e) => {
+    if (e.target.tagName === 'INPUT') lastField = e.target;
+  });
   document.addEventListener('mousedown', (e) => {
     if (openMenu && !e.target.closest('[role=menubar]')) closeMenu();
   });
@@ -349,7 +351,8 @@ Module.page = (() => {
   // The Edit menu's commands, on the focused field or the one the menus took the focus from.
   const field = () => {
     const active = document.activeElement;
-    return active && active.tagName === 'INPUT' ? active : lastField;
+    if (active && active.tagName === 'INPUT') return active;
+    return active && active.closest('[role=menubar]') ? lastField : null;
   };
   const selected = (f) => f.selectionStart !== f.selectionEnd;
   const canRun = {

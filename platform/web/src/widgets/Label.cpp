@@ -18,7 +18,8 @@ void Label::Apply(const LabelDesign& design) {
   captions_ = design.captions;
   // A caption is the page's own label element for its field.
   if (!captions_.empty()) {
-    const val caption = val::global("document").call<val>("createElement", std::string("label"));
+    val caption = val::global("document").call<val>("createElement", std::string("label"));
+    caption.set("id", label_->node["id"]);
     label_->node.call<void>("replaceWith", caption);
     label_->node = caption;
     label_->SetAttribute("for", captions_);

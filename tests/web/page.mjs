@@ -1,0 +1,216 @@
+// The calculator's page in a real browser, driven as a user drives it, and its result lines
+// compared with the desktop program's command line for the same inputs.
+// Usage: node tests/web/page.mjs BROWSER PAGE_FOLDER PROGRAM [RANDOM_SETS]
+//   BROWSER: chromium or firefox (Debian's); PROGRAM: the desktop's voltage-drop.
+import { execFile } from 'node:child_process';
+import { readFile } from 'node:fs/promises';
+import http from 'node:http';
+import path from 'node:path';
+import { promisify } from 'node:util';
+import puppeteer from 'puppeteer-core';
+
+const [browserName, folder, program, randomSets = '10000'] = process.argv.slice(2);
+let failures = 0;
+const check = (ok, what) => {
+  console.log(`${ok ? 'ok' : 'FAIL'} ${browserName}: ${what}`);
+  if (!ok) failures += 1;
+};
+const run = promisify(execFile);
+const commandLine = async (material, current, length, size, area) =>
+  (await run(program, [`--material=${material}`, `--current=${current}`, `--length=${length}`,
+                       `--${area ? 'area' : 'diameter'}=${size}`])).stdout.trim();
+
+const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
+                '.css': 'text/css', '.svg': 'image/svg+xml', '.webmanifest': 'application/manifest+json' };
+const server = http.createServer(async (request, response) => {
+  const name = new URL(request.url, 'http://x').pathname.replace(/\/$/, '/index.html');
+  try {
+    const body = await readFile(path.join(folder, path.normalize(name)));
+    response.writeHead(200, { 'content-type': types[path.extname(name)] || 'application/octet-stream' });
+    response.end(body);
+  } catch {
+    response.writeHead(404).end();
+  }
+}).listen(0, '127.0.0.1');
+await new Promise((resolve) => server.once('listening', resolve));
+const address = `http://127.0.0.1:${server.address().port}/`;
+
+const browser = await puppeteer.launch(browserName === 'firefox'
+  ? { browser: 'firefox', executablePath: '/usr/bin/firefox-esr', headless: true }
+  : { executablePath: '/usr/bin/chromium', headless: true,
+      args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
+             '--disable-component-update', '--disable-sync'] });
+const page = await browser.newPage();
+await page.setViewport({ width: 800, height: 600 });
+
+async function open(query = '') {
+  await page.goto(address + query);
+  await page.waitForSelector('#result span');
+}
+const result = () => page.$eval('#result', (r) => r.firstChild.textContent);
+const value = (id) => page.$eval(`#${id}`, (f) => f.value);
+async function retype(id, text) {
+  await page.click(`#${id}`, { count: 3 });
+  await page.keyboard.press('Backspace');
+  await page.keyboard.type(text);
+}
+
+try {
+  await open();
+  check(await page.title() === 'Voltage Drop Calculator', 'the window\'s title is the page\'s');
+  check(await result() === await commandLine('copper', '0.350', '60', '0.51054'),
+        `it opens with ${await result()}`);
+  check(JSON.stringify(await page.$$eval('#PopupMenu1 option', (o) => o.map((x) => x.text))) ===
+        '["Copper","Aluminium","Gold","Silver","Iron","Lead"]', 'the six materials');
+  check(await page.$eval('#current', (f) => f.labels[0].textContent === 'Current (A):' &&
+        f.getAttribute('aria-label') === 'Current in amperes' && f.inputMode === 'decimal'),
+        'a field has its caption as label, its spoken name and a decimal keyboard');
+
+  // Typed with real keys: each row's result line is the command line's for the same inputs.
+  const rows = [
+    ['current', '2,5', 'a decimal comma'], ['current', '-2', 'a negative current'],
+    ['lenght', '1e300', 'a scientific result'], ['lenght', '1e400', 'infinity read'],
+    ['current', '∞', 'the infinity sign'], ['diameter', '0', 'a zero diameter: ∞'],
+    ['current', 'NaN', 'NaN'], ['current', '0.5', 'a current again'], ['lenght', '60', 'a length again'],
+    ['diameter', '1.5', 'the diameter rewrites the area'],
+    ['areafld', '2.5', 'the area rewrites the diameter']];
+  for (const [id, text, what] of rows) {
+    await retype(id, text);
+    const inputs = await Promise.all(['current', 'lenght', 'diameter'].map(value));
+    const expected = await commandLine('copper', ...inputs);
+    check(await result() === expected, `${what}: ${await result()} (${expected})`);
+  }
+  check(await value('diameter') !== '1.5' && await page.$eval('#areafld', (f) => f.value === '2.5'),
+        `typing the area wrote the diameter ${await value('diameter')}`);
+
+  for (const material of ['aluminium', 'gold', 'silver', 'iron', 'lead', 'copper']) {
+    await page.select('#PopupMenu1', material[0].toUpperCase() + material.slice(1));
+    const inputs = await Promise.all(['current', 'lenght', 'diameter'].map(value));
+    check(await result() === await commandLine(material, ...inputs), `${material}: ${await result()}`);
+  }
+
+  // The status line's words change once typing pauses, the unit in words.
+  await retype('current', '1');
+  const heard = await page.waitForFunction(() => {
+    const [shown, spoken] = document.querySelector('#result').children;
+    return spoken.textContent === shown.textContent.replace(/V$/, ' volts') && spoken.textContent;
+  }, { timeout: 3000 }).then((h) => h.jsonValue(), () => null);
+  check(heard !== null && heard !== 'Voltage drop = 1.795 volts', `the status line says "${heard}"`);
+
+  // A change without a key (a phone's keyboard, a drop) rewrites the other field too.
+  await page.$eval('#diameter', (f) => {
+    f.value = '2';
+    f.dispatchEvent(new InputEvent('input', { bubbles: true, inputType: 'insertText', data: '2' }));
+  });
+  check(await value('areafld') !== '2.5', `a change with no key rewrote the area: ${await value('areafld')}`);
+  await page.$eval('#current', (f) => {
+    f.focus();
+    document.execCommand('insertText', false, '9'.repeat(40000));
+  });
+  check((await value('current')).length === 32767, 'a field keeps 32,767 characters of a paste');
+
+  // The Edit menu acts on the field the menus took the focus from.
+  await retype('lenght', '123');
+  await page.click('[role=menubar] > button:nth-of-type(2)');
+  const items = await page.$$eval('[role=menu]:not([hidden]) [role=menuitem]',
+    (all) => all.map((i) => `${i.firstChild.textContent}:${i.getAttribute('aria-disabled')}`));
+  check(items.join() === 'Undo:false,Cut:false,Copy:false,Paste:false,Delete:false,Select All:false' ||
+        items.join() === 'Undo:false,Cut:true,Copy:true,Paste:false,Delete:true,Select All:false',
+        `the Edit menu: ${items.join()}`);
+  await page.keyboard.press('ArrowUp');
+  await page.keyboard.press('Enter');
+  check(await page.$eval('#lenght', (f) => document.activeElement === f && f.selectionEnd - f.selectionStart === 3),
+        'Edit > Select All selected the field\'s text and gave the focus back');
+  await page.keyboard.press('F10');
+  await page.keyboard.press('ArrowDown');
+  check(await page.$eval('[role=menu]:not([hidden]) [role=menuitem]', (i) => document.activeElement === i),
+        'F10 and Down open the File menu on its first item');
+  await page.keyboard.press('Escape');
+  check(await page.$$eval('[role=menu]:not([hidden])', (m) => m.length) === 0, 'Escape closes it');
+
+  // The wire tables: on hover, and on Ctrl+F1 in the field, named to a screen reader.
+  await page.hover('label[for=diameter]');
+  check(await page.$eval('#tooltip', (t) => !t.hidden && t.textContent.startsWith('AWG 24 = 0.51054 mm')),
+        'hovering the caption shows the diameter\'s table');
+  await page.focus('#areafld');
+  await page.keyboard.down('Control');
+  await page.keyboard.press('F1');
+  await page.keyboard.up('Control');
+  check(await page.$eval('#tooltip', (t) => !t.hidden && t.textContent.includes('mm2')) &&
+        await page.$eval('#areafld', (f) => document.getElementById(f.getAttribute('aria-describedby'))
+          .textContent === 'Wire sizes: Ctrl+F1'), 'Ctrl+F1 shows the area\'s table; the field is described');
+
+  // German from the browser's languages, with its decimal comma.
+  await open('?lang=de-DE');
+  check(await page.title() === 'Spannungsfall-Rechner' && await value('current') === '0,350' &&
+        (await result()).includes('1,795'), `German: ${await page.title()}, ${await result()}`);
+  await retype('current', '2.5');
+  check((await result()).includes(',') && await result() !== '', `German reads "2.5": ${await result()}`);
+
+  // A phone's width, and the page at 200 %: nothing clipped, no sideways scrolling.
+  for (const [width, scale] of [[390, 1], [640, 2]]) {
+    await page.setViewport({ width, height: 700, deviceScaleFactor: scale });
+    await open('?lang=de');
+    const fits = await page.evaluate(() => document.documentElement.scrollWidth <= innerWidth &&
+      [...document.querySelectorAll('.control')].every((c) => c.getBoundingClientRect().right <= innerWidth &&
+        (c.tagName !== 'LABEL' && c.id !== 'result' || c.scrollWidth <= c.clientWidth + 1)));
+    check(fits, `${width} px wide: every control and text fits`);
+  }
+  await page.setViewport({ width: 800, height: 600 });
+
+  if (browserName === 'chromium') {
+    // Dark: every text at 4.5:1 at least, the focus ring at 3:1.
+    await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: 'dark' }]);
+    await open();
+    const contrasts = await page.evaluate(() => {
+      const rgb = (c) => c.match(/[\d.]+/g).slice(0, 3).map(Number);
+      const lum = (c) => rgb(c).map((v) => v / 255).map((v) => (v <= 0.04045 ? v / 12.92 : ((v + 0.055) / 1.055) ** 2.4))
+        .reduce((s, v, i) => s + v * [0.2126, 0.7152, 0.0722][i], 0);
+      const ratio = (a, b) => (Math.max(lum(a), lum(b)) + 0.05) / (Math.min(lum(a), lum(b)) + 0.05);
+      const back = (e) => { for (; e; e = e.parentElement) { const b = getComputedStyle(e).backgroundColor; if (!b.endsWith(', 0)') && b !== 'transparent') return b; } return 'rgb(255,255,255)'; };
+      const texts = [...document.querySelectorAll('.control, [role=menubar] > button')]
+        .map((e) => ratio(getComputedStyle(e).color, back(e)));
+      const field = document.querySelector('#current');
+      field.focus();
+      return { text: Math.min(...texts), ring: ratio(getComputedStyle(field).outlineColor, back(field.parentElement)) };
+    });
+    check(contrasts.text >= 4.5 && contrasts.ring >= 3,
+          `dark: texts at ${contrasts.text.toFixed(2)}:1 at least, the ring at ${contrasts.ring.toFixed(2)}:1`);
+    await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: 'light' }]);
+  }
+
+  // Random inputs through the page's fields, against the command line.
+  await open();
+  const count = Number(randomSets);
+  const materials = ['copper', 'aluminium', 'gold', 'silver', 'iron', 'lead'];
+  const pieces = ['0', '1', '2', '5', '9', '.', ',', 'e', '-', '+', ' ', '∞', 'x', '00', '7'];
+  const text = () => Array.from({ length: 1 + Math.floor(Math.random() * 8) },
+    () => pieces[Math.floor(Math.random() * pieces.length)]).join('').trim() || '0';
+  const sets = Array.from({ length: count }, () => [Math.floor(Math.random() * 6), text(), text(), text(),
+                                                     Math.random() < 0.5]);
+  const lines = await page.evaluate((all) => all.map(([material, current, length, size, area]) => {
+    const select = document.querySelector('#PopupMenu1');
+    select.selectedIndex = material;
+    select.dispatchEvent(new Event('change'));
+    for (const [id, text] of [['current', current], ['lenght', length], [area ? 'areafld' : 'diameter', size]]) {
+      const field = document.getElementById(id);
+      field.value = text;
+      field.dispatchEvent(new InputEvent('input', { inputType: 'insertFromPaste' }));
+    }
+    return document.querySelector('#result').firstChild.textContent;
+  }), sets);
+  let mismatches = 0;
+  for (let start = 0; start < count; start += 8) {
+    await Promise.all(sets.slice(start, start + 8).map(async ([material, current, length, size, area], i) => {
+      const expected = await commandLine(materials[material], current, length, size, area);
+      if (expected !== lines[start + i]) {
+        if (mismatches++ < 5) console.log(`  ${materials[material]} ${current} ${length} ${area ? 'area' : 'diameter'} ${size}: ${lines[start + i]} (${expected})`);
+      }
+    }));
+  }
+  check(mismatches === 0, `${count} random input sets: ${mismatches} mismatches with the command line`);
+} finally {
+  await browser.close();
+  server.close();
+}
+process.exit(failures ? 1 : 0);
