@@ -6,7 +6,6 @@
 #include <string>
 
 #include "text/Translations.h"
-#include "widgets/Element.h"
 
 namespace platform {
 namespace {
@@ -43,14 +42,14 @@ struct Translations {
   NumberStyle numbers;
 
   Translations() {
-    const val languages = web::Script().call<val>("languages");
+    const val languages = val::module_property("page").call<val>("languages");
     for (int i = 0; i < languages["length"].as<int>(); ++i) {
       const std::string name = languages[i].as<std::string>();
       const std::string wanted = TableName(name);
       if (LanguageOf(wanted) == "en") return;
       translated = TranslationFor(wanted);
       if (translated == nullptr) continue;
-      const std::string separators = web::Script().call<std::string>("separators", name);
+      const std::string separators = val::module_property("page").call<std::string>("separators", name);
       if (separators.empty() || separators[0] != ',') return;
       numbers.decimal = ',';
       if (separators.size() > 1 && (separators[1] == '.' || separators[1] == ' ')) {

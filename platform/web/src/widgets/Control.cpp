@@ -1,13 +1,17 @@
 #include "platform/Control.h"
 
 #include "platform/Translation.h"
+#include "widgets/Listeners.h"
 #include "widgets/Widgets.h"
 
 namespace platform {
 
 Control::Control(native::Widget* widget) : widget_(widget) {}
 
-Control::~Control() { delete widget_; }
+Control::~Control() {
+  web::Forget(*widget_);
+  delete widget_;
+}
 
 bool Control::TakesFocus() const { return widget_->node["tabIndex"].as<int>() >= 0; }
 

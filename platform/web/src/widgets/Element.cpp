@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "widgets/Listeners.h"
+#include "platform/Design.h"
 
 namespace platform::web {
 
@@ -13,10 +13,7 @@ using emscripten::val;
 Element::Element(const char* tag)
     : node(val::global("document").call<val>("createElement", std::string(tag))) {}
 
-Element::~Element() {
-  Forget(*this);
-  node.call<void>("remove");
-}
+Element::~Element() { node.call<void>("remove"); }
 
 void Element::SetAttribute(const char* name, const std::string& value) {
   node.call<void>("setAttribute", std::string(name), value);

@@ -7,7 +7,9 @@
 
 #include <string>
 
-#include "platform/Design.h"
+namespace platform {
+struct Color;
+}
 
 namespace platform::web {
 
@@ -29,7 +31,8 @@ class Element {
   void Append(Element& child);
 
   emscripten::val node;
-  // The number page.js passes the element's events on with (widgets/Listeners.h); 0: none.
+  // The number page.js passes the element's events on with (widgets/Listeners.h), which the
+  // control forgets as it goes; 0: none.
   int listener = 0;
 };
 

@@ -2,7 +2,6 @@
 
 #include "platform/TextField.h"
 #include "platform/Translation.h"
-#include "platform/Window.h"
 #include "widgets/Widgets.h"
 
 namespace platform {

@@ -2,7 +2,6 @@
 
 #include "platform/Exceptions.h"
 #include "platform/Translation.h"
-#include "platform/Window.h"
 #include "widgets/Listeners.h"
 #include "widgets/Widgets.h"
 

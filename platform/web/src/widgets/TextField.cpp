@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "platform/Translation.h"
-#include "platform/Window.h"
 #include "widgets/Listeners.h"
 #include "widgets/Widgets.h"
 
