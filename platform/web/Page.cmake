@@ -14,6 +14,7 @@ target_link_options(voltage-drop PRIVATE
   -sINCOMING_MODULE_JS_API=[]
   -sALLOW_MEMORY_GROWTH=1
   -sSTACK_SIZE=1MB
+  -sMALLOC=emmalloc
   --post-js=${VD_PAGE}/page.js)
 set_property(TARGET voltage-drop APPEND PROPERTY LINK_DEPENDS ${VD_PAGE}/page.js)
 set_target_properties(voltage-drop PROPERTIES SUFFIX .js)

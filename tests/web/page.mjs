@@ -172,6 +172,16 @@ try {
     check(contrasts.text >= 4.5 && contrasts.ring >= 3,
           `dark: texts at ${contrasts.text.toFixed(2)}:1 at least, the ring at ${contrasts.ring.toFixed(2)}:1`);
     await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: 'light' }]);
+
+    // Installable, and once loaded it works with the network gone.
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    const { installabilityErrors } = await (await page.createCDPSession()).send('Page.getInstallabilityErrors');
+    await page.setOfflineMode(true);
+    await page.reload();
+    const offline = await page.waitForSelector('#result span', { timeout: 5000 }).then(() => true, () => false);
+    await page.setOfflineMode(false);
+    check(installabilityErrors.length === 0 && offline,
+          `installable (${JSON.stringify(installabilityErrors)}), and works offline once loaded`);
   }
 
   // Random inputs through the page's fields, against the command line.

@@ -17,11 +17,8 @@ Module.page = (() => {
   };
 
   // Whatever a screen reader is to say, wherever the focus is.
+  // The region is on the page from the start: one added with its words is not heard.
   function say(text) {
-    if (!announcer) {
-      announcer = make('div', { 'aria-live': 'polite', class: 'spoken' });
-      document.body.append(announcer);
-    }
     // The same words twice are still news.
     announcer.textContent = announcer.textContent === text ? text + '\u00a0' : text;
   }
@@ -178,6 +175,8 @@ Module.page = (() => {
   }
 
   function show(windowNode) {
+    announcer = make('div', { 'aria-live': 'polite', class: 'spoken' });
+    document.body.append(announcer);
     (document.getElementById('app') || document.body).append(windowNode);
     const content = windowNode.querySelector('.content');
     fit(content);

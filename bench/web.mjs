@@ -1,0 +1,80 @@
+// Measures the calculator's page in headless Chromium against its floor: a static page with the
+// same elements (the page's own, as it shows them, with its style) and no script. Each run opens
+// both in turn in a fresh page with the browser's cache off; the time to first contentful paint,
+// which on the calculator's page is the window with its result, is taken from the browser's
+// paint timing. Then the work of one keystroke in the page: an input event in the length field
+// through the handlers to the new result line, timed in the page over 2,000 keystrokes.
+// Usage: node bench/web.mjs PAGE_FOLDER [RUNS]   (bench/web.sh builds the page and runs it)
+import { readFile } from 'node:fs/promises';
+import http from 'node:http';
+import path from 'node:path';
+import puppeteer from 'puppeteer-core';
+
+const [folder, runs = '21'] = process.argv.slice(2);
+const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
+                '.css': 'text/css', '.svg': 'image/svg+xml', '.webmanifest': 'application/manifest+json' };
+let floor = '';
+const server = http.createServer(async (request, response) => {
+  const name = new URL(request.url, 'http://x').pathname.replace(/\/$/, '/index.html');
+  try {
+    const body = name === '/floor.html' ? floor : await readFile(path.join(folder, path.normalize(name)));
+    response.writeHead(200, { 'content-type': types[path.extname(name)] || 'application/octet-stream' });
+    response.end(body);
+  } catch {
+    response.writeHead(404).end();
+  }
+}).listen(0, '127.0.0.1');
+await new Promise((resolve) => server.once('listening', resolve));
+const address = `http://127.0.0.1:${server.address().port}/`;
+const browser = await puppeteer.launch({
+  executablePath: '/usr/bin/chromium', headless: true,
+  args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
+         '--disable-component-update', '--disable-sync'] });
+
+const page = await browser.newPage();
+await page.goto(address);
+await page.waitForSelector('#result span');
+const shown = await page.$eval('#app', (app) => app.outerHTML);
+floor = `<!doctype html><html lang="en"><head><meta charset="utf-8">
+<meta name="viewport" content="width=device-width, initial-scale=1"><title>Voltage Drop Calculator</title>
+<link rel="stylesheet" href="page.css"></head><body>${shown}</body></html>`;
+await page.close();
+
+async function paint(url) {
+  const tab = await browser.newPage();
+  await tab.setCacheEnabled(false);
+  await tab.goto(url);
+  const time = await tab.waitForFunction(() => {
+    const entry = performance.getEntriesByName('first-contentful-paint')[0];
+    return entry && document.querySelector('#result span') && entry.startTime;
+  }).then((handle) => handle.jsonValue());
+  await tab.close();
+  return time;
+}
+const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
+
+const times = { page: [], floor: [] };
+await paint(address);  // unmeasured: the server's files read once
+for (let run = 0; run < Number(runs); ++run) {
+  times.page.push(await paint(address));
+  times.floor.push(await paint(address + 'floor.html'));
+}
+const [pageMs, floorMs] = [median(times.page), median(times.floor)];
+console.log(`first paint with the result, median of ${runs}: page ${pageMs.toFixed(1)} ms, ` +
+            `floor ${floorMs.toFixed(1)} ms, ratio ${(pageMs / floorMs).toFixed(2)}`);
+
+const tab = await browser.newPage();
+await tab.goto(address);
+await tab.waitForSelector('#result span');
+const keystroke = await tab.evaluate(() => {
+  const field = document.getElementById('lenght');
+  const start = performance.now();
+  for (let key = 0; key < 2000; ++key) {
+    field.value = String(60 + (key % 40));
+    field.dispatchEvent(new InputEvent('input', { inputType: 'insertText', data: '0' }));
+  }
+  return (performance.now() - start) / 2000;
+});
+console.log(`one keystroke's work in the page: ${(keystroke * 1000).toFixed(1)} µs (mean of 2,000)`);
+await browser.close();
+server.close();
