@@ -8,10 +8,10 @@ target_compile_definitions(voltage-drop PRIVATE VD_APP_ID="org.voltagedrop.Volta
   VD_VERSION="${PROJECT_VERSION}")
 target_link_options(voltage-drop PRIVATE
   -lembind
-  # Only what the page's script calls is exported; the module runs main as it loads.
+  # The module runs main as it loads; index.html compiles it as the script loads.
   -sENVIRONMENT=web
   -sFILESYSTEM=0
-  -sINCOMING_MODULE_JS_API=[]
+  -sINCOMING_MODULE_JS_API=[instantiateWasm]
   -sALLOW_MEMORY_GROWTH=1
   -sSTACK_SIZE=1MB
   -sMALLOC=emmalloc

@@ -59,9 +59,11 @@ Module.page = (() => {
 
   // The text shows in the label's box; where it is wider than the room the window has beyond
   // the box, its type shrinks until it fits.
+  // A text that fits is only measured: the page is laid out once.
   function fitText(node) {
-    node.style.removeProperty('font-size');
+    if (node.style.fontSize) node.style.removeProperty('font-size');
     const room = node.parentElement.clientWidth - node.offsetLeft;
+    if (node.scrollWidth <= room) return;
     let size = parseFloat(getComputedStyle(node).fontSize);
     while (node.scrollWidth > room && size > 4) node.style.fontSize = (size -= 0.5) + 'px';
   }
@@ -164,14 +166,13 @@ Module.page = (() => {
 
   // The boxes widen where the page's font draws a caption wider than the design's box for it.
   function fit(content) {
-    content.style.setProperty('--fit', 1);
-    let fit = 1;
-    for (const node of content.querySelectorAll('label, div.control')) {
-      if (node.style.whiteSpace === 'normal' || node.clientWidth === 0) continue;
-      fit = Math.max(fit, (node.vdShown || node).scrollWidth / node.clientWidth);
-    }
-    content.style.setProperty('--fit', fit);
-    for (const node of content.querySelectorAll('div.control')) if (node.vdShown) fitText(node);
+    const labels = [...content.querySelectorAll('label, div.control')]
+      .filter((node) => node.style.whiteSpace !== 'normal');
+    const widths = labels.map((node) => [node.vdShown.offsetWidth, node.clientWidth]);
+    const was = Number(content.style.getPropertyValue('--fit') || 1);
+    const fit = Math.max(1, ...widths.map(([text, box]) => (box ? (text * was) / box : 1)));
+    if (fit !== was) content.style.setProperty('--fit', fit);
+    for (const node of labels) if (node.tagName !== 'LABEL') fitText(node);
   }
 
   function show(windowNode) {
