@@ -4,8 +4,7 @@
 # later; on Debian 12: tools/debian-system trixie bench/web.sh. Usage: bench/web.sh [RUNS]
 set -eu
 cd "$(dirname "$0")/.."
-. tools/lib.sh
-ensure_packages chromium nodejs npm
+tools/install-deps --web
 tools/web >/dev/null
 npm ci --ignore-scripts --no-audit --no-fund >/dev/null
 node bench/web.mjs build-web "${1:-21}"

@@ -91,7 +91,7 @@ LangString STILL_RUNNING ${LANG_DUTCH} "$(^Name) kon niet worden gesloten. Sluit
 LangString STILL_RUNNING ${LANG_TURKISH} "$(^Name) kapatılamadı. Kapatın, ardından Yeniden Dene'yi seçin."
 
 ; A running copy of the program holds this mutex in the user's session, and ends, as File > Quit
-; does, when this event is set (platform/src/runtime/CloseRequests.cpp).
+; does, when this event is set (platform/qt/src/runtime/CloseRequests.cpp).
 !define RUNNING_MUTEX "org.voltagedrop.VoltageDrop"
 !define CLOSE_EVENT "org.voltagedrop.VoltageDrop.Close"
 !define SYNCHRONIZE 0x00100000

@@ -1,7 +1,8 @@
 // The calculator's page in a real browser, driven as a user drives it, and its result lines
 // compared with the desktop program's command line for the same inputs.
-// Usage: node tests/web/page.mjs BROWSER PAGE_FOLDER PROGRAM [RANDOM_SETS]
-//   BROWSER: chromium or firefox (Debian's); PROGRAM: the desktop's voltage-drop.
+// Usage: node tests/web/page.mjs BROWSER PAGE_FOLDER PROGRAM SETS
+//   BROWSER: chromium or firefox (Debian's); PROGRAM: the desktop's voltage-drop; SETS: the
+//   random input sets with their command-line lines (tests/web/sets.mjs).
 import { execFile } from 'node:child_process';
 import { readFile } from 'node:fs/promises';
 import http from 'node:http';
@@ -9,7 +10,7 @@ import path from 'node:path';
 import { promisify } from 'node:util';
 import puppeteer from 'puppeteer-core';
 
-const [browserName, folder, program, randomSets = '10000'] = process.argv.slice(2);
+const [browserName, folder, program, setsFile] = process.argv.slice(2);
 let failures = 0;
 const check = (ok, what) => {
   console.log(`${ok ? 'ok' : 'FAIL'} ${browserName}: ${what}`);
@@ -184,27 +185,15 @@ try {
           `installable (${JSON.stringify(installabilityErrors)}), and works offline once loaded`);
   }
 
-  // Random inputs through the page's fields, against the command line.
+  // The random sets through the page's fields, against the command line (tests/web/sets.mjs).
   await open();
-  const count = Number(randomSets);
-  const materials = ['copper', 'aluminium', 'gold', 'silver', 'iron', 'lead'];
-  const pieces = ['0', '1', '2', '5', '9', '.', ',', 'e', '-', '+', ' ', '∞', 'x', '00', '7'];
-  const text = () => Array.from({ length: 1 + Math.floor(Math.random() * 8) },
-    () => pieces[Math.floor(Math.random() * pieces.length)]).join('').trim() || '0';
-  const sets = Array.from({ length: count }, () => [Math.floor(Math.random() * 6), text(), text(), text(),
-                                                     Math.random() < 0.5]);
+  const sets = JSON.parse(await readFile(setsFile));
   await page.addScriptTag({ path: new URL('drive.js', import.meta.url).pathname });
   const lines = await page.evaluate((all) => window.driveSets(all), sets);
-  let mismatches = 0;
-  for (let start = 0; start < count; start += 8) {
-    await Promise.all(sets.slice(start, start + 8).map(async ([material, current, length, size, area], i) => {
-      const expected = await commandLine(materials[material], current, length, size, area);
-      if (expected !== lines[start + i]) {
-        if (mismatches++ < 5) console.log(`  ${materials[material]} ${current} ${length} ${area ? 'area' : 'diameter'} ${size}: ${lines[start + i]} (${expected})`);
-      }
-    }));
-  }
-  check(mismatches === 0, `${count} random input sets: ${mismatches} mismatches with the command line`);
+  const mismatches = sets.filter((set, i) => set[5] !== lines[i]);
+  for (const set of mismatches.slice(0, 5)) console.log(`  ${JSON.stringify(set)}: ${lines[sets.indexOf(set)]}`);
+  check(mismatches.length === 0,
+        `${sets.length} random input sets: ${mismatches.length} mismatches with the command line`);
 } finally {
   await browser.close();
   server.close();
