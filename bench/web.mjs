@@ -5,37 +5,17 @@
 // paint timing. Then the work of one keystroke in the page: an input event in the length field
 // through the handlers to the new result line, timed in the page over 2,000 keystrokes.
 // Usage: node bench/web.mjs PAGE_FOLDER [RUNS]   (bench/web.sh builds the page and runs it)
-import { readFile } from 'node:fs/promises';
-import http from 'node:http';
-import path from 'node:path';
-import puppeteer from 'puppeteer-core';
+import { launch, serve } from '../tests/web/serve.mjs';
 
 const [folder, runs = '21'] = process.argv.slice(2);
-const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
-                '.css': 'text/css', '.svg': 'image/svg+xml', '.webmanifest': 'application/manifest+json' };
-let floor = '';
-const server = http.createServer(async (request, response) => {
-  const name = new URL(request.url, 'http://x').pathname.replace(/\/$/, '/index.html');
-  try {
-    const body = name === '/floor.html' ? floor : await readFile(path.join(folder, path.normalize(name)));
-    response.writeHead(200, { 'content-type': types[path.extname(name)] || 'application/octet-stream' });
-    response.end(body);
-  } catch {
-    response.writeHead(404).end();
-  }
-}).listen(0, '127.0.0.1');
-await new Promise((resolve) => server.once('listening', resolve));
-const address = `http://127.0.0.1:${server.address().port}/`;
-const browser = await puppeteer.launch({
-  executablePath: '/usr/bin/chromium', headless: true,
-  args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
-         '--disable-component-update', '--disable-sync'] });
-
+const floor = {};
+const address = await serve(folder, floor);
+const browser = await launch('chromium');
 const page = await browser.newPage();
 await page.goto(address);
 await page.waitForSelector('#result span');
 const shown = await page.$eval('#app', (app) => app.outerHTML);
-floor = `<!doctype html><html lang="en"><head><meta charset="utf-8">
+floor['/floor.html'] = `<!doctype html><html lang="en"><head><meta charset="utf-8">
 <meta name="viewport" content="width=device-width, initial-scale=1"><title>Voltage Drop Calculator</title>
 <link rel="stylesheet" href="page.css"></head><body>${shown}</body></html>`;
 await page.close();
@@ -77,4 +57,3 @@ const keystroke = await tab.evaluate(() => {
 });
 console.log(`one keystroke's work in the page: ${(keystroke * 1000).toFixed(1)} µs (mean of 2,000)`);
 await browser.close();
-server.close();

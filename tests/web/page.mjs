@@ -5,10 +5,8 @@
 //   random input sets with their command-line lines (tests/web/sets.mjs).
 import { execFile } from 'node:child_process';
 import { readFile } from 'node:fs/promises';
-import http from 'node:http';
-import path from 'node:path';
 import { promisify } from 'node:util';
-import puppeteer from 'puppeteer-core';
+import { launch, serve } from './serve.mjs';
 
 const [browserName, folder, program, setsFile] = process.argv.slice(2);
 let failures = 0;
@@ -21,26 +19,8 @@ const commandLine = async (material, current, length, size, area) =>
   (await run(program, [`--material=${material}`, `--current=${current}`, `--length=${length}`,
                        `--${area ? 'area' : 'diameter'}=${size}`])).stdout.trim();
 
-const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
-                '.css': 'text/css', '.svg': 'image/svg+xml', '.webmanifest': 'application/manifest+json' };
-const server = http.createServer(async (request, response) => {
-  const name = new URL(request.url, 'http://x').pathname.replace(/\/$/, '/index.html');
-  try {
-    const body = await readFile(path.join(folder, path.normalize(name)));
-    response.writeHead(200, { 'content-type': types[path.extname(name)] || 'application/octet-stream' });
-    response.end(body);
-  } catch {
-    response.writeHead(404).end();
-  }
-}).listen(0, '127.0.0.1');
-await new Promise((resolve) => server.once('listening', resolve));
-const address = `http://127.0.0.1:${server.address().port}/`;
-
-const browser = await puppeteer.launch(browserName === 'firefox'
-  ? { browser: 'firefox', executablePath: '/usr/bin/firefox-esr', headless: true }
-  : { executablePath: '/usr/bin/chromium', headless: true,
-      args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
-             '--disable-component-update', '--disable-sync'] });
+const address = await serve(folder);
+const browser = await launch(browserName);
 const page = await browser.newPage();
 await page.setViewport({ width: 800, height: 600 });
 
@@ -196,6 +176,5 @@ try {
         `${sets.length} random input sets: ${mismatches.length} mismatches with the command line`);
 } finally {
   await browser.close();
-  server.close();
 }
 process.exit(failures ? 1 : 0);

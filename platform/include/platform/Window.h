@@ -102,6 +102,7 @@ class Window {
   static const std::vector<Window*>& OpenWindows();
   void FinishConstruction();
   void FitDesign();
+  void Show();
   void Closed();
 
   std::vector<std::unique_ptr<Control>> controls_;

@@ -28,11 +28,6 @@
 namespace platform {
 namespace {
 
-std::unique_ptr<Application>& TheApplication() {
-  static std::unique_ptr<Application> application;
-  return application;
-}
-
 int quitCode = 0;
 bool quitRequested = false;
 bool errorReported = false;
@@ -108,18 +103,11 @@ Runtime::Runtime(int& argc, char** argv, const DesktopIdentity& identity) {
 
 Runtime::~Runtime() {
   DestroyAllWindows();
-  TheApplication().reset();
+  RegisterApplication(nullptr);
   toolkit_.reset();
 }
 
 int Runtime::ExitStatus() const { return errorReported ? 1 : quitCode; }
-
-void RegisterApplication(std::unique_ptr<Application> application) {
-  detail::RequireMainThread();
-  TheApplication() = std::move(application);
-}
-
-Application* CurrentApplication() { return TheApplication().get(); }
 
 void Run(const std::function<void()>& lateStartup) {
   detail::RequireMainThread();
@@ -135,13 +123,6 @@ void Quit(int code) {
   quitRequested = true;
   quitCode = code;
   QCoreApplication::exit(code);
-}
-
-bool QuitMenuItem::Action() { return QuitMenuAction(*this); }
-
-bool QuitMenuAction(MenuItem&) {
-  Quit(0);
-  return true;
 }
 
 void ReportUnhandledException(std::exception_ptr error) {

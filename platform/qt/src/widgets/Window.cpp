@@ -16,23 +16,6 @@
 #include "widgets/Widgets.h"
 
 namespace platform {
-namespace {
-
-// Every window the platform built, open or closed; they live until DestroyAllWindows. The
-// lists are never destroyed by a static destructor: when the display goes away Qt calls exit()
-// from inside the event loop, and widgets destroyed then, with the application object still
-// running, crash in its accessibility code. The runtime destroys the windows on a normal end.
-std::vector<std::unique_ptr<Window>>& AllWindows() {
-  static auto* windows = new std::vector<std::unique_ptr<Window>>;
-  return *windows;
-}
-
-std::vector<Window*>& OpenWindowList() {
-  static auto* windows = new std::vector<Window*>;
-  return *windows;
-}
-
-}  // namespace
 
 class MainWindowWidget final : public QMainWindow {
  public:
@@ -61,26 +44,6 @@ Window::~Window() {
   delete widget_;
 }
 
-Window& Window::Open(std::unique_ptr<Window> window) {
-  detail::RequireMainThread();
-  Window& opened = *window;
-  opened.Layout();
-  opened.CreateControls();
-  opened.FinishConstruction();
-  AllWindows().push_back(std::move(window));
-  OpenWindowList().push_back(&opened);
-  opened.open_ = true;
-  for (auto& control : opened.controls_) control->Opened();
-  for (auto& control : opened.controls_) {
-    if (auto* label = dynamic_cast<Label*>(control.get())) label->KeepOpeningText();
-  }
-  opened.FitDesign();
-  if (opened.visible_) opened.widget_->show();
-  return opened;
-}
-
-const std::vector<Window*>& Window::OpenWindows() { return OpenWindowList(); }
-
 void Window::AddControl(const std::string& name, std::unique_ptr<Control> control) {
   detail::RequireMainThread();
   if (control == nullptr) throw NilObjectException("no control to register as \"" + name + "\"");
@@ -90,13 +53,6 @@ void Window::AddControl(const std::string& name, std::unique_ptr<Control> contro
   control->name_ = name;
   control->widget_->setObjectName(QString::fromStdString(name));
   controls_.push_back(std::move(control));
-}
-
-Control* Window::ControlByName(std::string_view name) const {
-  detail::RequireMainThread();
-  const auto found = std::find_if(controls_.begin(), controls_.end(),
-                                  [name](const auto& control) { return control->Name() == name; });
-  return found == controls_.end() ? nullptr : found->get();
 }
 
 void Window::Apply(const WindowDesign& design) {
@@ -126,6 +82,8 @@ void Window::SetMenuBar(MenuBar& menuBar) {
   menuBar_ = &menuBar;
   widget_->setMenuBar(detail::BuildMenuBar(menuBar, widget_));
 }
+
+void Window::Show() { widget_->show(); }
 
 void Window::Close() {
   detail::CallQt([this] { widget_->close(); });
@@ -195,27 +153,12 @@ void Window::FitDesign() {
   fitting = false;
 }
 
-void Window::Closed() {
-  open_ = false;
-  std::erase(OpenWindowList(), this);
-  detail::Deliver([this] { Event_Close(); });
-}
-
 QWidget* WidgetOf(const Window& window) { return window.widget_; }
 
 namespace detail {
-void FitOpenWindows() {
-  for (Window* window : OpenWindowList()) window->FitDesign();
-}
-
 QWidget* ContentOf(Window& window) {
   return static_cast<QMainWindow*>(WidgetOf(window))->centralWidget();
 }
 }  // namespace detail
-
-void DestroyAllWindows() {
-  OpenWindowList().clear();
-  AllWindows().clear();
-}
 
 }  // namespace platform

@@ -18,11 +18,6 @@ class web::Page {};
 
 namespace {
 
-std::unique_ptr<Application>& TheApplication() {
-  static std::unique_ptr<Application> application;
-  return application;
-}
-
 int quitCode = 0;
 bool errorReported = false;
 
@@ -35,12 +30,6 @@ Runtime::~Runtime() = default;
 
 int Runtime::ExitStatus() const { return errorReported ? 1 : quitCode; }
 
-void RegisterApplication(std::unique_ptr<Application> application) {
-  TheApplication() = std::move(application);
-}
-
-Application* CurrentApplication() { return TheApplication().get(); }
-
 void Run(const std::function<void()>& lateStartup) { lateStartup(); }
 
 // A page may close only a window that a script opened, or an installed app's; page.js closes
@@ -48,13 +37,6 @@ void Run(const std::function<void()>& lateStartup) { lateStartup(); }
 void Quit(int code) {
   quitCode = code;
   web::Script().call<void>("quit");
-}
-
-bool QuitMenuItem::Action() { return QuitMenuAction(*this); }
-
-bool QuitMenuAction(MenuItem&) {
-  Quit(0);
-  return true;
 }
 
 void ReportUnhandledException(std::exception_ptr error) {

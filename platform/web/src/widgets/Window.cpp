@@ -9,20 +9,6 @@
 #include "widgets/Widgets.h"
 
 namespace platform {
-namespace {
-
-// Every window the platform built, open or closed: they live as long as the page.
-std::vector<std::unique_ptr<Window>>& AllWindows() {
-  static auto* windows = new std::vector<std::unique_ptr<Window>>;
-  return *windows;
-}
-
-std::vector<Window*>& OpenWindowList() {
-  static auto* windows = new std::vector<Window*>;
-  return *windows;
-}
-
-}  // namespace
 
 MainWindowWidget::MainWindowWidget() : web::Element("div") {
   SetAttribute("class", "window");
@@ -40,22 +26,6 @@ Window::~Window() {
   delete widget_;
 }
 
-Window& Window::Open(std::unique_ptr<Window> window) {
-  Window& opened = *window;
-  opened.Layout();
-  opened.CreateControls();
-  opened.FinishConstruction();
-  AllWindows().push_back(std::move(window));
-  OpenWindowList().push_back(&opened);
-  opened.open_ = true;
-  for (auto& control : opened.controls_) control->Opened();
-  opened.FitDesign();
-  if (opened.visible_) web::Script().call<void>("show", opened.widget_->node);
-  return opened;
-}
-
-const std::vector<Window*>& Window::OpenWindows() { return OpenWindowList(); }
-
 void Window::AddControl(const std::string& name, std::unique_ptr<Control> control) {
   if (control == nullptr) throw NilObjectException("no control to register as \"" + name + "\"");
   if (ControlByName(name) != nullptr) {
@@ -64,12 +34,6 @@ void Window::AddControl(const std::string& name, std::unique_ptr<Control> contro
   control->name_ = name;
   control->widget_->SetAttribute("id", name);
   controls_.push_back(std::move(control));
-}
-
-Control* Window::ControlByName(std::string_view name) const {
-  const auto found = std::find_if(controls_.begin(), controls_.end(),
-                                  [name](const auto& control) { return control->Name() == name; });
-  return found == controls_.end() ? nullptr : found->get();
 }
 
 void Window::Apply(const WindowDesign& design) {
@@ -86,6 +50,8 @@ void Window::SetMenuBar(MenuBar& menuBar) {
   menuBar_ = &menuBar;
   detail::BuildMenuBar(menuBar, widget_->menuBar);
 }
+
+void Window::Show() { web::Script().call<void>("show", widget_->node); }
 
 void Window::Close() {
   if (open_) Closed();
@@ -113,27 +79,12 @@ void Window::FinishConstruction() {
 // page.js widens the boxes where the page's font draws a caption wider than its box.
 void Window::FitDesign() { web::Script().call<void>("fit", widget_->content.node); }
 
-void Window::Closed() {
-  open_ = false;
-  std::erase(OpenWindowList(), this);
-  detail::Deliver([this] { Event_Close(); });
-}
-
 web::Element* WidgetOf(const Window& window) { return window.widget_; }
 
 namespace detail {
-void FitOpenWindows() {
-  for (Window* window : OpenWindowList()) window->FitDesign();
-}
-
 web::Element& ContentOf(Window& window) {
   return static_cast<MainWindowWidget*>(WidgetOf(window))->content;
 }
 }  // namespace detail
-
-void DestroyAllWindows() {
-  OpenWindowList().clear();
-  AllWindows().clear();
-}
 
 }  // namespace platform
