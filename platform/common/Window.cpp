@@ -54,6 +54,17 @@ Control* Window::ControlByName(std::string_view name) const {
   return found == controls_.end() ? nullptr : found->get();
 }
 
+std::vector<Control*> Window::FocusOrder() const {
+  std::vector<Control*> focusOrder;
+  for (const auto& control : controls_) {
+    if (control->TakesFocus()) focusOrder.push_back(control.get());
+  }
+  std::stable_sort(focusOrder.begin(), focusOrder.end(), [](const Control* a, const Control* b) {
+    return a->TabIndex() < b->TabIndex();
+  });
+  return focusOrder;
+}
+
 void Window::Closed() {
   open_ = false;
   std::erase(OpenWindowList(), this);

@@ -101,6 +101,8 @@ class Window {
 
   static const std::vector<Window*>& OpenWindows();
   void FinishConstruction();
+  // The controls that take the focus, in the design's tab order.
+  std::vector<Control*> FocusOrder() const;
   void FitDesign();
   void Show();
   void Closed();

@@ -90,13 +90,7 @@ void Window::Close() {
 }
 
 void Window::FinishConstruction() {
-  std::vector<Control*> focusOrder;
-  for (auto& control : controls_) {
-    if (control->TakesFocus()) focusOrder.push_back(control.get());
-  }
-  std::stable_sort(focusOrder.begin(), focusOrder.end(), [](const Control* a, const Control* b) {
-    return a->TabIndex() < b->TabIndex();
-  });
+  const std::vector<Control*> focusOrder = FocusOrder();
   for (std::size_t i = 1; i < focusOrder.size(); ++i) {
     QWidget::setTabOrder(focusOrder[i - 1]->widget_, focusOrder[i]->widget_);
   }

@@ -60,13 +60,7 @@ void Window::Close() {
 // The page's tab order is its elements' order: the controls that take the focus are placed in
 // the design's tab order.
 void Window::FinishConstruction() {
-  std::vector<Control*> focusOrder;
-  for (auto& control : controls_) {
-    if (control->TakesFocus()) focusOrder.push_back(control.get());
-  }
-  std::stable_sort(focusOrder.begin(), focusOrder.end(), [](const Control* a, const Control* b) {
-    return a->TabIndex() < b->TabIndex();
-  });
+  const std::vector<Control*> focusOrder = FocusOrder();
   for (Control* control : focusOrder) widget_->content.Append(*control->widget_);
   for (auto& control : controls_) {
     auto* label = dynamic_cast<Label*>(control.get());
