@@ -7,7 +7,6 @@ target_link_libraries(voltage-drop PRIVATE startup)
 target_compile_definitions(voltage-drop PRIVATE VD_APP_ID="org.voltagedrop.VoltageDrop"
   VD_VERSION="${PROJECT_VERSION}")
 target_link_options(voltage-drop PRIVATE
-  -lembind
   # The module runs main as it loads; index.html compiles it as the script loads.
   -sENVIRONMENT=web
   -sFILESYSTEM=0
@@ -15,8 +14,10 @@ target_link_options(voltage-drop PRIVATE
   -sALLOW_MEMORY_GROWTH=1
   -sSTACK_SIZE=1MB
   -sMALLOC=emmalloc
+  -sEXPORTED_FUNCTIONS=_main,_free
+  --js-library=${VD_PAGE}/library.js
   --post-js=${VD_PAGE}/page.js)
-set_property(TARGET voltage-drop APPEND PROPERTY LINK_DEPENDS ${VD_PAGE}/page.js)
+set_property(TARGET voltage-drop APPEND PROPERTY LINK_DEPENDS ${VD_PAGE}/page.js ${VD_PAGE}/library.js)
 set_target_properties(voltage-drop PROPERTIES SUFFIX .js)
 
 # The page's files, and the service worker's list of them with a name that changes with them,

@@ -1,7 +1,7 @@
 // The page's side of the platform: what the program's elements do with the user's keys, mouse
-// and screen reader, and the functions the program calls (Module.page) to show its texts.
-// Events reach the program through the functions it exports: Module.event, Module.choose and
-// Module.canChoose (runtime/Page.cpp).
+// and screen reader, and the functions the program calls (Module.page, through library.js) to
+// show its texts. Events reach the program through the functions it exports: _vd_event,
+// _vd_choose and _vd_can_choose (runtime/Page.cpp).
 'use strict';
 
 Module.page = (() => {
@@ -9,6 +9,19 @@ Module.page = (() => {
   let lastField = null;  // the field the menus took the focus from
   let announcer = null;
   let tooltip = null;
+  // The program's elements by number: 0 is none.
+  const nodes = [null];
+  const adopt = (node) => nodes.push(node) - 1;
+
+  // An event of the element numbered `id` for the program.
+  function deliver(id, event, key) {
+    const texts = [stringToNewUTF8(event), stringToNewUTF8(key)];
+    try {
+      _vd_event(id, ...texts);
+    } finally {
+      texts.forEach(_free);
+    }
+  }
 
   const make = (tag, attributes = {}) => {
     const element = document.createElement(tag);
@@ -68,7 +81,7 @@ Module.page = (() => {
     while (node.scrollWidth > room && size > 4) node.style.fontSize = (size -= 0.5) + 'px';
   }
 
-  function setLabel(node, text, spoken, live, changeName) {
+  function setLabel(node, text, spoken, changeName, live) {
     if (!node.vdShown) {
       node.vdShown = make('span');
       node.vdSpoken = make('span', { class: 'spoken' });
@@ -136,20 +149,20 @@ Module.page = (() => {
     });
     node.addEventListener('keyup', (e) => {
       if (!held.delete(e.code)) return;
-      Module.event(id, 'keyup', [...e.key].length === 1 ? e.key : '');
+      deliver(id, 'keyup', [...e.key].length === 1 ? e.key : '');
     });
     node.addEventListener('input', (e) => {
-      Module.event(id, 'input', '');
+      deliver(id, 'input', '');
       if (held.size === 0 || e.isComposing || /^(insertFromDrop|insertReplacementText)/.test(e.inputType)) {
-        Module.event(id, 'keyup', '');
+        deliver(id, 'keyup', '');
       }
     });
     node.addEventListener('blur', () => { held.clear(); hideTip(); });
   }
 
-  function listen(node, id) {
+  function listen(node, _a, _b, _c, id) {
     if (node.tagName === 'SELECT') {
-      node.addEventListener('change', () => Module.event(id, 'change', ''));
+      node.addEventListener('change', () => deliver(id, 'change', ''));
     } else {
       listenField(node, id);
     }
@@ -205,7 +218,7 @@ Module.page = (() => {
     if (!openMenu || openMenu.list !== list) {
       closeMenu();
       for (const item of itemsOf(list)) {
-        item.setAttribute('aria-disabled', Module.canChoose(item.vdItem) ? 'false' : 'true');
+        item.setAttribute('aria-disabled', _vd_can_choose(item.vdItem) ? 'false' : 'true');
       }
       list.hidden = false;
       button.setAttribute('aria-expanded', 'true');
@@ -218,10 +231,11 @@ Module.page = (() => {
   function choose(item) {
     if (item.getAttribute('aria-disabled') === 'true') return;
     closeMenu('field');
-    Module.choose(item.vdItem);
+    _vd_choose(item.vdItem);
   }
 
-  function addMenu(bar, button, list) {
+  function addMenu(bar, buttonNumber, listNumber) {
+    const [button, list] = [nodes[buttonNumber], nodes[listNumber]];
     button.setAttribute('aria-haspopup', 'menu');
     button.setAttribute('aria-expanded', 'false');
     button.tabIndex = bar.children.length ? -1 : 0;
@@ -321,7 +335,7 @@ Module.page = (() => {
     for (const item of document.querySelectorAll('[role=menu] [role=menuitem]')) {
       if (item.vdEdit || item.vdShortcut !== pressed) continue;
       e.preventDefault();
-      if (Module.canChoose(item.vdItem)) Module.choose(item.vdItem);
+      if (_vd_can_choose(item.vdItem)) _vd_choose(item.vdItem);
       return;
     }
   });
@@ -363,11 +377,11 @@ Module.page = (() => {
     EditClear: (f) => !f.readOnly && selected(f),
     EditSelectAll: (f) => f.value.length > 0,
   };
-  function canEdit(name) {
+  function canEdit(_, name) {
     const f = field();
     return !!f && canRun[name](f);
   }
-  function edit(name) {
+  function edit(_, name) {
     const f = field();
     if (!f || !canRun[name](f)) return;
     f.focus();
@@ -389,11 +403,11 @@ Module.page = (() => {
   // The browser's languages, first choice first; ?lang=de in the address comes before them.
   function languages() {
     const asked = new URLSearchParams(location.search).get('lang');
-    return (asked ? [asked] : []).concat(navigator.languages || [navigator.language || 'en']);
+    return (asked ? [asked] : []).concat(navigator.languages || [navigator.language || 'en']).join('\n');
   }
 
   // The decimal separator and the group separator of `language`, as the browser writes them.
-  function separators(language) {
+  function separators(_, language) {
     try {
       const parts = new Intl.NumberFormat(language).formatToParts(12345.6);
       const part = (type) => (parts.find((p) => p.type === type) || { value: '' }).value;
@@ -410,11 +424,39 @@ Module.page = (() => {
     setTimeout(() => location.replace('about:blank'), 100);
   }
 
-  function report(text) {
+  function report(_, text) {
     console.error(text);
     alert(text);
   }
 
-  return { say, setLabel, describe, listen, setValue, fit, show, addMenu, showItem, copyKey,
-           canEdit, edit, languages, separators, quit, report };
+  // What the program reads and sets of its elements, and the elements it makes.
+  const access = {
+    drop(number) {
+      nodes[number].remove();
+      nodes[number] = null;
+    },
+    property: (node, name) => node[name] ?? '',
+    number: (node, name) => node[name],
+    setNumber(node, name, _b, _c, number) { node[name] = number; },
+    attribute: (node, name) => node.getAttribute(name) ?? '',
+    title(_, text) { document.title = text; },
+    menuNode: (_, tag, role) => adopt(make(tag, { role })),
+    appendNode(node, child) { node.append(nodes[Number(child)]); },
+    // A select shows its first option as chosen once it has one: the selection stays as it was.
+    addOption(node, text, _b, _c, selected) {
+      node.append(make('option'));
+      node.lastChild.textContent = text;
+      node.selectedIndex = selected;
+    },
+    optionText: (node, _, row) => node.options[row].text,
+    // A label becomes the page's own label element for its field.
+    becomeCaption(node, field) {
+      const caption = make('label', { id: node.id, for: field });
+      node.replaceWith(caption);
+      nodes[nodes.indexOf(node)] = caption;
+    },
+  };
+
+  return { nodes, adopt, ...access, say, setLabel, describe, listen, setValue, fit, show, addMenu,
+           showItem, copyKey, canEdit, edit, languages, separators, quit, report };
 })();

@@ -1,7 +1,6 @@
-#include <emscripten/bind.h>
+#include <emscripten/emscripten.h>
 
 #include <cstdio>
-#include <map>
 
 #include "Report.h"
 #include "platform/Application.h"
@@ -36,14 +35,14 @@ void Run(const std::function<void()>& lateStartup) { lateStartup(); }
 // it where it may, and otherwise leaves the calculator for an empty page.
 void Quit(int code) {
   quitCode = code;
-  web::Script().call<void>("quit");
+  web::Call("quit");
 }
 
 void ReportUnhandledException(std::exception_ptr error) {
   errorReported = true;
   const std::string description = detail::UnhandledErrorLine(error);
   std::fprintf(stderr, "%s\n", description.c_str());
-  web::Script().call<void>("report", description);
+  web::Call("report", 0, description);
 }
 
 // Errors are reported as they escape a handler: none waits to be taken.
@@ -61,8 +60,10 @@ void detail::Deliver(const std::function<void()>& handler) noexcept {
 }  // namespace platform
 
 // What page.js calls: the events of the controls' elements, and the menu items.
-EMSCRIPTEN_BINDINGS(voltage_drop) {
-  emscripten::function("event", &platform::web::Dispatch);
-  emscripten::function("choose", &platform::web::Choose);
-  emscripten::function("canChoose", &platform::web::CanChoose);
+extern "C" {
+EMSCRIPTEN_KEEPALIVE void vd_event(int id, const char* event, const char* key) {
+  platform::web::Dispatch(id, event, key);
+}
+EMSCRIPTEN_KEEPALIVE void vd_choose(int item) { platform::web::Choose(item); }
+EMSCRIPTEN_KEEPALIVE int vd_can_choose(int item) { return platform::web::CanChoose(item); }
 }

@@ -1,16 +1,14 @@
 #include "platform/Translation.h"
 
-#include <emscripten/val.h>
-
 #include <algorithm>
 #include <string>
 
 #include "text/Translations.h"
+#include "widgets/Element.h"
 
 namespace platform {
 namespace {
 
-using emscripten::val;
 using web::Language;
 
 // "pt-BR" as the tables name it: "pt_BR"; the language alone: "pt".
@@ -42,14 +40,15 @@ struct Translations {
   NumberStyle numbers;
 
   Translations() {
-    const val languages = val::module_property("page").call<val>("languages");
-    for (int i = 0; i < languages["length"].as<int>(); ++i) {
-      const std::string name = languages[i].as<std::string>();
+    const std::string languages = web::CallForText("languages") + '\n';
+    for (std::size_t start = 0, end; (end = languages.find('\n', start)) != std::string::npos;
+         start = end + 1) {
+      const std::string name = languages.substr(start, end - start);
       const std::string wanted = TableName(name);
       if (LanguageOf(wanted) == "en") return;
       translated = TranslationFor(wanted);
       if (translated == nullptr) continue;
-      const std::string separators = val::module_property("page").call<std::string>("separators", name);
+      const std::string separators = web::CallForText("separators", 0, name);
       if (separators.empty() || separators[0] != ',') return;
       numbers.decimal = ',';
       if (separators.size() > 1 && (separators[1] == '.' || separators[1] == ' ')) {

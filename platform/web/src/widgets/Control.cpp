@@ -13,7 +13,7 @@ Control::~Control() {
   delete widget_;
 }
 
-bool Control::TakesFocus() const { return widget_->node["tabIndex"].as<int>() >= 0; }
+bool Control::TakesFocus() const { return widget_->Number("tabIndex") >= 0; }
 
 // The box in the design's pixels, which page.css scales with the page's font.
 void Control::Place(const Box& box, int tabIndex, const Message& helpTag, const TextStyle& style) {

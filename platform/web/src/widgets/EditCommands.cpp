@@ -20,11 +20,11 @@ const EditCommand* EditCommandNamed(std::string_view itemName) {
 }
 
 bool CanRun(const EditCommand& command) {
-  return web::Script().call<bool>("canEdit", std::string(command.itemName));
+  return web::Call("canEdit", 0, std::string(command.itemName)) != 0;
 }
 
 void Run(const EditCommand& command) {
-  web::Script().call<void>("edit", std::string(command.itemName));
+  web::Call("edit", 0, std::string(command.itemName));
 }
 
 }  // namespace platform::detail

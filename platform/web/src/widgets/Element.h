@@ -3,8 +3,6 @@
 // widgets/: the page's elements that a window and its controls are made of, the menu bar, and
 // the Edit menu's commands on the focused field.
 
-#include <emscripten/val.h>
-
 #include <string>
 
 namespace platform {
@@ -13,12 +11,20 @@ struct Color;
 
 namespace platform::web {
 
-// An element of the page's document, made by the platform for a window or a control. What the
-// user does with it reaches the program through page.js, which calls the functions that
-// runtime/Page.cpp exports.
+// The page's elements are known to the program by their number in page.js's table; these reach
+// them (page/library.js). A new element is not in the page until appended.
+int Create(const char* tag);
+// page.js's function `name`, given the element numbered `node` (0: none), the texts and the
+// number: what it answers, as a number, or as a text.
+int Call(const char* name, int node = 0, const std::string& a = {}, const std::string& b = {},
+         const std::string& c = {}, int number = 0);
+std::string CallForText(const char* name, int node = 0, const std::string& a = {}, int number = 0);
+
+// An element made by the platform for a window or a control. What the user does with it reaches
+// the program through page.js, which calls the functions that runtime/Page.cpp exports.
 class Element {
  public:
-  explicit Element(const char* tag);
+  explicit Element(const char* tag) : node(Create(tag)) {}
   Element(const Element&) = delete;
   Element& operator=(const Element&) = delete;
   // Takes the element out of the page.
@@ -29,16 +35,15 @@ class Element {
   void SetStyle(const char* property, const std::string& value);
   void SetText(const std::string& text);
   void Append(Element& child);
+  // One of the element's properties ("value", "tabIndex"), as a text or as a number.
+  std::string Property(const char* name) const { return CallForText("property", node, name); }
+  int Number(const char* name) const { return Call("number", node, name); }
 
-  emscripten::val node;
+  const int node;
   // The number page.js passes the element's events on with (widgets/Listeners.h), which the
   // control forgets as it goes; 0: none.
   int listener = 0;
 };
-
-// The page's script (page.js): the listeners, the menus' keys, the tooltips, what a screen
-// reader is told.
-emscripten::val Script();
 
 // A colour as CSS writes it: "#0000ff".
 std::string CssColor(Color color);
@@ -51,10 +56,11 @@ void UseDesignInk(Element& element, Color ink);
 
 }  // namespace platform::web
 
-namespace platform { class Window; }
+namespace platform {
+class Window;
+}
 
 namespace platform::detail {
-
 
 // The element that holds a window's controls (its content area below the menu bar).
 web::Element& ContentOf(Window& window);

@@ -6,8 +6,6 @@
 
 namespace platform {
 
-using emscripten::val;
-
 Label::Label(Window& window)
     : Control(new LabelWidget()), label_(static_cast<LabelWidget*>(widget_)) {
   detail::ContentOf(window).Append(*label_);
@@ -17,11 +15,7 @@ void Label::Apply(const LabelDesign& design) {
   captions_ = design.captions;
   // A caption is the page's own label element for its field.
   if (!captions_.empty()) {
-    val caption = val::global("document").call<val>("createElement", std::string("label"));
-    caption.set("id", label_->node["id"]);
-    label_->node.call<void>("replaceWith", caption);
-    label_->node = caption;
-    label_->SetAttribute("for", captions_);
+    web::Call("becomeCaption", label_->node, captions_);
   }
   Place(design.box, design.tabIndex, design.helpTag, design.style);
   label_->SetStyle("text-align", design.align == Align::Right    ? "right"
@@ -36,12 +30,12 @@ void Label::Apply(const LabelDesign& design) {
   liveChangeName_ = Translated(design.liveChangeName);
   if (design.statusLine) label_->SetAttribute("role", "status");
   if (captions_.empty() && !helpDescription_.empty()) {
-    web::Script().call<void>("describe", label_->node, helpDescription_);
+    web::Call("describe", label_->node, helpDescription_);
   }
   if (!design.copyShortcut.empty()) {
     //: Said when Ctrl+Shift+C copied the result line; %1 is the line, its unit in words.
     const Message copied = Translatable("screen reader", "Copied: %1");
-    web::Script().call<void>("copyKey", label_->node, design.copyShortcut, Translated(copied));
+    web::Call("copyKey", label_->node, design.copyShortcut, Translated(copied));
   }
   SetText(Translated(design.text));
   openingText_ = Text();
@@ -53,7 +47,7 @@ std::string Label::Text() const { return label_->shown; }
 // live label's new words are said once the edits pause.
 void Label::SetText(const std::string& text, const std::string& spoken) {
   label_->shown = text;
-  web::Script().call<void>("setLabel", label_->node, text, spoken, live_, liveChangeName_);
+  web::Call("setLabel", label_->node, text, spoken, liveChangeName_, live_);
 }
 
 void Label::Caption(const TextField& field) {
@@ -61,12 +55,11 @@ void Label::Caption(const TextField& field) {
   if (!spokenCaption_.empty()) edit.SetAttribute("aria-label", spokenCaption_);
   // The caption's tooltip is the field's help: shown on hover and Ctrl+F1, said in words; a
   // table is named to a screen reader, not read.
-  const val tip = label_->node.call<val>("getAttribute", std::string("data-tip"));
-  if (tip.isNull()) return;
-  const std::string help = tip.as<std::string>();
+  const std::string help = web::CallForText("attribute", label_->node, "data-tip");
+  if (help.empty()) return;
   edit.SetAttribute("data-tip", help);
   edit.SetAttribute("data-spoken-tip", spokenHelp_.empty() ? help : detail::TooltipText(spokenHelp_));
-  web::Script().call<void>("describe", edit.node, helpDescription_.empty() ? help : helpDescription_);
+  web::Call("describe", edit.node, helpDescription_.empty() ? help : helpDescription_);
 }
 
 void Label::Rescale() { Control::Rescale(); }
@@ -77,7 +70,7 @@ void Label::KeepOpeningText() { openingText_ = Text(); }
 
 int Label::OpeningTextWidth() const { return TextWidth(openingText_); }
 
-int Label::TextWidth(const std::string&) const { return label_->node["scrollWidth"].as<int>(); }
+int Label::TextWidth(const std::string&) const { return label_->Number("scrollWidth"); }
 
 void Label::Fit() {}
 

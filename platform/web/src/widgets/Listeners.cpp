@@ -27,7 +27,7 @@ void Listen(Element& element, Listener listener) {
   static int last = 0;
   element.listener = ++last;
   Listeners()[last] = std::move(listener);
-  Script().call<void>("listen", element.node, last);
+  Call("listen", element.node, {}, {}, {}, last);
 }
 
 void Forget(const Element& element) { Listeners().erase(element.listener); }

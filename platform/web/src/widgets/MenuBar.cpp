@@ -6,13 +6,8 @@
 namespace platform::detail {
 namespace {
 
-using emscripten::val;
-
-val Make(const char* tag, const char* role) {
-  val element = val::global("document").call<val>("createElement", std::string(tag));
-  element.call<void>("setAttribute", std::string("role"), std::string(role));
-  return element;
-}
+// A new element of the menu bar, which stays as long as the page.
+int Make(const char* tag, const char* role) { return web::Call("menuNode", 0, tag, role); }
 
 // The item's text without its access key's '&' ("&&" is one '&'), and the key's letter.
 std::pair<std::string, std::string> Mnemonic(const std::string& text) {
@@ -35,11 +30,11 @@ std::string Shortcut(const std::string& shortcut) {
 
 // Shows `item` in `element` (a menu's button, or an item of a menu): its text, access key,
 // shortcut and visibility, each time they change.
-void Follow(MenuItem& item, val element) {
-  item.Follow([element](const MenuItem& shown) mutable {
+void Follow(MenuItem& item, int element) {
+  item.Follow([element](const MenuItem& shown) {
     const auto [text, key] = Mnemonic(shown.Text());
     const std::string shortcut = Shortcut(shown.KeyboardShortcut());
-    web::Script().call<void>("showItem", element, text, key, shortcut, shown.Visible());
+    web::Call("showItem", element, text, key, shortcut, shown.Visible());
     return true;
   });
 }
@@ -48,22 +43,22 @@ void Follow(MenuItem& item, val element) {
 
 void BuildMenuBar(MenuBar& menuBar, web::Element& bar) {
   for (const auto& menu : menuBar.Children()) {
-    val button = Make("button", "menuitem");
-    val list = Make("div", "menu");
+    const int button = Make("button", "menuitem");
+    const int list = Make("div", "menu");
     for (const auto& child : menu->Children()) {
       if (child->Text() == "-") {
-        list.call<void>("append", Make("div", "separator"));
+        web::Call("appendNode", list, std::to_string(Make("div", "separator")));
         continue;
       }
-      val entry = Make("div", "menuitem");
-      entry.set("vdItem", web::MenuItemNumber(*child));
+      const int entry = Make("div", "menuitem");
+      web::Call("setNumber", entry, "vdItem", {}, {}, web::MenuItemNumber(*child));
       // The browser carries out an edit's shortcut in the field itself.
-      entry.set("vdEdit", EditCommandNamed(child->Name()) != nullptr);
+      web::Call("setNumber", entry, "vdEdit", {}, {}, EditCommandNamed(child->Name()) != nullptr);
       Follow(*child, entry);
-      list.call<void>("append", entry);
+      web::Call("appendNode", list, std::to_string(entry));
     }
     Follow(*menu, button);
-    web::Script().call<void>("addMenu", bar.node, button, list);
+    web::Call("addMenu", bar.node, std::to_string(button), std::to_string(list));
   }
 }
 

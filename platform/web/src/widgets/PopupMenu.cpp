@@ -26,19 +26,15 @@ void PopupMenu::Apply(const PopupMenuDesign& design) {
 // A select shows its first option as chosen once it has one: the selection stays as it was.
 void PopupMenu::AddRow(const std::string& text) {
   const std::int64_t selected = ListIndex();
-  emscripten::val option =
-      emscripten::val::global("document").call<emscripten::val>("createElement", std::string("option"));
-  option.set("textContent", text);
-  combo_->node.call<void>("append", option);
+  web::Call("addOption", combo_->node, text, {}, {}, static_cast<int>(selected));
   List(combo_).tags.emplace_back();
-  combo_->node.set("selectedIndex", static_cast<int>(selected));
 }
 
 std::int64_t PopupMenu::RowCount() const { return static_cast<std::int64_t>(List(combo_).tags.size()); }
 
 std::string PopupMenu::RowText(std::int64_t row) const {
   CheckRow(row);
-  return combo_->node["options"][static_cast<int>(row)]["text"].as<std::string>();
+  return web::CallForText("optionText", combo_->node, {}, static_cast<int>(row));
 }
 
 Variant PopupMenu::RowTag(std::int64_t row) const {
@@ -51,12 +47,12 @@ void PopupMenu::SetRowTag(std::int64_t row, const Variant& tag) {
   List(combo_).tags[static_cast<std::size_t>(row)] = tag;
 }
 
-std::int64_t PopupMenu::ListIndex() const { return combo_->node["selectedIndex"].as<int>(); }
+std::int64_t PopupMenu::ListIndex() const { return combo_->Number("selectedIndex"); }
 
 void PopupMenu::SetListIndex(std::int64_t row) {
   if (row != -1) CheckRow(row);
   if (row == ListIndex()) return;
-  combo_->node.set("selectedIndex", static_cast<int>(row));
+  web::Call("setNumber", combo_->node, "selectedIndex", {}, {}, static_cast<int>(row));
   Change.Raise(*this);
 }
 

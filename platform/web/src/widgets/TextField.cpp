@@ -12,7 +12,7 @@ namespace {
 // A field for a number whose text, blanks aside, is not wholly one is an invalid entry.
 void MarkValidity(LineEdit& edit) {
   if (!edit.holdsNumber) return;
-  const bool number = IsNumber(edit.node["value"].as<std::string>(), WindowNumbers());
+  const bool number = IsNumber(edit.Property("value"), WindowNumbers());
   edit.SetAttribute("aria-invalid", number ? "false" : "true");
 }
 
@@ -49,11 +49,11 @@ void TextField::Apply(const TextFieldDesign& design) {
   MarkValidity(*edit_);
 }
 
-std::string TextField::Text() const { return edit_->node["value"].as<std::string>(); }
+std::string TextField::Text() const { return edit_->Property("value"); }
 
 // Only a text that differs is a change; its first 32,767 code units are kept, from its start.
 void TextField::SetText(const std::string& text) {
-  if (web::Script().call<bool>("setValue", edit_->node, text)) {
+  if (web::Call("setValue", edit_->node, text) != 0) {
     MarkValidity(*edit_);
     TextChange.Raise(*this);
   }

@@ -37,7 +37,7 @@ void Window::AddControl(const std::string& name, std::unique_ptr<Control> contro
 }
 
 void Window::Apply(const WindowDesign& design) {
-  emscripten::val::global("document").set("title", Translated(design.title));
+  web::Call("title", 0, Translated(design.title));
   designWidth_ = design.width;
   designHeight_ = design.height;
   widget_->content.SetStyle("--width", std::to_string(design.width));
@@ -51,7 +51,7 @@ void Window::SetMenuBar(MenuBar& menuBar) {
   detail::BuildMenuBar(menuBar, widget_->menuBar);
 }
 
-void Window::Show() { web::Script().call<void>("show", widget_->node); }
+void Window::Show() { web::Call("show", widget_->node); }
 
 void Window::Close() {
   if (open_) Closed();
@@ -71,7 +71,7 @@ void Window::FinishConstruction() {
 }
 
 // page.js widens the boxes where the page's font draws a caption wider than its box.
-void Window::FitDesign() { web::Script().call<void>("fit", widget_->content.node); }
+void Window::FitDesign() { web::Call("fit", widget_->content.node); }
 
 web::Element* WidgetOf(const Window& window) { return window.widget_; }
 
