@@ -174,6 +174,13 @@ try {
   for (const set of mismatches.slice(0, 5)) console.log(`  ${JSON.stringify(set)}: ${lines[sets.indexOf(set)]}`);
   check(mismatches.length === 0,
         `${sets.length} random input sets: ${mismatches.length} mismatches with the command line`);
+
+  // File > Quit: the page closes where it may, and otherwise leaves the calculator.
+  await page.click('[role=menubar] > button');
+  await page.click('[role=menu]:not([hidden]) [role=menuitem]');
+  const ended = await page.waitForFunction(() => location.href === 'about:blank', { timeout: 3000 })
+    .then(() => true, () => page.isClosed());
+  check(ended, 'File > Quit ends the calculator');
 } finally {
   await browser.close();
 }
