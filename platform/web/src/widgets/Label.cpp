@@ -2,6 +2,7 @@
 
 #include "platform/TextField.h"
 #include "platform/Translation.h"
+#include "widgets/Ink.h"
 #include "widgets/Widgets.h"
 
 namespace platform {

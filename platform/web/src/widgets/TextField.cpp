@@ -4,6 +4,7 @@
 
 #include "platform/Translation.h"
 #include "widgets/Listeners.h"
+#include "widgets/Ink.h"
 #include "widgets/Widgets.h"
 
 namespace platform {
