@@ -1,6 +1,7 @@
-# The calculator as a page: build-web/ holds index.html, the module (voltage-drop.wasm), its
-# script (voltage-drop.js, with page.js), the style, the icon, the web app manifest and the
-# service worker that keeps them for use offline. Any static server serves the folder.
+# The calculator as a page: build-web/ holds index.html (with the module's script, emscripten's
+# runtime with library.js and page.js, inside), the module (voltage-drop.wasm), the style, the
+# icon, the web app manifest and the service worker that keeps them for use offline. Any static
+# server serves the folder.
 set(VD_PAGE ${PROJECT_SOURCE_DIR}/platform/web/page)
 add_executable(voltage-drop app/main.cpp)
 target_link_libraries(voltage-drop PRIVATE startup)
@@ -22,10 +23,17 @@ set_target_properties(voltage-drop PROPERTIES SUFFIX .js)
 
 # The page's files, and the service worker's list of them with a name that changes with them,
 # so that an installed page takes a new version once, whole.
-set(VD_PAGE_FILES index.html page.css manifest.webmanifest icon.svg)
-foreach(file ${VD_PAGE_FILES})
+foreach(file page.css manifest.webmanifest icon.svg)
   configure_file(${VD_PAGE}/${file} ${CMAKE_CURRENT_BINARY_DIR}/${file} @ONLY)
 endforeach()
+# The page's script goes into index.html, which then needs no second fetch before it can run.
+configure_file(${VD_PAGE}/index.html ${CMAKE_CURRENT_BINARY_DIR}/index.in.html @ONLY)
+add_custom_command(OUTPUT index.html
+  COMMAND ${CMAKE_COMMAND} -DPAGE=${CMAKE_CURRENT_BINARY_DIR}
+          -P ${PROJECT_SOURCE_DIR}/platform/web/InlineScript.cmake
+  DEPENDS voltage-drop ${CMAKE_CURRENT_BINARY_DIR}/index.in.html
+          ${PROJECT_SOURCE_DIR}/platform/web/InlineScript.cmake)
+set(VD_PAGE_FILES index.html page.css manifest.webmanifest icon.svg)
 add_custom_command(OUTPUT sw.js
   COMMAND ${CMAKE_COMMAND} -DPAGE=${CMAKE_CURRENT_BINARY_DIR} -DTEMPLATE=${VD_PAGE}/sw.js
           -P ${PROJECT_SOURCE_DIR}/platform/web/ServiceWorker.cmake

@@ -196,7 +196,7 @@ Module.page = (() => {
     fit(content);
     document.fonts && document.fonts.ready.then(() => fit(content));
     const first = content.querySelector('input, select');
-    if (first) first.focus();
+    if (first) first.focus({ preventScroll: true });
   }
 
   // The menu bar: a button for each menu, which opens its list of items.

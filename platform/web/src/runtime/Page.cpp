@@ -41,7 +41,8 @@ void Quit(int code) {
 void ReportUnhandledException(std::exception_ptr error) {
   errorReported = true;
   const std::string description = detail::UnhandledErrorLine(error);
-  std::fprintf(stderr, "%s\n", description.c_str());
+  // The browser's console shows standard error; no printf is linked for one line.
+  std::fputs((description + "\n").c_str(), stderr);
   web::Call("report", 0, description);
 }
 

@@ -2,16 +2,15 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 #include "platform/Design.h"
 
 namespace platform::web {
 
 std::string CssColor(Color color) {
-  char text[8];
-  std::snprintf(text, sizeof text, "#%06x", static_cast<unsigned>(color.rgb & 0xFFFFFF));
-  return text;
+  std::string css = "#";
+  for (int shift = 20; shift >= 0; shift -= 4) css += "0123456789abcdef"[(color.rgb >> shift) & 0xF];
+  return css;
 }
 
 namespace {
