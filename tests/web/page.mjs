@@ -119,6 +119,7 @@ try {
   // German from the browser's languages, with its decimal comma.
   await open('?lang=de-DE');
   check(await page.title() === 'Spannungsfall-Rechner' && await value('current') === '0,350' &&
+        await page.evaluate(() => document.documentElement.lang === 'de-DE') &&
         (await result()).includes('1,795'), `German: ${await page.title()}, ${await result()}`);
   await retype('current', '2.5');
   check((await result()).includes(',') && await result() !== '', `German reads "2.5": ${await result()}`);

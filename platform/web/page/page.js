@@ -240,7 +240,9 @@ Module.page = (() => {
     button.setAttribute('aria-expanded', 'false');
     button.tabIndex = bar.children.length ? -1 : 0;
     list.hidden = true;
+    list.id = `menu-${buttonNumber}`;
     list.setAttribute('aria-label', button.textContent);
+    button.setAttribute('aria-controls', list.id);
     bar.append(button, list);
     const neighbour = (step) => {
       const buttons = buttonsOf(bar);
@@ -440,6 +442,7 @@ Module.page = (() => {
     setNumber(node, name, _b, _c, number) { node[name] = number; },
     attribute: (node, name) => node.getAttribute(name) ?? '',
     title(_, text) { document.title = text; },
+    language(_, name) { document.documentElement.lang = name; },
     menuNode: (_, tag, role) => adopt(make(tag, { role })),
     appendNode(node, child) { node.append(nodes[Number(child)]); },
     // A select shows its first option as chosen once it has one: the selection stays as it was.

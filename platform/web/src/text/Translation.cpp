@@ -48,6 +48,8 @@ struct Translations {
       if (LanguageOf(wanted) == "en") return;
       translated = TranslationFor(wanted);
       if (translated == nullptr) continue;
+      // A screen reader speaks the page in its language's voice.
+      web::Call("language", 0, name);
       const std::string separators = web::CallForText("separators", 0, name);
       if (separators.empty() || separators[0] != ',') return;
       numbers.decimal = ',';
