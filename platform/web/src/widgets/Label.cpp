@@ -65,6 +65,8 @@ void Label::Caption(const TextField& field) {
 
 void Label::Rescale() { Control::Rescale(); }
 
+// On a page the browser lays the text out, and page.js fits it to its room (fitText) and the
+// window to its captions (fit): nothing is measured here.
 bool Label::WrapsOverLines() const { return false; }
 
 void Label::KeepOpeningText() { openingText_ = Text(); }

@@ -15,7 +15,8 @@ class Window;
 web::Element* WidgetOf(const Control& control);
 web::Element* WidgetOf(const Window& window);
 
-// The page's side of a Label: the text shown, and what a screen reader reads where that differs.
+// The page's side of a Label: its element and the text it shows (page.js keeps the words a
+// screen reader reads for it).
 class LabelWidget final : public web::Element {
  public:
   LabelWidget() : web::Element("div") {}
