@@ -90,8 +90,8 @@ try {
   await page.click('[role=menubar] > button:nth-of-type(2)');
   const items = await page.$$eval('[role=menu]:not([hidden]) [role=menuitem]',
     (all) => all.map((i) => `${i.firstChild.textContent}:${i.getAttribute('aria-disabled')}`));
-  check(items.join() === 'Undo:false,Cut:false,Copy:false,Paste:false,Delete:false,Select All:false' ||
-        items.join() === 'Undo:false,Cut:true,Copy:true,Paste:false,Delete:true,Select All:false',
+  // Typed with nothing selected: cut, copy and delete have nothing to act on.
+  check(items.join() === 'Undo:false,Cut:true,Copy:true,Paste:false,Delete:true,Select All:false',
         `the Edit menu: ${items.join()}`);
   await page.keyboard.press('ArrowUp');
   await page.keyboard.press('Enter');

@@ -160,7 +160,8 @@ Module.page = (() => {
     node.addEventListener('blur', () => { held.clear(); hideTip(); });
   }
 
-  function listen(node, _a, _b, _c, id) {
+  function listen(node) {
+    const id = nodes.indexOf(node);
     if (node.tagName === 'SELECT') {
       node.addEventListener('change', () => deliver(id, 'change', ''));
     } else {
@@ -460,6 +461,6 @@ Module.page = (() => {
     },
   };
 
-  return { nodes, adopt, ...access, say, setLabel, describe, listen, setValue, fit, show, addMenu,
+  return { nodes, adopt, ...access, setLabel, describe, listen, setValue, fit, show, addMenu,
            showItem, copyKey, canEdit, edit, languages, separators, quit, report };
 })();

@@ -4,9 +4,7 @@
 
 #include "Report.h"
 #include "platform/Application.h"
-#include "platform/Window.h"
 #include "runtime/Dispatch.h"
-#include "widgets/EditCommands.h"
 #include "widgets/Element.h"
 #include "widgets/Listeners.h"
 

@@ -36,9 +36,6 @@ class Element {
   int Number(const char* name) const { return Call("number", node, name); }
 
   const int node;
-  // The number page.js passes the element's events on with (widgets/Listeners.h), which the
-  // control forgets as it goes; 0: none.
-  int listener = 0;
 };
 
 }  // namespace platform::web

@@ -24,17 +24,15 @@ std::vector<MenuItem*>& MenuItems() {
 }  // namespace
 
 void Listen(Element& element, Listener listener) {
-  static int last = 0;
-  element.listener = ++last;
-  Listeners()[last] = std::move(listener);
-  Call("listen", element.node, {}, {}, {}, last);
+  Listeners()[element.node] = std::move(listener);
+  Call("listen", element.node);
 }
 
-void Forget(const Element& element) { Listeners().erase(element.listener); }
+void Forget(const Element& element) { Listeners().erase(element.node); }
 
-void Dispatch(int id, const std::string& event, const std::string& key) {
+void Dispatch(int node, const std::string& event, const std::string& key) {
   detail::Deliver([&] {
-    const auto found = Listeners().find(id);
+    const auto found = Listeners().find(node);
     if (found != Listeners().end()) found->second(event, key);
   });
 }

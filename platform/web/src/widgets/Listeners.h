@@ -7,7 +7,8 @@ namespace platform {
 class MenuItem;
 }
 
-// How the page's events reach the controls and menu items: each is known to page.js by a number.
+// How the page's events reach the controls and menu items: each is known to page.js by a number,
+// a control by its element's.
 namespace platform::web {
 
 class Element;
@@ -20,8 +21,8 @@ using Listener = std::function<void(const std::string& event, const std::string&
 // Has page.js pass `element`'s events to `listener` while the element exists.
 void Listen(Element& element, Listener listener);
 void Forget(const Element& element);
-// Delivers an event of the element numbered `id`.
-void Dispatch(int id, const std::string& event, const std::string& key);
+// Delivers an event of the element numbered `node`.
+void Dispatch(int node, const std::string& event, const std::string& key);
 
 // The number page.js knows `item` by.
 int MenuItemNumber(MenuItem& item);

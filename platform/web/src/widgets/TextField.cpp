@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "platform/Translation.h"
-#include "widgets/Listeners.h"
 #include "widgets/Ink.h"
+#include "widgets/Listeners.h"
 #include "widgets/Widgets.h"
 
 namespace platform {

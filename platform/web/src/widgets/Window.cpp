@@ -1,11 +1,8 @@
 #include "platform/Window.h"
 
-#include <algorithm>
-
 #include "platform/Label.h"
 #include "platform/TextField.h"
 #include "platform/Translation.h"
-#include "runtime/Dispatch.h"
 #include "widgets/Widgets.h"
 
 namespace platform {
