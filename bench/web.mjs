@@ -1,11 +1,11 @@
 // Measures the calculator's page in headless Chromium against its floor: a static page with the
-// same elements (the page's own, as it shows them, with its style) and no script. Each run opens
+// same elements (the page's own, as it shows them, with its style and their texts) and no script. Each run opens
 // both in turn in a fresh page with the browser's cache off; the time to first contentful paint,
 // which on the calculator's page is the window with its result, is taken from the browser's
 // paint timing. Then the work of one keystroke in the page: an input event in the length field
 // through the handlers to the new result line, timed in the page over 2,000 keystrokes.
 // Usage: node bench/web.mjs PAGE_FOLDER [RUNS]   (bench/web.sh builds the page and runs it)
-import { launch, serve } from '../tests/web/serve.mjs';
+import { launch, ready, serve } from '../tests/web/serve.mjs';
 
 const [folder, runs = '21'] = process.argv.slice(2);
 const floor = {};
@@ -13,8 +13,8 @@ const address = await serve(folder, floor);
 const browser = await launch('chromium');
 const page = await browser.newPage();
 await page.goto(address);
-await page.waitForSelector('#result span');
-const shown = await page.$eval('#app', (app) => app.outerHTML);
+await page.waitForSelector(ready);
+const shown = `<div id="app">${await page.evaluate(() => Module.page.snapshot())}</div>`;
 floor['/floor.html'] = `<!doctype html><html lang="en"><head><meta charset="utf-8">
 <meta name="viewport" content="width=device-width, initial-scale=1"><title>Voltage Drop Calculator</title>
 <link rel="stylesheet" href="page.css"></head><body>${shown}</body></html>`;
@@ -45,7 +45,7 @@ console.log(`first paint with the result, median of ${runs}: page ${pageMs.toFix
 
 const tab = await browser.newPage();
 await tab.goto(address);
-await tab.waitForSelector('#result span');
+await tab.waitForSelector(ready);
 const keystroke = await tab.evaluate(() => {
   const field = document.getElementById('lenght');
   const start = performance.now();

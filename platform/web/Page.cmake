@@ -26,13 +26,18 @@ set_target_properties(voltage-drop PROPERTIES SUFFIX .js)
 foreach(file page.css manifest.webmanifest icon.svg)
   configure_file(${VD_PAGE}/${file} ${CMAKE_CURRENT_BINARY_DIR}/${file} @ONLY)
 endforeach()
-# The page's script goes into index.html, which then needs no second fetch before it can run.
+# The page's script goes into index.html, which then needs no second fetch before it can run;
+# then the window as the module first shows it, in each language, which the page draws at once.
 configure_file(${VD_PAGE}/index.html ${CMAKE_CURRENT_BINARY_DIR}/index.in.html @ONLY)
+find_program(VD_NODE NAMES node nodejs REQUIRED)
 add_custom_command(OUTPUT index.html
   COMMAND ${CMAKE_COMMAND} -DPAGE=${CMAKE_CURRENT_BINARY_DIR}
           -P ${PROJECT_SOURCE_DIR}/platform/web/InlineScript.cmake
+  COMMAND ${VD_NODE} ${PROJECT_SOURCE_DIR}/platform/web/prerender.mjs ${CMAKE_CURRENT_BINARY_DIR}
+          en ${VD_LANGUAGES}
   DEPENDS voltage-drop ${CMAKE_CURRENT_BINARY_DIR}/index.in.html
-          ${PROJECT_SOURCE_DIR}/platform/web/InlineScript.cmake)
+          ${PROJECT_SOURCE_DIR}/platform/web/InlineScript.cmake
+          ${PROJECT_SOURCE_DIR}/platform/web/prerender.mjs)
 set(VD_PAGE_FILES index.html page.css manifest.webmanifest icon.svg)
 add_custom_command(OUTPUT sw.js
   COMMAND ${CMAKE_COMMAND} -DPAGE=${CMAKE_CURRENT_BINARY_DIR} -DTEMPLATE=${VD_PAGE}/sw.js

@@ -6,7 +6,7 @@
 import { execFile } from 'node:child_process';
 import { readFile } from 'node:fs/promises';
 import { promisify } from 'node:util';
-import { launch, serve } from './serve.mjs';
+import { launch, ready, serve } from './serve.mjs';
 
 const [browserName, folder, program, setsFile] = process.argv.slice(2);
 let failures = 0;
@@ -26,7 +26,7 @@ await page.setViewport({ width: 800, height: 600 });
 
 async function open(query = '') {
   await page.goto(address + query);
-  await page.waitForSelector('#result span');
+  await page.waitForSelector(ready);
 }
 const result = () => page.$eval('#result', (r) => r.firstChild.textContent);
 const value = (id) => page.$eval(`#${id}`, (f) => f.value);
@@ -37,6 +37,21 @@ async function retype(id, text) {
 }
 
 try {
+  // Before its module has started (here: with none to fetch) the page shows its window as the
+  // module draws it, which takes no keys; a module that cannot start is said so.
+  await page.setRequestInterception(true);
+  const noModule = (request) => (request.url().endsWith('.wasm') ? request.abort() : request.continue());
+  page.on('request', noModule);
+  const said = new Promise((resolve) => page.once('dialog', (d) => d.dismiss().then(() => resolve(d.message()))));
+  await page.goto(address + '?lang=de');
+  const drawn = await page.$eval('#app > .window', (w) => (w.inert ? '' : 'not inert: ') +
+                                  w.querySelector('#result span').textContent);
+  const message = await said;
+  check(drawn.startsWith('Spannungsfall = 1,795 V') && message.startsWith('The calculator could not start'),
+        `without its module: "${drawn}", and "${message}"`);
+  page.off('request', noModule);
+  await page.setRequestInterception(false);
+
   await open();
   check(await page.title() === 'Voltage Drop Calculator', 'the window\'s title is the page\'s');
   check(await result() === await commandLine('copper', '0.350', '60', '0.51054'),
@@ -160,7 +175,7 @@ try {
     const { installabilityErrors } = await (await page.createCDPSession()).send('Page.getInstallabilityErrors');
     await page.setOfflineMode(true);
     await page.reload();
-    const offline = await page.waitForSelector('#result span', { timeout: 5000 }).then(() => true, () => false);
+    const offline = await page.waitForSelector(ready, { timeout: 5000 }).then(() => true, () => false);
     await page.setOfflineMode(false);
     check(installabilityErrors.length === 0 && offline,
           `installable (${JSON.stringify(installabilityErrors)}), and works offline once loaded`);

@@ -30,3 +30,6 @@ export const launch = (browser) => puppeteer.launch(browser === 'firefox'
   : { executablePath: '/usr/bin/chromium', headless: true,
       args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
              '--disable-component-update', '--disable-sync'] });
+
+// The program's own window, in the place of the one the page showed first (which is inert).
+export const ready = '#app > .window:not([inert]) #result span';

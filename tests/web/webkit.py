@@ -62,7 +62,7 @@ def wait_for(script):
 
 
 view.load_uri(address)
-check(wait_for("!!document.querySelector('#result span')"), "the page opens")
+check(wait_for("!!document.querySelector('#app > .window:not([inert]) #result span')"), "the page opens")
 check(evaluate("document.title") == "Voltage Drop Calculator", "the window's title is the page's")
 with open(os.path.join(HERE, "drive.js"), encoding="utf-8") as drive:
     evaluate(drive.read() + "; true")

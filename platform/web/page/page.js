@@ -178,26 +178,47 @@ Module.page = (() => {
     return true;
   }
 
-  // The boxes widen where the page's font draws a caption wider than the design's box for it.
+  // The boxes widen where the page's font draws a caption (a label's first span) wider than the
+  // design's box for it.
   function fit(content) {
     const labels = [...content.querySelectorAll('label, div.control')]
       .filter((node) => node.style.whiteSpace !== 'normal');
-    const widths = labels.map((node) => [node.vdShown.offsetWidth, node.clientWidth]);
+    const widths = labels.map((node) => [node.firstElementChild.offsetWidth, node.clientWidth]);
     const was = Number(content.style.getPropertyValue('--fit') || 1);
     const fit = Math.max(1, ...widths.map(([text, box]) => (box ? (text * was) / box : 1)));
     if (fit !== was) content.style.setProperty('--fit', fit);
     for (const node of labels) if (node.tagName !== 'LABEL') fitText(node);
   }
 
+  // The window takes the place of the one index.html showed first.
   function show(windowNode) {
     announcer = make('div', { 'aria-live': 'polite', class: 'spoken' });
     document.body.append(announcer);
-    (document.getElementById('app') || document.body).append(windowNode);
+    document.getElementById('app').replaceChildren(windowNode);
     const content = windowNode.querySelector('.content');
     fit(content);
     document.fonts && document.fonts.ready.then(() => fit(content));
     const first = content.querySelector('input, select');
     if (first) first.focus({ preventScroll: true });
+  }
+  // The window index.html shows first is fitted before it is painted, as the program's will be,
+  // so that nothing moves when that one takes its place.
+  const drawn = document.querySelector('#app > .window > .content');
+  if (drawn) fit(drawn);
+
+  // The window as shown, in HTML that draws it without the program (its fields' texts and the
+  // chosen material in their attributes), inert: index.html shows it until the program's own
+  // window takes its place (the build writes it there with platform/web/prerender.mjs).
+  function snapshot() {
+    const shown = document.querySelector('#app > .window');
+    const drawn = shown.cloneNode(true);
+    const [fields, copies] = [shown, drawn].map((w) => w.querySelectorAll('input, select'));
+    fields.forEach((field, i) => {
+      if (field.tagName === 'INPUT') copies[i].setAttribute('value', field.value);
+      else if (field.selectedIndex >= 0) copies[i].options[field.selectedIndex].setAttribute('selected', '');
+    });
+    drawn.setAttribute('inert', '');
+    return drawn.outerHTML;
   }
 
   // The menu bar: a button for each menu, which opens its list of items.
@@ -403,16 +424,14 @@ Module.page = (() => {
     }
   }
 
-  // The browser's languages, first choice first; ?lang=de in the address comes before them.
-  function languages() {
-    const asked = new URLSearchParams(location.search).get('lang');
-    return (asked ? [asked] : []).concat(navigator.languages || [navigator.language || 'en']).join('\n');
-  }
+  // The name of the page's translation, as index.html chose it ("en": none).
+  const translation = () => Module.language.translation;
 
-  // The decimal separator and the group separator of `language`, as the browser writes them.
-  function separators(_, language) {
+  // The decimal separator and the group separator of the page's language, as the browser writes
+  // them.
+  function separators() {
     try {
-      const parts = new Intl.NumberFormat(language).formatToParts(12345.6);
+      const parts = new Intl.NumberFormat(Module.language.tag).formatToParts(12345.6);
       const part = (type) => (parts.find((p) => p.type === type) || { value: '' }).value;
       return part('decimal') + part('group').replace(/[\u00a0\u202f]/, ' ');
     } catch (error) {
@@ -443,7 +462,6 @@ Module.page = (() => {
     setNumber(node, name, _b, _c, number) { node[name] = number; },
     attribute: (node, name) => node.getAttribute(name) ?? '',
     title(_, text) { document.title = text; },
-    language(_, name) { document.documentElement.lang = name; },
     menuNode: (_, tag, role) => adopt(make(tag, { role })),
     appendNode(node, child) { node.append(nodes[Number(child)]); },
     // A select shows its first option as chosen once it has one: the selection stays as it was.
@@ -462,5 +480,5 @@ Module.page = (() => {
   };
 
   return { nodes, adopt, ...access, setLabel, describe, listen, setValue, fit, show, addMenu,
-           showItem, copyKey, canEdit, edit, languages, separators, quit, report };
+           showItem, copyKey, canEdit, edit, translation, separators, quit, report, snapshot };
 })();

@@ -11,52 +11,24 @@ namespace {
 
 using web::Language;
 
-// "pt-BR" as the tables name it: "pt_BR"; the language alone: "pt".
-std::string TableName(std::string name) {
-  std::replace(name.begin(), name.end(), '-', '_');
-  return name;
-}
-
-std::string LanguageOf(const std::string& name) { return name.substr(0, name.find('_')); }
-
-// Of the translations, the one for `wanted`: the same language and country, else the same
-// language (Portugal's Portuguese reads the Brazilian translation, Austria's German the German).
-const Language* TranslationFor(const std::string& wanted) {
-  const Language* sameLanguage = nullptr;
-  for (std::size_t i = 0; i < web::kLanguageCount; ++i) {
-    const Language& language = web::kLanguages[i];
-    if (LanguageOf(language.name) != LanguageOf(wanted)) continue;
-    if (wanted == language.name) return &language;
-    if (sameLanguage == nullptr) sameLanguage = &language;
-  }
-  return sameLanguage;
-}
-
-// The translation for the first of the browser's languages that is English or has one, and
-// how the window writes numbers: with that language's decimal comma, where it writes one, and
-// then with its groups of digits.
+// The translation index.html chose from the browser's languages (none for English), and how the
+// window writes numbers: with that language's decimal comma, where it writes one, and then with
+// its groups of digits.
 struct Translations {
   const Language* translated = nullptr;
   NumberStyle numbers;
 
   Translations() {
-    const std::string languages = web::CallForText("languages") + '\n';
-    for (std::size_t start = 0, end; (end = languages.find('\n', start)) != std::string::npos;
-         start = end + 1) {
-      const std::string name = languages.substr(start, end - start);
-      const std::string wanted = TableName(name);
-      if (LanguageOf(wanted) == "en") return;
-      translated = TranslationFor(wanted);
-      if (translated == nullptr) continue;
-      // A screen reader speaks the page in its language's voice.
-      web::Call("language", 0, name);
-      const std::string separators = web::CallForText("separators", 0, name);
-      if (separators.empty() || separators[0] != ',') return;
-      numbers.decimal = ',';
-      if (separators.size() > 1 && (separators[1] == '.' || separators[1] == ' ')) {
-        numbers.group = separators[1];
-      }
-      return;
+    const std::string name = web::CallForText("translation");
+    for (std::size_t i = 0; i < web::kLanguageCount; ++i) {
+      if (name == web::kLanguages[i].name) translated = &web::kLanguages[i];
+    }
+    if (translated == nullptr) return;
+    const std::string separators = web::CallForText("separators");
+    if (separators.empty() || separators[0] != ',') return;
+    numbers.decimal = ',';
+    if (separators.size() > 1 && (separators[1] == '.' || separators[1] == ' ')) {
+      numbers.group = separators[1];
     }
   }
 };
