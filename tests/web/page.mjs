@@ -131,8 +131,12 @@ try {
         await page.$eval('#areafld', (f) => document.getElementById(f.getAttribute('aria-describedby'))
           .textContent === 'Wire sizes: Ctrl+F1'), 'Ctrl+F1 shows the area\'s table; the field is described');
 
-  // German from the browser's languages, with its decimal comma.
-  await open('?lang=de-DE');
+  // German from the browser's languages (passing over the first, which has no translation),
+  // with its decimal comma.
+  const languages = await page.evaluateOnNewDocument(() =>
+    Object.defineProperty(navigator, 'languages', { get: () => ['ja', 'de-DE'] }));
+  await open();
+  await page.removeScriptToEvaluateOnNewDocument(languages.identifier);
   check(await page.title() === 'Spannungsfall-Rechner' && await value('current') === '0,350' &&
         await page.evaluate(() => document.documentElement.lang === 'de-DE') &&
         (await result()).includes('1,795'), `German: ${await page.title()}, ${await result()}`);
