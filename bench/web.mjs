@@ -1,9 +1,10 @@
 // Measures the calculator's page in headless Chromium against its floor: a static page with the
-// same elements (the page's own, as it shows them, with its style and their texts) and no script. Each run opens
-// both in turn in a fresh page with the browser's cache off; the time to first contentful paint,
-// which on the calculator's page is the window with its result, is taken from the browser's
-// paint timing. Then the work of one keystroke in the page: an input event in the length field
-// through the handlers to the new result line, timed in the page over 2,000 keystrokes.
+// same elements (the page's own, as it shows them, with its style and their texts) and no
+// script. Each run opens both in turn in a fresh page with the browser's cache off; the time to
+// first contentful paint, which on the calculator's page is the window with its result, is taken
+// from the browser's paint timing. Then the work of one keystroke in the page: an input event in
+// the length field through the handlers to the new result line, timed in the page over 2,000
+// keystrokes.
 // Usage: node bench/web.mjs PAGE_FOLDER [RUNS]   (bench/web.sh builds the page and runs it)
 import { launch, ready, serve } from '../tests/web/serve.mjs';
 

@@ -1,8 +1,7 @@
 // Writes into the page's index.html the window as the module first shows it, in each language,
 // so that the page draws it as soon as its style has come and the module takes its place once
 // it has started. The module runs in jsdom (Debian's node-jsdom): it builds its window there as
-// in a browser, with no layout, so a caption the user's font draws wider than its box widens it
-// only when the module starts.
+// in a browser, but with no layout; page.js fits the drawn window to the page's font.
 // Usage: node prerender.mjs PAGE_FOLDER LANGUAGE...   (LANGUAGE as the translations name it: pt_BR)
 import { readFileSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
