@@ -41,8 +41,10 @@ for (let run = 0; run < Number(runs); ++run) {
   times.floor.push(await paint(address + 'floor.html'));
 }
 const [pageMs, floorMs] = [median(times.page), median(times.floor)];
+const ratio = median(times.page.map((ms, run) => ms / times.floor[run]));
 console.log(`first paint with the result, median of ${runs}: page ${pageMs.toFixed(1)} ms, ` +
-            `floor ${floorMs.toFixed(1)} ms, ratio ${(pageMs / floorMs).toFixed(2)}`);
+            `floor ${floorMs.toFixed(1)} ms, ratio ${(pageMs / floorMs).toFixed(2)} ` +
+            `(run by run: ${ratio.toFixed(2)})`);
 
 const tab = await browser.newPage();
 await tab.goto(address);
