@@ -8,7 +8,7 @@ target_link_libraries(voltage-drop PRIVATE startup)
 target_compile_definitions(voltage-drop PRIVATE VD_APP_ID="org.voltagedrop.VoltageDrop"
   VD_VERSION="${PROJECT_VERSION}")
 target_link_options(voltage-drop PRIVATE
-  # The module runs main as it loads; index.html compiles it as the script loads.
+  # The module runs main once index.html has started it and handed it its compiled code.
   -sENVIRONMENT=web
   -sFILESYSTEM=0
   -sINCOMING_MODULE_JS_API=[instantiateWasm]
@@ -16,6 +16,9 @@ target_link_options(voltage-drop PRIVATE
   -sSTACK_SIZE=1MB
   -sMALLOC=emmalloc
   -sEXPORTED_FUNCTIONS=_main,_free
+  # startCalculator(Module) runs it, once the page has painted the window it first shows.
+  -sMODULARIZE=1
+  -sEXPORT_NAME=startCalculator
   --js-library=${VD_PAGE}/library.js
   --post-js=${VD_PAGE}/page.js)
 set_property(TARGET voltage-drop APPEND PROPERTY LINK_DEPENDS ${VD_PAGE}/page.js ${VD_PAGE}/library.js)

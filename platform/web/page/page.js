@@ -12,6 +12,9 @@ Module.page = (() => {
   // The program's elements by number: 0 is none.
   const nodes = [null];
   const adopt = (node) => nodes.push(node) - 1;
+  // How a window and its labels fit the page's font (index.html, which fits the window it shows
+  // first before the program has started).
+  const { fit, fitText } = Module;
 
   // An event of the element numbered `id` for the program.
   function deliver(id, event, key) {
@@ -68,17 +71,6 @@ Module.page = (() => {
     }
     const changed = is.slice(first, is.length - last);
     return changed.length === 0 || changed.length > 3 ? now : name + ' ' + changed.join(' ');
-  }
-
-  // The text shows in the label's box; where it is wider than the room the window has beyond
-  // the box, its type shrinks until it fits.
-  // A text that fits is only measured: the page is laid out once.
-  function fitText(node) {
-    if (node.style.fontSize) node.style.removeProperty('font-size');
-    const room = node.parentElement.clientWidth - node.offsetLeft;
-    if (node.scrollWidth <= room) return;
-    let size = parseFloat(getComputedStyle(node).fontSize);
-    while (node.scrollWidth > room && size > 4) node.style.fontSize = (size -= 0.5) + 'px';
   }
 
   function setLabel(node, text, spoken, changeName, live) {
@@ -178,18 +170,6 @@ Module.page = (() => {
     return true;
   }
 
-  // The boxes widen where the page's font draws a caption (a label's first span) wider than the
-  // design's box for it.
-  function fit(content) {
-    const labels = [...content.querySelectorAll('label, div.control')]
-      .filter((node) => node.style.whiteSpace !== 'normal');
-    const widths = labels.map((node) => [node.firstElementChild.offsetWidth, node.clientWidth]);
-    const was = Number(content.style.getPropertyValue('--fit') || 1);
-    const fit = Math.max(1, ...widths.map(([text, box]) => (box ? (text * was) / box : 1)));
-    if (fit !== was) content.style.setProperty('--fit', fit);
-    for (const node of labels) if (node.tagName !== 'LABEL') fitText(node);
-  }
-
   // The window takes the place of the one index.html showed first.
   function show(windowNode) {
     announcer = make('div', { 'aria-live': 'polite', class: 'spoken' });
@@ -201,10 +181,6 @@ Module.page = (() => {
     const first = content.querySelector('input, select');
     if (first) first.focus({ preventScroll: true });
   }
-  // The window index.html shows first is fitted before it is painted, as the program's will be,
-  // so that nothing moves when that one takes its place.
-  const drawn = document.querySelector('#app > .window > .content');
-  if (drawn) fit(drawn);
 
   // The window as shown, in HTML that draws it without the program (its fields' texts and the
   // chosen material in their attributes), inert: index.html shows it until the program's own
