@@ -8,9 +8,11 @@
 #include "calc/VoltageDrop.h"
 #include "platform/ArgumentText.h"
 #include "platform/CommandLine.h"
+#include "platform/Numbers.h"
 #include "platform/Translation.h"
 
 using platform::CommandLine;
+using platform::kPlainNumbers;
 using platform::MessageKind;
 using platform::ShowMessage;
 using platform::Translated;
@@ -91,7 +93,8 @@ constexpr platform::Message kDescription = platform::Translatable(
     "calculator window; with --material, --current, --length and --diameter or\n"
     "--area it prints the result line the window would show for those inputs,\n"
     "in English and with a decimal point in every language, for scripts.\n"
-    "Numbers are read as the window reads them, with a decimal point or comma.\n"
+    "Numbers are read alike in every language: a decimal point or comma and no\n"
+    "thousands separators; one that the window would read otherwise is refused.\n"
     "\n"
     "Qt's standard options (-platform, -style, -reverse ...) are accepted too.");
 
@@ -125,6 +128,40 @@ bool AsksForCalculation(const CommandLine& line) {
   return false;
 }
 
+// Why the value of the option `name` is refused, or empty: a value is read as kPlainNumbers,
+// whole, and refused where it is no number or where the window in the user's language would read
+// it otherwise (a German "1.500", a "1 000" anywhere).
+std::string NumberProblem(const char* name, const std::string& text) {
+  const std::string option = std::string("--") + name;
+  const platform::NumberStyle window = platform::WindowNumbers();
+  const bool plain = platform::IsNumber(text, kPlainNumbers);
+  const bool windowReads = platform::IsNumber(text, window);
+  const double value = platform::Val(text, kPlainNumbers);
+  const double windowValue = platform::Val(text, window);
+  if (plain && (!windowReads || windowValue == value)) return {};
+  if (!windowReads) {
+    //: An error of the command line: %1 is the option, %2 its value as given.
+    return Translated(platform::Translatable("command line", "%1 %2 is not a number"),
+                      {option, platform::Quoted(text)});
+  }
+  const std::string rewritten = platform::Str(windowValue, kPlainNumbers);
+  if (!plain) {
+    //: An error of the command line: %1 is the option, %2 its value as given, %3 the same
+    //: number without thousands separators.
+    return Translated(
+        platform::Translatable("command line",
+                               "%1 %2 has thousands separators, which are not read here: write %3"),
+        {option, platform::Quoted(text), rewritten});
+  }
+  //: An error of the command line: %1 is the option, %2 its value as given, which the command
+  //: line reads as %3 and the window in the user's language as %4.
+  return Translated(
+      platform::Translatable("command line",
+                             "%1 %2 is read here as %3, but in your language as %4: "
+                             "write %3 or %4, whichever you mean"),
+      {option, platform::Quoted(text), platform::Str(value, kPlainNumbers), rewritten});
+}
+
 // The result line for the inputs, computed as the window computes it: from --area, the
 // diameter the window would write into its field, then the drop from that text.
 int Calculate(const CommandLine& line) {
@@ -146,14 +183,19 @@ int Calculate(const CommandLine& line) {
                                  platform::Quoted(line.Value(kMaterial))) +
                       " (" + MaterialNames() + ")");
   }
-  // Numbers are read as the fields hold them, a long one cut where a field cuts a paste, and as
-  // the window reads them in the desktop's language; the result line is written for scripts.
-  const platform::NumberStyle numbers = platform::WindowNumbers();
+  // Numbers are read as the fields hold them, a long one cut where a field cuts a paste, and
+  // alike in every environment; the result line is written for scripts.
+  for (const char* name : {kCurrent, kLength, kDiameter, kArea}) {
+    if (!line.IsSet(name)) continue;
+    if (const std::string problem = NumberProblem(name, line.FieldValue(name)); !problem.empty()) {
+      return UsageError(problem);
+    }
+  }
   const std::string diameter = line.IsSet(kDiameter)
                                    ? line.FieldValue(kDiameter)
-                                   : conductor::DiameterText(line.FieldValue(kArea), numbers);
+                                   : conductor::DiameterText(line.FieldValue(kArea), kPlainNumbers);
   const double drop = calc::VoltageDrop(material->resistivity, line.FieldValue(kCurrent),
-                                        line.FieldValue(kLength), diameter, numbers);
+                                        line.FieldValue(kLength), diameter, kPlainNumbers);
   return Say(calc::ResultLine(drop) + "\n", MessageKind::Output, 0);
 }
 

@@ -22,6 +22,7 @@ inline constexpr std::array<Material, 6> kMaterials{{
     {platform::Translatable("window", "Gold"), 0.023},
     {platform::Translatable("window", "Silver"), 0.016},
     {platform::Translatable("window", "Iron"), 0.098},
+    //: The metal lead (Pb), a conductor material; not a lead wire.
     {platform::Translatable("window", "Lead"), 0.221},
 }};
 

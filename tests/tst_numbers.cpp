@@ -91,7 +91,12 @@ class NumbersTest : public QObject {
     QTest::newRow("lone comma") << "," << 0.0 << false;
     QTest::newRow("a second point ends the number") << "1.2.3" << 1.2 << false;
     QTest::newRow("blank inside ends the number") << "12 34" << 12.0 << false;
-    QTest::newRow("non-breaking space is not a blank") << "\u00A05" << 0.0 << false;
+    QTest::newRow("a no-break space is a blank") << "\u00A05\u202F" << 5.0 << true;
+    QTest::newRow("a space groups digits in every language") << "1 000" << 1000.0 << true;
+    QTest::newRow("spaces of any width group, then a decimal point")
+        << "-1\u202F234\u00A0567.5" << -1234567.5 << true;
+    QTest::newRow("a group of four digits is none") << "1 0000" << 1.0 << false;
+    QTest::newRow("groups are read as far as they go") << "1 000 5" << 1000.0 << false;
     QTest::newRow("unicode minus is not a sign") << "\u22125" << 0.0 << false;
     QTest::newRow("overflow gives infinity") << "1e400" << kInf << true;
     QTest::newRow("negative overflow gives minus infinity") << "-1e400" << -kInf << true;

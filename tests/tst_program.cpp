@@ -111,8 +111,8 @@ class ProgramTest : public QObject {
         << QStringList{"--length", "-platform", "--area", "1"} << 2 << "^$"
         << "^voltage-drop: missing value after '--length'" + kTryHelp;
     QTest::newRow("a value after '=' that looks like an option")
-        << QStringList{"--material", "copper", "--current=-x", "--length", "1", "--diameter", "1"}
-        << 0 << "^Voltage drop = 0V\n$"
+        << QStringList{"--material", "copper", "--current=-1", "--length", "1", "--diameter", "1"}
+        << 0 << "^Voltage drop = -0.022V\n$"
         << "^$";
     // Qt's own options, as Qt documents them, with the X11 plugin's and QGuiApplication's
     // undocumented ones that Qt 6.4 takes: accepted, and left to Qt.
@@ -155,13 +155,38 @@ class ProgramTest : public QObject {
         << (QStringList(lead) << QString::fromUtf8("lead\u2028\x7f")) << 2 << "^$"
         << "^voltage-drop: unknown material \\$'lead\\\\342\\\\200\\\\250\\\\177' \\([^\n]*\\)" +
                kTryHelp;
-    // A byte order mark is a character like any other, as in a field: the number ends there.
-    // One that leads the value, as a Windows editor saves a file, a field never holds.
-    QTest::newRow("a byte order mark in a number, and one before it")
-        << QStringList{"--material", "copper", "--current",  QStringLiteral("\uFEFF1\uFEFF2"),
-                       "--length",   "1",      "--diameter", "1"}
-        << 0 << "^Voltage drop = 0.022V\n$"
-        << "^$";
+    // A value is read whole, alike in every environment, or refused. A byte order mark is a
+    // character like any other, as in a field; one that leads the value, as a Windows editor
+    // saves a file, a field never holds.
+    const QStringList inputs{"--material", "copper", "--current", "1", "--diameter", "1"};
+    for (const auto& [value, quoted] : {std::pair<QString, QString>{"abc", "'abc'"},
+                                        {"60x", "'60x'"},
+                                        {"1e", "'1e'"},
+                                        {"", "''"},
+                                        {"nan", "'nan'"},
+                                        {"\uFEFF1\uFEFF2", "\\$'1\\\\357\\\\273\\\\2772'"}}) {
+      QTest::addRow("--length %s is no number", qPrintable(quoted))
+          << inputs + QStringList{"--length", value} << 2 << "^$"
+          << "^voltage-drop: --length " + quoted + " is not a number" + kTryHelp;
+    }
+    const QStringList de{"LC_ALL=de_DE.UTF-8", "LANGUAGE="};
+    for (const QStringList& settings : {QStringList{"LC_ALL=C"}, QStringList{"LC_ALL=POSIX"},
+                                        QStringList{"LC_ALL=C.UTF-8", "LANGUAGE=de"}}) {
+      QTest::addRow("%s: 1.500 is 1.5", qPrintable(settings.join(' ')))
+          << settings + inputs + QStringList{"--length", "1.500"} << 0
+          << "^Voltage drop = 0.033V\n$"
+          << "^$";
+    }
+    QTest::newRow("German: a result fed back, which German reads otherwise, is refused")
+        << de + inputs + QStringList{"--length", "22.282"} << 2 << "^$"
+        << "^voltage-drop: --length '22\\.282' wird hier als 22\\.282 gelesen, in Ihrer Sprache "
+           "aber als "
+           "22282: Schreiben Sie 22\\.282 oder 22282, je nachdem, was Sie meinen\n";
+    QTest::newRow("any language: groups of digits are refused")
+        << QStringList{"LC_ALL=C"} + inputs + QStringList{"--length", "1\u00A0000,5"} << 2 << "^$"
+        << "^voltage-drop: --length '1\u00A0000,5' has thousands separators, which are not read "
+           "here: write 1000\\.5" +
+               kTryHelp;
     QTest::newRow("a byte order mark in an option's name")
         << QStringList{QString::fromUtf8("--mat\uFEFFerial"), "copper"} << 2 << "^$"
         << "^voltage-drop: unknown option \\$'--mat\\\\357\\\\273\\\\277erial'" + kTryHelp;
@@ -196,7 +221,6 @@ class ProgramTest : public QObject {
     // In the desktop's language where there is a translation, English where English comes first
     // or there is none; the result line English everywhere, for scripts. Leading "NAME=value"
     // arguments are the environment, as env(1) takes them.
-    const QStringList de{"LC_ALL=de_DE.UTF-8", "LANGUAGE="};
     QTest::newRow("German help") << de + QStringList{"--help"} << 0
                                  << "^Aufruf: voltage-drop \\[Optionen\\]\n\nBerechnet den "
                                     "Spannungsfall(.|\n)*--material <Name>(.|\n)*iron oder lead"
@@ -205,6 +229,10 @@ class ProgramTest : public QObject {
     QTest::newRow("German errors, Qt's in the program's words")
         << de + QStringList{"--current"} << 2 << "^$"
         << "^voltage-drop: fehlender Wert nach '--current'\n„voltage-drop --help“ zeigt mehr "
+           "Informationen\\.\n$";
+    QTest::newRow("German errors, an unexpected value in the program's words")
+        << de + QStringList{"--version=1"} << 2 << "^$"
+        << "^voltage-drop: unerwarteter Wert nach '--version'\n„voltage-drop --help“ zeigt mehr "
            "Informationen\\.\n$";
     QTest::newRow("German, the result line")
         << de + QStringList{"--material", "copper", "--current",  "0,350",
@@ -216,17 +244,19 @@ class ProgramTest : public QObject {
         << "voltage-drop: keine Anzeige, um das Fenster zu \u00F6ffnen: .*weder DISPLAY noch "
            "WAYLAND_DISPLAY ist gesetzt\n$";
     QTest::newRow("French through LANGUAGE")
-        << QStringList{"LANGUAGE=fr", "--bogus"} << 2 << "^$"
+        << QStringList{"LC_ALL=C.UTF-8", "LANGUAGE=fr", "--bogus"} << 2 << "^$"
         << "^voltage-drop: option inconnue '--bogus'\nEssayez «\u202Fvoltage-drop --help\u202F»";
     QTest::newRow("LANGUAGE=xx:ja:de_AT: German, the first translated, an unknown name passed over")
-        << QStringList{"LANGUAGE=xx:ja:de_AT", "--bogus"} << 2 << "^$"
+        << QStringList{"LC_ALL=C.UTF-8", "LANGUAGE=xx:ja:de_AT", "--bogus"} << 2 << "^$"
         << "^voltage-drop: unbekannte Option";
     QTest::newRow("LANG=pt_PT: the Brazilian translation")
         << QStringList{"LC_ALL=", "LANGUAGE=", "LANG=pt_PT.UTF-8", "--bogus"} << 2 << "^$"
         << "^voltage-drop: op\u00E7\u00E3o desconhecida";
     // gettext's rule: the C locale keeps a program English whatever LANGUAGE says.
-    for (const QString settings : {"LC_ALL=de_DE.UTF-8 LANGUAGE=en:de",
-                                   "LC_ALL=de_DE.UTF-8 LANGUAGE=ja", "LC_ALL=C LANGUAGE=de"}) {
+    for (const QString settings :
+         {"LC_ALL=de_DE.UTF-8 LANGUAGE=en:de", "LC_ALL=de_DE.UTF-8 LANGUAGE=ja",
+          "LC_ALL=C LANGUAGE=de", "LC_ALL=POSIX LANGUAGE=de",
+          "LC_ALL= LC_MESSAGES= LANG= LANGUAGE=de"}) {
       QTest::addRow("%s: English", qPrintable(settings))
           << settings.split(' ') + QStringList{"--bogus"} << 2 << "^$"
           << "^voltage-drop: unknown option '--bogus'" + kTryHelp;
@@ -247,7 +277,7 @@ class ProgramTest : public QObject {
     // Windows quotes an argument in double quotes, with the same escapes and no $; a single
     // quote needs none there.
     static const QRegularExpression quoted(
-        "(option|argument|material|after) (\\\\\\$)?'(.*?)'( |\n)");
+        "(option|argument|material|after|length) (\\\\\\$)?'(.*?)'( |\n)");
     err.replace(quoted, "\\1 \"\\3\"\\4").replace("\\\\'", "'");
 #endif
     const Outcome outcome = RunProgram(arguments, settings);

@@ -52,8 +52,32 @@ void SnprintfC(char* buffer, std::size_t size, const char* format, Args... args)
 }
 #endif
 
+// The number at s[i] written in groups of three digits set off by spaces, as far as they go,
+// and its fraction after a '.' or ',', without the spaces; empty where no group is.
+std::string SpaceGrouped(const std::string& s, std::size_t i) {
+  const auto digit = [&](std::size_t at) {
+    return at < s.size() && std::isdigit(static_cast<unsigned char>(s[at]));
+  };
+  std::size_t end = i;
+  while (digit(end) && end - i < 3) ++end;
+  if (end == i || s[i] == '0') return {};
+  std::string number = s.substr(i, end - i);
+  while (end < s.size() && s[end] == ' ' && digit(end + 1) && digit(end + 2) && digit(end + 3) &&
+         !digit(end + 4)) {
+    number += s.substr(end + 1, 3);
+    end += 4;
+  }
+  if (number.size() == end - i) return {};
+  if (end < s.size() && (s[end] == '.' || s[end] == ',')) {
+    number += '.';
+    for (++end; digit(end); ++end) number += s[end];
+  }
+  return number;
+}
+
 // Skips blanks, takes one sign, then the longest decimal number, whose decimal separator is
-// the '.' or ',' right after its integer digits; no number reads as 0.
+// the '.' or ',' right after its integer digits, or the number in groups of digits set off by
+// spaces; no number reads as 0.
 double ReadNumber(const QString& text) {
   const std::string s = text.toStdString();
   std::size_t i = s.find_first_not_of(" \t\n\r\v\f");
@@ -72,6 +96,8 @@ double ReadNumber(const QString& text) {
     magnitude = INFINITY;
   } else if (startsWith("nan")) {
     magnitude = NAN;
+  } else if (const std::string grouped = SpaceGrouped(s, i); !grouped.empty()) {
+    magnitude = StrtodC(grouped.c_str());
   } else {
     std::size_t end = i;
     const auto digits = [&] {
@@ -416,6 +442,8 @@ class RandomUserTest : public QObject {
     QTest::newRow("overflow") << "1e999" << double(INFINITY);
     QTest::newRow("decimal comma") << "2,5e1" << 25.0;
     QTest::newRow("a point number stops at a comma") << "1.5,5" << 1.5;
+    QTest::newRow("spaces group digits, as far as they go") << "1 234 567,5 000" << 1234567.5;
+    QTest::newRow("a group of four digits is none") << "12 3456" << 12.0;
   }
 
   void theTestsOwnReadingIsRight() {

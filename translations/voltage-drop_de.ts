@@ -4,7 +4,7 @@
 <context>
     <name>command line</name>
     <message>
-        <location filename="../app/CommandLine.cpp" line="+46"/>
+        <location filename="../app/CommandLine.cpp" line="+48"/>
         <source>or %1</source>
         <extracomment>The end of the list of materials in --help: &quot;copper, …, iron or lead&quot;; %1 is &quot;lead&quot;.</extracomment>
         <translation>oder %1</translation>
@@ -62,7 +62,8 @@
 calculator window; with --material, --current, --length and --diameter or
 --area it prints the result line the window would show for those inputs,
 in English and with a decimal point in every language, for scripts.
-Numbers are read as the window reads them, with a decimal point or comma.
+Numbers are read alike in every language: a decimal point or comma and no
+thousands separators; one that the window would read otherwise is refused.
 
 Qt&apos;s standard options (-platform, -style, -reverse ...) are accepted too.</source>
         <extracomment>The text of --help between its usage line and its options; lines of at most 79 columns.</extracomment>
@@ -70,13 +71,14 @@ Qt&apos;s standard options (-platform, -style, -reverse ...) are accepted too.</
 Rechnerfenster; mit --material, --current, --length und --diameter oder
 --area gibt es die Ergebniszeile aus, die das Fenster zeigen würde, in jeder
 Sprache auf Englisch und mit Dezimalpunkt, für Skripte.
-Zahlen werden wie im Fenster gelesen, mit Dezimalpunkt oder -komma.
+Zahlen werden in jeder Sprache gleich gelesen: mit Dezimalpunkt oder -komma,
+ohne Tausendertrennzeichen; eine, die das Fenster anders läse, wird abgelehnt.
 
 Die Standardoptionen von Qt (-platform, -style, -reverse ...) werden auch
 angenommen.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>write error: %1</source>
         <translation>Schreibfehler: %1</translation>
     </message>
@@ -86,7 +88,25 @@ angenommen.</translation>
         <translation>„%1 --help“ zeigt mehr Informationen.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+27"/>
+        <source>%1 %2 is not a number</source>
+        <extracomment>An error of the command line: %1 is the option, %2 its value as given.</extracomment>
+        <translation>%1 %2 ist keine Zahl</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 %2 has thousands separators, which are not read here: write %3</source>
+        <extracomment>An error of the command line: %1 is the option, %2 its value as given, %3 the same number without thousands separators.</extracomment>
+        <translation>%1 %2 hat Tausendertrennzeichen, die hier nicht gelesen werden: Schreiben Sie %3</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 %2 is read here as %3, but in your language as %4: write %3 or %4, whichever you mean</source>
+        <extracomment>An error of the command line: %1 is the option, %2 its value as given, which the command line reads as %3 and the window in the user&apos;s language as %4.</extracomment>
+        <translation>%1 %2 wird hier als %3 gelesen, in Ihrer Sprache aber als %4: Schreiben Sie %3 oder %4, je nachdem, was Sie meinen</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>missing %1</source>
         <translation>%1 fehlt</translation>
     </message>
@@ -106,13 +126,13 @@ angenommen.</translation>
         <translation>unbekannter Werkstoff %1</translation>
     </message>
     <message>
-        <location filename="../platform/src/text/CommandLine.cpp" line="+33"/>
+        <location filename="../platform/qt/src/text/CommandLine.cpp" line="+35"/>
         <source>missing value after %1</source>
         <extracomment>After &quot;voltage-drop: &quot; on standard error; %1 is the option, quoted (&apos;--current&apos;).</extracomment>
         <translation>fehlender Wert nach %1</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+79"/>
         <source>unknown option %1</source>
         <translation>unbekannte Option %1</translation>
     </message>
@@ -130,7 +150,7 @@ angenommen.</translation>
 <context>
     <name>error messages</name>
     <message>
-        <location filename="../platform/src/display/QtMessages.cpp" line="+67"/>
+        <location filename="../platform/qt/src/display/QtMessages.cpp" line="+67"/>
         <source>could not connect to an X display</source>
         <translation>keine Verbindung zu einer X-Anzeige</translation>
     </message>
@@ -186,12 +206,12 @@ angenommen.</translation>
         <translation>keine Anzeige, um das Fenster zu öffnen: die Plattform %1 zeigt keine Fenster</translation>
     </message>
     <message>
-        <location filename="../platform/src/runtime/Application.cpp" line="+44"/>
+        <location filename="../platform/common/Report.cpp" line="+17"/>
         <source>an exception of unknown type</source>
         <translation>eine Ausnahme unbekannten Typs</translation>
     </message>
     <message>
-        <location line="+112"/>
+        <location line="+9"/>
         <source>Unhandled %1</source>
         <extracomment>The first line of the report of an error the program did not handle, in a message box and on standard error; %1 names the error, as the program&apos;s developers wrote it.</extracomment>
         <translation>Unbehandelt: %1</translation>
@@ -248,7 +268,7 @@ angenommen.</translation>
 <context>
     <name>screen reader</name>
     <message>
-        <location filename="../platform/src/widgets/LineEdit.cpp" line="+69"/>
+        <location filename="../platform/qt/src/widgets/LineEdit.cpp" line="+69"/>
         <source>Invalid entry</source>
         <extracomment>Said of a number field whose text is not a number.</extracomment>
         <translation>Ungültige Eingabe</translation>
@@ -339,7 +359,8 @@ angenommen.</translation>
         <translation>Spannungsfall = keine Zahl</translation>
     </message>
     <message>
-        <location filename="../platform/src/widgets/Label.cpp" line="+53"/>
+        <location filename="../platform/qt/src/widgets/Label.cpp" line="+53"/>
+        <location filename="../platform/web/src/widgets/Label.cpp" line="+38"/>
         <source>Copied: %1</source>
         <extracomment>Said when Ctrl+Shift+C copied the result line; %1 is the line, its unit in words.</extracomment>
         <translation>Kopiert: %1</translation>
@@ -348,7 +369,7 @@ angenommen.</translation>
 <context>
     <name>window</name>
     <message>
-        <location filename="../app/CommandLine.cpp" line="-123"/>
+        <location filename="../app/CommandLine.cpp" line="-157"/>
         <location filename="../window/Design.cpp" line="-129"/>
         <source>Voltage Drop Calculator</source>
         <extracomment>The window&apos;s title, about 300 pixels wide, and the program&apos;s name in the desktop&apos;s menus.</extracomment>
@@ -380,8 +401,9 @@ angenommen.</translation>
         <translation>Eisen</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Lead</source>
+        <extracomment>The metal lead (Pb), a conductor material; not a lead wire.</extracomment>
         <translation>Blei</translation>
     </message>
     <message>

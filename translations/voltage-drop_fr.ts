@@ -4,7 +4,7 @@
 <context>
     <name>command line</name>
     <message>
-        <location filename="../app/CommandLine.cpp" line="+46"/>
+        <location filename="../app/CommandLine.cpp" line="+48"/>
         <source>or %1</source>
         <extracomment>The end of the list of materials in --help: &quot;copper, …, iron or lead&quot;; %1 is &quot;lead&quot;.</extracomment>
         <translation>ou %1</translation>
@@ -62,7 +62,8 @@
 calculator window; with --material, --current, --length and --diameter or
 --area it prints the result line the window would show for those inputs,
 in English and with a decimal point in every language, for scripts.
-Numbers are read as the window reads them, with a decimal point or comma.
+Numbers are read alike in every language: a decimal point or comma and no
+thousands separators; one that the window would read otherwise is refused.
 
 Qt&apos;s standard options (-platform, -style, -reverse ...) are accepted too.</source>
         <extracomment>The text of --help between its usage line and its options; lines of at most 79 columns.</extracomment>
@@ -70,12 +71,15 @@ Qt&apos;s standard options (-platform, -style, -reverse ...) are accepted too.</
 fenêtre du calculateur&#x202f;; avec --material, --current, --length et --diameter
 ou --area, il affiche la ligne de résultat que la fenêtre montrerait, en
 anglais et avec un point décimal dans toutes les langues, pour les scripts.
-Les nombres sont lus comme dans la fenêtre, avec un point ou une virgule.
+Les nombres sont lus de la même façon dans toutes les langues&#x202f;: un point
+ou une virgule décimale, sans séparateur de milliers&#x202f;; un nombre que la
+fenêtre lirait autrement est refusé.
 
-Les options standard de Qt (-platform, -style, -reverse ...) sont aussi acceptées.</translation>
+Les options standard de Qt (-platform, -style, -reverse ...) sont aussi
+acceptées.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>write error: %1</source>
         <translation>erreur d’écriture&#xa0;: %1</translation>
     </message>
@@ -85,7 +89,25 @@ Les options standard de Qt (-platform, -style, -reverse ...) sont aussi accepté
         <translation>Essayez «&#x202f;%1 --help&#x202f;» pour plus d’informations.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+27"/>
+        <source>%1 %2 is not a number</source>
+        <extracomment>An error of the command line: %1 is the option, %2 its value as given.</extracomment>
+        <translation>%1 %2 n’est pas un nombre</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 %2 has thousands separators, which are not read here: write %3</source>
+        <extracomment>An error of the command line: %1 is the option, %2 its value as given, %3 the same number without thousands separators.</extracomment>
+        <translation>%1 %2 contient des séparateurs de milliers, qui ne sont pas lus ici&#x202f;: écrivez %3</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 %2 is read here as %3, but in your language as %4: write %3 or %4, whichever you mean</source>
+        <extracomment>An error of the command line: %1 is the option, %2 its value as given, which the command line reads as %3 and the window in the user&apos;s language as %4.</extracomment>
+        <translation>%1 %2 est lu ici comme %3, mais dans votre langue comme %4&#x202f;: écrivez %3 ou %4, selon ce que vous voulez dire</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>missing %1</source>
         <translation>%1 manquant</translation>
     </message>
@@ -105,13 +127,13 @@ Les options standard de Qt (-platform, -style, -reverse ...) sont aussi accepté
         <translation>matériau inconnu %1</translation>
     </message>
     <message>
-        <location filename="../platform/src/text/CommandLine.cpp" line="+33"/>
+        <location filename="../platform/qt/src/text/CommandLine.cpp" line="+35"/>
         <source>missing value after %1</source>
         <extracomment>After &quot;voltage-drop: &quot; on standard error; %1 is the option, quoted (&apos;--current&apos;).</extracomment>
         <translation>valeur manquante après %1</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+79"/>
         <source>unknown option %1</source>
         <translation>option inconnue %1</translation>
     </message>
@@ -129,7 +151,7 @@ Les options standard de Qt (-platform, -style, -reverse ...) sont aussi accepté
 <context>
     <name>error messages</name>
     <message>
-        <location filename="../platform/src/display/QtMessages.cpp" line="+67"/>
+        <location filename="../platform/qt/src/display/QtMessages.cpp" line="+67"/>
         <source>could not connect to an X display</source>
         <translation>impossible de se connecter à un affichage X</translation>
     </message>
@@ -185,12 +207,12 @@ Les options standard de Qt (-platform, -style, -reverse ...) sont aussi accepté
         <translation>aucun affichage où ouvrir la fenêtre&#xa0;: la plateforme %1 n’affiche pas de fenêtre</translation>
     </message>
     <message>
-        <location filename="../platform/src/runtime/Application.cpp" line="+44"/>
+        <location filename="../platform/common/Report.cpp" line="+17"/>
         <source>an exception of unknown type</source>
         <translation>une exception de type inconnu</translation>
     </message>
     <message>
-        <location line="+112"/>
+        <location line="+9"/>
         <source>Unhandled %1</source>
         <extracomment>The first line of the report of an error the program did not handle, in a message box and on standard error; %1 names the error, as the program&apos;s developers wrote it.</extracomment>
         <translation>Non traité&#xa0;: %1</translation>
@@ -247,7 +269,7 @@ Les options standard de Qt (-platform, -style, -reverse ...) sont aussi accepté
 <context>
     <name>screen reader</name>
     <message>
-        <location filename="../platform/src/widgets/LineEdit.cpp" line="+69"/>
+        <location filename="../platform/qt/src/widgets/LineEdit.cpp" line="+69"/>
         <source>Invalid entry</source>
         <extracomment>Said of a number field whose text is not a number.</extracomment>
         <translation>Saisie non valide</translation>
@@ -338,7 +360,8 @@ Les options standard de Qt (-platform, -style, -reverse ...) sont aussi accepté
         <translation>Chute de tension = pas un nombre</translation>
     </message>
     <message>
-        <location filename="../platform/src/widgets/Label.cpp" line="+53"/>
+        <location filename="../platform/qt/src/widgets/Label.cpp" line="+53"/>
+        <location filename="../platform/web/src/widgets/Label.cpp" line="+38"/>
         <source>Copied: %1</source>
         <extracomment>Said when Ctrl+Shift+C copied the result line; %1 is the line, its unit in words.</extracomment>
         <translation>Copié : %1</translation>
@@ -347,7 +370,7 @@ Les options standard de Qt (-platform, -style, -reverse ...) sont aussi accepté
 <context>
     <name>window</name>
     <message>
-        <location filename="../app/CommandLine.cpp" line="-123"/>
+        <location filename="../app/CommandLine.cpp" line="-157"/>
         <location filename="../window/Design.cpp" line="-129"/>
         <source>Voltage Drop Calculator</source>
         <extracomment>The window&apos;s title, about 300 pixels wide, and the program&apos;s name in the desktop&apos;s menus.</extracomment>
@@ -379,8 +402,9 @@ Les options standard de Qt (-platform, -style, -reverse ...) sont aussi accepté
         <translation>Fer</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Lead</source>
+        <extracomment>The metal lead (Pb), a conductor material; not a lead wire.</extracomment>
         <translation>Plomb</translation>
     </message>
     <message>

@@ -4,7 +4,7 @@
 <context>
     <name>command line</name>
     <message>
-        <location filename="../app/CommandLine.cpp" line="+46"/>
+        <location filename="../app/CommandLine.cpp" line="+48"/>
         <source>or %1</source>
         <extracomment>The end of the list of materials in --help: &quot;copper, …, iron or lead&quot;; %1 is &quot;lead&quot;.</extracomment>
         <translation>o %1</translation>
@@ -62,7 +62,8 @@
 calculator window; with --material, --current, --length and --diameter or
 --area it prints the result line the window would show for those inputs,
 in English and with a decimal point in every language, for scripts.
-Numbers are read as the window reads them, with a decimal point or comma.
+Numbers are read alike in every language: a decimal point or comma and no
+thousands separators; one that the window would read otherwise is refused.
 
 Qt&apos;s standard options (-platform, -style, -reverse ...) are accepted too.</source>
         <extracomment>The text of --help between its usage line and its options; lines of at most 79 columns.</extracomment>
@@ -70,12 +71,15 @@ Qt&apos;s standard options (-platform, -style, -reverse ...) are accepted too.</
 del calcolatore; con --material, --current, --length e --diameter o --area
 scrive la riga del risultato che la finestra mostrerebbe, in inglese e con
 il punto decimale in ogni lingua, per gli script.
-I numeri si leggono come nella finestra, con il punto o la virgola decimale.
+I numeri si leggono allo stesso modo in ogni lingua: punto o virgola decimale,
+senza separatore delle migliaia; uno che la finestra leggerebbe diversamente
+viene rifiutato.
 
-Sono accettate anche le opzioni standard di Qt (-platform, -style, -reverse ...).</translation>
+Sono accettate anche le opzioni standard di Qt (-platform, -style,
+-reverse ...).</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>write error: %1</source>
         <translation>errore di scrittura: %1</translation>
     </message>
@@ -85,7 +89,25 @@ Sono accettate anche le opzioni standard di Qt (-platform, -style, -reverse ...)
         <translation>Provare «%1 --help» per maggiori informazioni.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+27"/>
+        <source>%1 %2 is not a number</source>
+        <extracomment>An error of the command line: %1 is the option, %2 its value as given.</extracomment>
+        <translation>%1 %2 non è un numero</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 %2 has thousands separators, which are not read here: write %3</source>
+        <extracomment>An error of the command line: %1 is the option, %2 its value as given, %3 the same number without thousands separators.</extracomment>
+        <translation>%1 %2 contiene separatori delle migliaia, che qui non si leggono: scriva %3</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 %2 is read here as %3, but in your language as %4: write %3 or %4, whichever you mean</source>
+        <extracomment>An error of the command line: %1 is the option, %2 its value as given, which the command line reads as %3 and the window in the user&apos;s language as %4.</extracomment>
+        <translation>%1 %2 qui si legge come %3, ma nella sua lingua come %4: scriva %3 o %4, secondo ciò che intende</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>missing %1</source>
         <translation>manca %1</translation>
     </message>
@@ -105,13 +127,13 @@ Sono accettate anche le opzioni standard di Qt (-platform, -style, -reverse ...)
         <translation>materiale sconosciuto %1</translation>
     </message>
     <message>
-        <location filename="../platform/src/text/CommandLine.cpp" line="+33"/>
+        <location filename="../platform/qt/src/text/CommandLine.cpp" line="+35"/>
         <source>missing value after %1</source>
         <extracomment>After &quot;voltage-drop: &quot; on standard error; %1 is the option, quoted (&apos;--current&apos;).</extracomment>
         <translation>valore mancante dopo %1</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+79"/>
         <source>unknown option %1</source>
         <translation>opzione sconosciuta %1</translation>
     </message>
@@ -129,7 +151,7 @@ Sono accettate anche le opzioni standard di Qt (-platform, -style, -reverse ...)
 <context>
     <name>error messages</name>
     <message>
-        <location filename="../platform/src/display/QtMessages.cpp" line="+67"/>
+        <location filename="../platform/qt/src/display/QtMessages.cpp" line="+67"/>
         <source>could not connect to an X display</source>
         <translation>impossibile connettersi a uno schermo X</translation>
     </message>
@@ -185,12 +207,12 @@ Sono accettate anche le opzioni standard di Qt (-platform, -style, -reverse ...)
         <translation>nessuno schermo su cui aprire la finestra: la piattaforma %1 non mostra finestre</translation>
     </message>
     <message>
-        <location filename="../platform/src/runtime/Application.cpp" line="+44"/>
+        <location filename="../platform/common/Report.cpp" line="+17"/>
         <source>an exception of unknown type</source>
         <translation>un’eccezione di tipo sconosciuto</translation>
     </message>
     <message>
-        <location line="+112"/>
+        <location line="+9"/>
         <source>Unhandled %1</source>
         <extracomment>The first line of the report of an error the program did not handle, in a message box and on standard error; %1 names the error, as the program&apos;s developers wrote it.</extracomment>
         <translation>Non gestito: %1</translation>
@@ -247,7 +269,7 @@ Sono accettate anche le opzioni standard di Qt (-platform, -style, -reverse ...)
 <context>
     <name>screen reader</name>
     <message>
-        <location filename="../platform/src/widgets/LineEdit.cpp" line="+69"/>
+        <location filename="../platform/qt/src/widgets/LineEdit.cpp" line="+69"/>
         <source>Invalid entry</source>
         <extracomment>Said of a number field whose text is not a number.</extracomment>
         <translation>Valore non valido</translation>
@@ -338,7 +360,8 @@ Sono accettate anche le opzioni standard di Qt (-platform, -style, -reverse ...)
         <translation>Caduta di tensione = non è un numero</translation>
     </message>
     <message>
-        <location filename="../platform/src/widgets/Label.cpp" line="+53"/>
+        <location filename="../platform/qt/src/widgets/Label.cpp" line="+53"/>
+        <location filename="../platform/web/src/widgets/Label.cpp" line="+38"/>
         <source>Copied: %1</source>
         <extracomment>Said when Ctrl+Shift+C copied the result line; %1 is the line, its unit in words.</extracomment>
         <translation>Copiato: %1</translation>
@@ -347,7 +370,7 @@ Sono accettate anche le opzioni standard di Qt (-platform, -style, -reverse ...)
 <context>
     <name>window</name>
     <message>
-        <location filename="../app/CommandLine.cpp" line="-123"/>
+        <location filename="../app/CommandLine.cpp" line="-157"/>
         <location filename="../window/Design.cpp" line="-129"/>
         <source>Voltage Drop Calculator</source>
         <extracomment>The window&apos;s title, about 300 pixels wide, and the program&apos;s name in the desktop&apos;s menus.</extracomment>
@@ -379,8 +402,9 @@ Sono accettate anche le opzioni standard di Qt (-platform, -style, -reverse ...)
         <translation>Ferro</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Lead</source>
+        <extracomment>The metal lead (Pb), a conductor material; not a lead wire.</extracomment>
         <translation>Piombo</translation>
     </message>
     <message>

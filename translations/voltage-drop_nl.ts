@@ -4,7 +4,7 @@
 <context>
     <name>command line</name>
     <message>
-        <location filename="../app/CommandLine.cpp" line="+46"/>
+        <location filename="../app/CommandLine.cpp" line="+48"/>
         <source>or %1</source>
         <extracomment>The end of the list of materials in --help: &quot;copper, …, iron or lead&quot;; %1 is &quot;lead&quot;.</extracomment>
         <translation>of %1</translation>
@@ -62,7 +62,8 @@
 calculator window; with --material, --current, --length and --diameter or
 --area it prints the result line the window would show for those inputs,
 in English and with a decimal point in every language, for scripts.
-Numbers are read as the window reads them, with a decimal point or comma.
+Numbers are read alike in every language: a decimal point or comma and no
+thousands separators; one that the window would read otherwise is refused.
 
 Qt&apos;s standard options (-platform, -style, -reverse ...) are accepted too.</source>
         <extracomment>The text of --help between its usage line and its options; lines of at most 79 columns.</extracomment>
@@ -70,12 +71,14 @@ Qt&apos;s standard options (-platform, -style, -reverse ...) are accepted too.</
 het rekenvenster; met --material, --current, --length en --diameter of
 --area toont het de resultaatregel die het venster voor die invoer zou tonen,
 in elke taal in het Engels en met een decimale punt, voor scripts.
-Getallen worden gelezen zoals het venster ze leest, met punt of komma.
+Getallen worden in elke taal hetzelfde gelezen: met decimale punt of komma,
+zonder scheidingsteken voor duizendtallen; een getal dat het venster anders
+zou lezen, wordt geweigerd.
 
 Ook de standaardopties van Qt (-platform, -style, -reverse ...) gelden.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>write error: %1</source>
         <translation>schrijffout: %1</translation>
     </message>
@@ -85,7 +88,25 @@ Ook de standaardopties van Qt (-platform, -style, -reverse ...) gelden.</transla
         <translation>Probeer ‘%1 --help’ voor meer informatie.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+27"/>
+        <source>%1 %2 is not a number</source>
+        <extracomment>An error of the command line: %1 is the option, %2 its value as given.</extracomment>
+        <translation>%1 %2 is geen getal</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 %2 has thousands separators, which are not read here: write %3</source>
+        <extracomment>An error of the command line: %1 is the option, %2 its value as given, %3 the same number without thousands separators.</extracomment>
+        <translation>%1 %2 bevat scheidingstekens voor duizendtallen, die hier niet gelezen worden: schrijf %3</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 %2 is read here as %3, but in your language as %4: write %3 or %4, whichever you mean</source>
+        <extracomment>An error of the command line: %1 is the option, %2 its value as given, which the command line reads as %3 and the window in the user&apos;s language as %4.</extracomment>
+        <translation>%1 %2 wordt hier gelezen als %3, maar in uw taal als %4: schrijf %3 of %4, wat u ook bedoelt</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>missing %1</source>
         <translation>%1 ontbreekt</translation>
     </message>
@@ -105,13 +126,13 @@ Ook de standaardopties van Qt (-platform, -style, -reverse ...) gelden.</transla
         <translation>onbekend materiaal %1</translation>
     </message>
     <message>
-        <location filename="../platform/src/text/CommandLine.cpp" line="+33"/>
+        <location filename="../platform/qt/src/text/CommandLine.cpp" line="+35"/>
         <source>missing value after %1</source>
         <extracomment>After &quot;voltage-drop: &quot; on standard error; %1 is the option, quoted (&apos;--current&apos;).</extracomment>
         <translation>ontbrekende waarde na %1</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+79"/>
         <source>unknown option %1</source>
         <translation>onbekende optie %1</translation>
     </message>
@@ -129,7 +150,7 @@ Ook de standaardopties van Qt (-platform, -style, -reverse ...) gelden.</transla
 <context>
     <name>error messages</name>
     <message>
-        <location filename="../platform/src/display/QtMessages.cpp" line="+67"/>
+        <location filename="../platform/qt/src/display/QtMessages.cpp" line="+67"/>
         <source>could not connect to an X display</source>
         <translation>kan geen verbinding maken met een X-beeldscherm</translation>
     </message>
@@ -185,12 +206,12 @@ Ook de standaardopties van Qt (-platform, -style, -reverse ...) gelden.</transla
         <translation>geen beeldscherm om het venster op te openen: het platform %1 toont geen vensters</translation>
     </message>
     <message>
-        <location filename="../platform/src/runtime/Application.cpp" line="+44"/>
+        <location filename="../platform/common/Report.cpp" line="+17"/>
         <source>an exception of unknown type</source>
         <translation>een uitzondering van onbekend type</translation>
     </message>
     <message>
-        <location line="+112"/>
+        <location line="+9"/>
         <source>Unhandled %1</source>
         <extracomment>The first line of the report of an error the program did not handle, in a message box and on standard error; %1 names the error, as the program&apos;s developers wrote it.</extracomment>
         <translation>Niet afgehandeld: %1</translation>
@@ -247,7 +268,7 @@ Ook de standaardopties van Qt (-platform, -style, -reverse ...) gelden.</transla
 <context>
     <name>screen reader</name>
     <message>
-        <location filename="../platform/src/widgets/LineEdit.cpp" line="+69"/>
+        <location filename="../platform/qt/src/widgets/LineEdit.cpp" line="+69"/>
         <source>Invalid entry</source>
         <extracomment>Said of a number field whose text is not a number.</extracomment>
         <translation>Ongeldige invoer</translation>
@@ -338,7 +359,8 @@ Ook de standaardopties van Qt (-platform, -style, -reverse ...) gelden.</transla
         <translation>Spanningsval = geen getal</translation>
     </message>
     <message>
-        <location filename="../platform/src/widgets/Label.cpp" line="+53"/>
+        <location filename="../platform/qt/src/widgets/Label.cpp" line="+53"/>
+        <location filename="../platform/web/src/widgets/Label.cpp" line="+38"/>
         <source>Copied: %1</source>
         <extracomment>Said when Ctrl+Shift+C copied the result line; %1 is the line, its unit in words.</extracomment>
         <translation>Gekopieerd: %1</translation>
@@ -347,7 +369,7 @@ Ook de standaardopties van Qt (-platform, -style, -reverse ...) gelden.</transla
 <context>
     <name>window</name>
     <message>
-        <location filename="../app/CommandLine.cpp" line="-123"/>
+        <location filename="../app/CommandLine.cpp" line="-157"/>
         <location filename="../window/Design.cpp" line="-129"/>
         <source>Voltage Drop Calculator</source>
         <extracomment>The window&apos;s title, about 300 pixels wide, and the program&apos;s name in the desktop&apos;s menus.</extracomment>
@@ -379,8 +401,9 @@ Ook de standaardopties van Qt (-platform, -style, -reverse ...) gelden.</transla
         <translation>IJzer</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Lead</source>
+        <extracomment>The metal lead (Pb), a conductor material; not a lead wire.</extracomment>
         <translation>Lood</translation>
     </message>
     <message>

@@ -4,7 +4,7 @@
 <context>
     <name>command line</name>
     <message>
-        <location filename="../app/CommandLine.cpp" line="+46"/>
+        <location filename="../app/CommandLine.cpp" line="+48"/>
         <source>or %1</source>
         <extracomment>The end of the list of materials in --help: &quot;copper, …, iron or lead&quot;; %1 is &quot;lead&quot;.</extracomment>
         <translation>ou %1</translation>
@@ -62,7 +62,8 @@
 calculator window; with --material, --current, --length and --diameter or
 --area it prints the result line the window would show for those inputs,
 in English and with a decimal point in every language, for scripts.
-Numbers are read as the window reads them, with a decimal point or comma.
+Numbers are read alike in every language: a decimal point or comma and no
+thousands separators; one that the window would read otherwise is refused.
 
 Qt&apos;s standard options (-platform, -style, -reverse ...) are accepted too.</source>
         <extracomment>The text of --help between its usage line and its options; lines of at most 79 columns.</extracomment>
@@ -70,12 +71,14 @@ Qt&apos;s standard options (-platform, -style, -reverse ...) are accepted too.</
 calculadora; com --material, --current, --length e --diameter ou --area,
 escreve a linha de resultado que a janela mostraria, em inglês e com ponto
 decimal em qualquer idioma, para scripts.
-Os números são lidos como na janela, com ponto ou vírgula decimal.
+Os números são lidos igualmente em qualquer idioma: com ponto ou vírgula
+decimal e sem separador de milhares; um número que a janela leria de outro
+modo é recusado.
 
 As opções padrão do Qt (-platform, -style, -reverse ...) também são aceitas.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>write error: %1</source>
         <translation>erro de escrita: %1</translation>
     </message>
@@ -85,7 +88,25 @@ As opções padrão do Qt (-platform, -style, -reverse ...) também são aceitas
         <translation>Tente “%1 --help” para mais informações.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+27"/>
+        <source>%1 %2 is not a number</source>
+        <extracomment>An error of the command line: %1 is the option, %2 its value as given.</extracomment>
+        <translation>%1 %2 não é um número</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 %2 has thousands separators, which are not read here: write %3</source>
+        <extracomment>An error of the command line: %1 is the option, %2 its value as given, %3 the same number without thousands separators.</extracomment>
+        <translation>%1 %2 tem separadores de milhares, que aqui não são lidos: escreva %3</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 %2 is read here as %3, but in your language as %4: write %3 or %4, whichever you mean</source>
+        <extracomment>An error of the command line: %1 is the option, %2 its value as given, which the command line reads as %3 and the window in the user&apos;s language as %4.</extracomment>
+        <translation>%1 %2 é lido aqui como %3, mas no seu idioma como %4: escreva %3 ou %4, conforme o que quiser dizer</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>missing %1</source>
         <translation>falta %1</translation>
     </message>
@@ -105,13 +126,13 @@ As opções padrão do Qt (-platform, -style, -reverse ...) também são aceitas
         <translation>material desconhecido %1</translation>
     </message>
     <message>
-        <location filename="../platform/src/text/CommandLine.cpp" line="+33"/>
+        <location filename="../platform/qt/src/text/CommandLine.cpp" line="+35"/>
         <source>missing value after %1</source>
         <extracomment>After &quot;voltage-drop: &quot; on standard error; %1 is the option, quoted (&apos;--current&apos;).</extracomment>
         <translation>falta o valor após %1</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+79"/>
         <source>unknown option %1</source>
         <translation>opção desconhecida %1</translation>
     </message>
@@ -129,7 +150,7 @@ As opções padrão do Qt (-platform, -style, -reverse ...) também são aceitas
 <context>
     <name>error messages</name>
     <message>
-        <location filename="../platform/src/display/QtMessages.cpp" line="+67"/>
+        <location filename="../platform/qt/src/display/QtMessages.cpp" line="+67"/>
         <source>could not connect to an X display</source>
         <translation>não foi possível conectar a uma tela X</translation>
     </message>
@@ -185,12 +206,12 @@ As opções padrão do Qt (-platform, -style, -reverse ...) também são aceitas
         <translation>nenhuma tela onde abrir a janela: a plataforma %1 não mostra janelas</translation>
     </message>
     <message>
-        <location filename="../platform/src/runtime/Application.cpp" line="+44"/>
+        <location filename="../platform/common/Report.cpp" line="+17"/>
         <source>an exception of unknown type</source>
         <translation>uma exceção de tipo desconhecido</translation>
     </message>
     <message>
-        <location line="+112"/>
+        <location line="+9"/>
         <source>Unhandled %1</source>
         <extracomment>The first line of the report of an error the program did not handle, in a message box and on standard error; %1 names the error, as the program&apos;s developers wrote it.</extracomment>
         <translation>Não tratado: %1</translation>
@@ -247,7 +268,7 @@ As opções padrão do Qt (-platform, -style, -reverse ...) também são aceitas
 <context>
     <name>screen reader</name>
     <message>
-        <location filename="../platform/src/widgets/LineEdit.cpp" line="+69"/>
+        <location filename="../platform/qt/src/widgets/LineEdit.cpp" line="+69"/>
         <source>Invalid entry</source>
         <extracomment>Said of a number field whose text is not a number.</extracomment>
         <translation>Entrada inválida</translation>
@@ -338,7 +359,8 @@ As opções padrão do Qt (-platform, -style, -reverse ...) também são aceitas
         <translation>Queda de tensão = não é um número</translation>
     </message>
     <message>
-        <location filename="../platform/src/widgets/Label.cpp" line="+53"/>
+        <location filename="../platform/qt/src/widgets/Label.cpp" line="+53"/>
+        <location filename="../platform/web/src/widgets/Label.cpp" line="+38"/>
         <source>Copied: %1</source>
         <extracomment>Said when Ctrl+Shift+C copied the result line; %1 is the line, its unit in words.</extracomment>
         <translation>Copiado: %1</translation>
@@ -347,7 +369,7 @@ As opções padrão do Qt (-platform, -style, -reverse ...) também são aceitas
 <context>
     <name>window</name>
     <message>
-        <location filename="../app/CommandLine.cpp" line="-123"/>
+        <location filename="../app/CommandLine.cpp" line="-157"/>
         <location filename="../window/Design.cpp" line="-129"/>
         <source>Voltage Drop Calculator</source>
         <extracomment>The window&apos;s title, about 300 pixels wide, and the program&apos;s name in the desktop&apos;s menus.</extracomment>
@@ -379,8 +401,9 @@ As opções padrão do Qt (-platform, -style, -reverse ...) também são aceitas
         <translation>Ferro</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Lead</source>
+        <extracomment>The metal lead (Pb), a conductor material; not a lead wire.</extracomment>
         <translation>Chumbo</translation>
     </message>
     <message>

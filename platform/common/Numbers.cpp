@@ -1,5 +1,6 @@
 #include "platform/Numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -118,11 +119,27 @@ std::size_t DecimalComma(std::string_view text) {
   return at < text.size() && text[at] == ',' ? at : std::string_view::npos;
 }
 
-// Reads the number at the start of `text` as Val does; nothing if there is none.
-std::optional<Reading> ReadNumber(std::string_view text) {
-  std::size_t start = 0;
-  while (start < text.size() && IsBlank(text[start])) ++start;
-  text.remove_prefix(start);
+// The length of the space at the start of `text`, of any width, or 0.
+std::size_t SpaceAt(std::string_view text) {
+  for (const std::string_view space : {" ", "\u00A0", "\u202F"}) {
+    if (text.starts_with(space)) return space.size();
+  }
+  return 0;
+}
+
+// The length of the blank at the start of `text` (white space, or a space of any width), or 0.
+std::size_t BlankAt(std::string_view text) {
+  return !text.empty() && IsBlank(text.front()) ? 1 : SpaceAt(text);
+}
+
+std::size_t BlanksAt(std::string_view text) {
+  std::size_t length = 0;
+  while (const std::size_t blank = BlankAt(text.substr(length))) length += blank;
+  return length;
+}
+
+// Reads the number, without groups, at the start of `text`; nothing if there is none.
+std::optional<Reading> ReadPlain(std::string_view text) {
   const bool negative = !text.empty() && text.front() == '-';
   const std::size_t sign = !text.empty() && (negative || text.front() == '+') ? 1 : 0;
   text.remove_prefix(sign);
@@ -134,60 +151,54 @@ std::optional<Reading> ReadNumber(std::string_view text) {
   }
   const auto magnitude = ReadMagnitude(text);
   if (!magnitude) return std::nullopt;
-  return Reading{negative ? -magnitude->value : magnitude->value, start + sign + magnitude->end};
+  return Reading{negative ? -magnitude->value : magnitude->value, sign + magnitude->end};
 }
 
-// The length of the group separator at the start of `text`, 0 if there is none: the style's
-// '.', or for ' ' a space, a no-break space or a narrow no-break space.
-std::size_t GroupSeparator(std::string_view text, char group) {
-  if (group == ' ') {
-    for (const std::string_view space : {" ", "\u00A0", "\u202F"}) {
-      if (text.starts_with(space)) return space.size();
-    }
-    return 0;
-  }
-  return !text.empty() && text.front() == group ? 1 : 0;
-}
-
-// `text` without its group separators and with a decimal point, if it is wholly one number
-// written in groups of three ("-1.234.567,5"): one to three digits, the first not a zero, then
-// groups of a separator and exactly three digits, then maybe a decimal comma and digits.
-std::optional<std::string> Ungrouped(std::string_view text, char group) {
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  std::size_t at = 0;
-  while (at < text.size() && IsBlank(text[at])) ++at;
+// Reads the number written in groups of three at the start of `text` ("-1.234.567,5", "1 000"),
+// as far as it goes: one to three digits, the first not a zero, then groups of one separator
+// (spaces, or with `group` '.' points, not both) and exactly three digits, then maybe a decimal
+// separator and digits. Nothing if no group is there.
+std::optional<Reading> ReadGrouped(std::string_view text, char group) {
   std::string number;
+  std::size_t at = 0;
   if (at < text.size() && (text[at] == '-' || text[at] == '+')) number += text[at++];
   const std::size_t lead = at;
   while (at < text.size() && IsDigit(text[at]) && at - lead < 3) number += text[at++];
   if (at == lead || text[lead] == '0') return std::nullopt;
   int groups = 0;
-  for (std::size_t separator; (separator = GroupSeparator(text.substr(at), group)) != 0; ++groups) {
-    at += separator;
-    for (int digit = 0; digit < 3; ++digit, ++at) {
-      if (at == text.size() || !IsDigit(text[at])) return std::nullopt;
-      number += text[at];
+  bool points = false;
+  for (;; ++groups) {
+    const bool point = group == '.' && at < text.size() && text[at] == '.';
+    const std::size_t separator = point ? 1 : SpaceAt(text.substr(at));
+    if (separator == 0 || (groups > 0 && point != points)) break;
+    const std::string_view digits = text.substr(at + separator, 4);
+    if (digits.size() < 3 || !std::all_of(digits.begin(), digits.begin() + 3, IsDigit) ||
+        (digits.size() == 4 && IsDigit(digits[3]))) {
+      break;
     }
+    points = point;
+    number += digits.substr(0, 3);
+    at += separator + 3;
   }
-  if (groups == 0 || (at < text.size() && IsDigit(text[at]))) return std::nullopt;
-  if (at < text.size() && text[at] == ',') {
+  // "1.000e3" is 1.000 × 10³.
+  if (groups == 0 || (points && at < text.size() && (text[at] == 'e' || text[at] == 'E'))) {
+    return std::nullopt;
+  }
+  if (at < text.size() && (text[at] == ',' || (!points && text[at] == '.'))) {
     number += '.';
     for (++at; at < text.size() && IsDigit(text[at]); ++at) number += text[at];
   }
-  if (at != text.size()) return std::nullopt;
-  return number;
+  return Reading{ReadPlain(number)->value, at};
 }
 
 // Reads `text` as Val does with `style`.
 std::optional<Reading> ReadNumber(std::string_view text, const NumberStyle& style) {
-  if (style.group != '\0') {
-    if (const auto number = Ungrouped(text, style.group)) {
-      const auto reading = ReadNumber(*number);
-      // The whole text was the number.
-      if (reading) return Reading{reading->value, text.size()};
-    }
-  }
-  return ReadNumber(text);
+  const std::size_t start = BlanksAt(text);
+  text.remove_prefix(start);
+  auto reading = style.group != '\0' ? ReadGrouped(text, style.group) : std::nullopt;
+  if (!reading) reading = ReadPlain(text);
+  if (reading) reading->end += start;
+  return reading;
 }
 
 // `number`, written with a decimal point, with the style's decimal separator instead.
@@ -226,11 +237,8 @@ double Val(std::string_view text, const NumberStyle& style) {
 
 bool IsNumber(std::string_view text, const NumberStyle& style) {
   const auto number = ReadNumber(text, style);
-  if (!number || std::isnan(number->value)) return false;
-  for (const char c : text.substr(number->end)) {
-    if (!IsBlank(c)) return false;
-  }
-  return true;
+  return number && !std::isnan(number->value) &&
+         number->end + BlanksAt(text.substr(number->end)) == text.size();
 }
 
 std::string Str(double value, const NumberStyle& style) {

@@ -137,7 +137,7 @@ check_heard "Werkstoff" "in German the popup is heard by its name, Werkstoff"
 press_and_hear "Gesamtlänge in Metern, Hin- und Rückleiter" "Tab to the length says its German name" Tab
 /usr/bin/python3 "$(dirname "$0")/keys.py" End
 press_and_hear "Spannungsfall = 18,101 Volt" "a 5 after the 60 says the German result" 5
-check "$(($(grep -A10 'SPEECH OUTPUT: .*Spannungsfall = 18,101 Volt' "$log" | grep -c 'language de') == 0))" \
+check "$(($(grep -A40 'SPEECH OUTPUT: .*Spannungsfall = 18,101 Volt' "$log" | grep -c 'language de') == 0))" \
   "in espeak-ng's German voice"
 
 [ "$failures" = 0 ]

@@ -12,30 +12,36 @@
 namespace platform {
 
 // How a language writes numbers, as far as the conversions care: the decimal separator they
-// write, and what sets off groups of three digits in a number that language writes with a
-// decimal comma, which reading then takes as a thousands separator.
+// write, and what sets off groups of three digits when reading.
 struct NumberStyle {
   char decimal = '.';
-  // '.', or ' ' for a space of any width (U+0020, U+00A0, U+202F); '\0' for none.
-  char group = '\0';
+  // ' ': a space of any width (U+0020, U+00A0, U+202F), as every language may write "1 000";
+  // '.': a point too, in a language that writes a decimal comma ("1.000,5"); '\0': nothing.
+  char group = ' ';
   friend bool operator==(const NumberStyle&, const NumberStyle&) = default;
 };
 
-// Reads the number at the start of `text`: leading blanks are skipped, then the longest
-// decimal number (sign, digits, one '.', exponent) is read, correctly rounded, and whatever
-// follows is ignored. A ',' right after the integer digits is read as the decimal point, as
-// much of the world writes it ("2,5" is 2.5); a number with a '.' stops at any ','. No number
-// gives 0; a number too large gives an infinity, one too small a zero. Also reads what Str and
-// Format write for the non-finite values ("∞", "-∞", "NaN"), and "inf", "infinity" and "nan"
-// in any case.
-// With a style that has a group separator, a text that is wholly one number written in groups
-// of three ("1.000", "-12.345.678", "1.234,5", "1 000" with any space where the group is ' ')
-// is read without them. A point that cannot set off a group ("2.5", "0.350", "1.5000",
+// How scripts write numbers: a decimal point or comma and no groups of digits. The command
+// line reads every value so, in every language and locale.
+inline constexpr NumberStyle kPlainNumbers{'.', '\0'};
+
+// Reads the number at the start of `text`: leading blanks are skipped (a space of any width is
+// one), then the longest decimal number (sign, digits, one '.', exponent) is read, correctly
+// rounded, and whatever follows is ignored. A ',' right after the integer digits is read as
+// the decimal point, as much of the world writes it ("2,5" is 2.5); a number with a '.' stops
+// at any ','. No number gives 0; a number too large gives an infinity, one too small a zero.
+// Also reads what Str and Format write for the non-finite values ("∞", "-∞", "NaN"), and
+// "inf", "infinity" and "nan" in any case.
+// Where the style has a group separator, a number written in groups of three is read without
+// them, as far as it goes ("1 000", "-12.345.678", "1.234,5", "1 000.5"; "1.000x" and "1.000."
+// read 1000 as "1.000" does): one to three digits, the first not a zero, then groups of one
+// separator and exactly three digits, then maybe a decimal separator and digits (after point
+// groups only a comma). A point that cannot set off a group ("2.5", "0.350", "1.5000",
 // "1.000e3") stays a decimal point, read as above.
 double Val(std::string_view text, const NumberStyle& style = {});
 
 // Whether `text`, blanks aside, is wholly one number that Val reads ("60", " 2,5 ", "1e3",
-// "∞"), not "", "abc", "60x", "1e" or "NaN".
+// "∞", "1 000"), not "", "abc", "60x", "1e" or "NaN".
 bool IsNumber(std::string_view text, const NumberStyle& style = {});
 
 // The plain rendering of `value`: the shortest text that Val reads back to exactly `value`

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -37,11 +38,15 @@ std::string Translated(const Message& message);
 
 // `pattern` in the user's language with "%1" replaced by `argument`.
 std::string Translated(const Message& pattern, std::string_view argument);
+// `pattern` in the user's language with "%1" to "%9" replaced by the arguments in turn, in one
+// pass, so that an argument's own "%2" stays as it is.
+std::string Translated(const Message& pattern, std::initializer_list<std::string_view> arguments);
 
 // How the window writes and reads numbers: as the user's language writes them, with its decimal
-// comma and its groups of three digits, where the interface is translated and the desktop's
-// locale writes a decimal comma; with a decimal point and no groups everywhere else. The
-// command line reads its numbers so too.
+// comma and its groups of three digits set off by points, where the interface is translated and
+// the desktop's locale writes a decimal comma; with a decimal point everywhere else. Groups set
+// off by spaces are read in every language. The command line reads kPlainNumbers instead, the
+// same in every environment.
 NumberStyle WindowNumbers();
 
 }  // namespace platform

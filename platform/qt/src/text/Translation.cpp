@@ -16,7 +16,8 @@ namespace {
 
 // The desktop's languages, first choice first. On Windows and macOS the user's UI languages.
 // Elsewhere gettext's rule, which desktop programs there follow: LANGUAGE lists them unless the
-// messages locale (LC_ALL, LC_MESSAGES, LANG) is C or POSIX, which keeps a program English.
+// messages locale (LC_ALL, LC_MESSAGES, LANG) is C or POSIX, or none of them is set, which is
+// the C locale too: that keeps a program English.
 QStringList DesktopLanguages() {
 #if defined(Q_OS_WIN) || defined(Q_OS_DARWIN)
   return QLocale::system().uiLanguages();
@@ -26,7 +27,7 @@ QStringList DesktopLanguages() {
     messages = qgetenv(name);
     if (!messages.isEmpty()) break;
   }
-  if (messages == "C" || messages == "POSIX") return {};
+  if (messages.isEmpty() || messages == "C" || messages == "POSIX") return {};
   const QString languages = qEnvironmentVariable("LANGUAGE");
   return languages.isEmpty() ? QStringList{QString::fromLocal8Bit(messages)}
                              : languages.split(u':', Qt::SkipEmptyParts);
@@ -81,12 +82,9 @@ struct Translations {
       translated = translation;
       if (QLocale::system().decimalPoint() != QLatin1String(",")) return;
       numbers.decimal = ',';
-      // Groups of digits as the language asked for sets them off.
-      const QString group = language.groupSeparator();
-      if (group == QLatin1String(".")) numbers.group = '.';
-      if (group == QLatin1String(" ") || group == QChar(0x00A0) || group == QChar(0x202F)) {
-        numbers.group = ' ';
-      }
+      // Groups of digits set off by points too, where the language asked for writes them so;
+      // spaces set them off in every language.
+      if (language.groupSeparator() == QLatin1String(".")) numbers.group = '.';
       return;
     }
   }
@@ -95,10 +93,6 @@ struct Translations {
 Translations& Loaded() {
   static Translations translations;
   return translations;
-}
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
 }  // namespace
@@ -141,11 +135,5 @@ std::unique_ptr<QCoreApplication> ApplicationForQtTexts() {
 std::string Translated(const Message& message) { return detail::Translated(message).toStdString(); }
 
 NumberStyle WindowNumbers() { return detail::Loaded().numbers; }
-
-std::string Translated(const Message& pattern, std::string_view argument) {
-  return detail::Translated(pattern)
-      .replace(QLatin1String("%1"), detail::FromUtf8(argument))
-      .toStdString();
-}
 
 }  // namespace platform

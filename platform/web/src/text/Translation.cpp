@@ -27,9 +27,8 @@ struct Translations {
     const std::string separators = web::CallForText("separators");
     if (separators.empty() || separators[0] != ',') return;
     numbers.decimal = ',';
-    if (separators.size() > 1 && (separators[1] == '.' || separators[1] == ' ')) {
-      numbers.group = separators[1];
-    }
+    // Spaces set off groups of digits in every language; points too where the language's do.
+    if (separators.size() > 1 && separators[1] == '.') numbers.group = '.';
   }
 };
 
@@ -56,15 +55,6 @@ std::string Translated(const Message& message) {
     return message.english;
   }
   return found->translation;
-}
-
-std::string Translated(const Message& pattern, std::string_view argument) {
-  std::string text = Translated(pattern);
-  for (std::size_t at = text.find("%1"); at != std::string::npos;
-       at = text.find("%1", at + argument.size())) {
-    text.replace(at, 2, argument);
-  }
-  return text;
 }
 
 NumberStyle WindowNumbers() { return Loaded().numbers; }
