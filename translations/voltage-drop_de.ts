@@ -100,7 +100,7 @@ angenommen.</translation>
         <translation>%1 %2 hat Tausendertrennzeichen, die hier nicht gelesen werden: Schreiben Sie %3</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>%1 %2 is read here as %3, but in your language as %4: write %3 or %4, whichever you mean</source>
         <extracomment>An error of the command line: %1 is the option, %2 its value as given, which the command line reads as %3 and the window in the user&apos;s language as %4.</extracomment>
         <translation>%1 %2 wird hier als %3 gelesen, in Ihrer Sprache aber als %4: Schreiben Sie %3 oder %4, je nachdem, was Sie meinen</translation>
@@ -326,7 +326,7 @@ angenommen.</translation>
         <location line="+11"/>
         <source>Total cable length in metres</source>
         <extracomment>The length field&apos;s name as a screen reader says it: the unit in words.</extracomment>
-        <translation>Gesamtlänge in Metern, Hin- und Rückleiter</translation>
+        <translation>Gesamte Leitungslänge in Metern</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -369,7 +369,7 @@ angenommen.</translation>
 <context>
     <name>window</name>
     <message>
-        <location filename="../app/CommandLine.cpp" line="-157"/>
+        <location filename="../app/CommandLine.cpp" line="-158"/>
         <location filename="../window/Design.cpp" line="-129"/>
         <source>Voltage Drop Calculator</source>
         <extracomment>The window&apos;s title, about 300 pixels wide, and the program&apos;s name in the desktop&apos;s menus.</extracomment>

@@ -100,7 +100,7 @@ También se aceptan las opciones estándar de Qt (-platform, -style,
         <translation>%1 %2 tiene separadores de miles, que aquí no se leen: escriba %3</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>%1 %2 is read here as %3, but in your language as %4: write %3 or %4, whichever you mean</source>
         <extracomment>An error of the command line: %1 is the option, %2 its value as given, which the command line reads as %3 and the window in the user&apos;s language as %4.</extracomment>
         <translation>%1 %2 se lee aquí como %3, pero en su idioma como %4: escriba %3 o %4, según lo que quiera decir</translation>
@@ -369,7 +369,7 @@ También se aceptan las opciones estándar de Qt (-platform, -style,
 <context>
     <name>window</name>
     <message>
-        <location filename="../app/CommandLine.cpp" line="-157"/>
+        <location filename="../app/CommandLine.cpp" line="-158"/>
         <location filename="../window/Design.cpp" line="-129"/>
         <source>Voltage Drop Calculator</source>
         <extracomment>The window&apos;s title, about 300 pixels wide, and the program&apos;s name in the desktop&apos;s menus.</extracomment>

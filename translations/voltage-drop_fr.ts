@@ -101,7 +101,7 @@ acceptées.</translation>
         <translation>%1 %2 contient des séparateurs de milliers, qui ne sont pas lus ici&#x202f;: écrivez %3</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>%1 %2 is read here as %3, but in your language as %4: write %3 or %4, whichever you mean</source>
         <extracomment>An error of the command line: %1 is the option, %2 its value as given, which the command line reads as %3 and the window in the user&apos;s language as %4.</extracomment>
         <translation>%1 %2 est lu ici comme %3, mais dans votre langue comme %4&#x202f;: écrivez %3 ou %4, selon ce que vous voulez dire</translation>
@@ -357,24 +357,24 @@ acceptées.</translation>
         <location line="+3"/>
         <source>Voltage drop = not a number</source>
         <extracomment>The result line for a drop that is no number (0 × ∞), as a screen reader says it.</extracomment>
-        <translation>Chute de tension = pas un nombre</translation>
+        <translation>La chute de tension n’est pas un nombre</translation>
     </message>
     <message>
         <location filename="../platform/qt/src/widgets/Label.cpp" line="+53"/>
         <location filename="../platform/web/src/widgets/Label.cpp" line="+38"/>
         <source>Copied: %1</source>
         <extracomment>Said when Ctrl+Shift+C copied the result line; %1 is the line, its unit in words.</extracomment>
-        <translation>Copié : %1</translation>
+        <translation>Copié&#x202f;: %1</translation>
     </message>
 </context>
 <context>
     <name>window</name>
     <message>
-        <location filename="../app/CommandLine.cpp" line="-157"/>
+        <location filename="../app/CommandLine.cpp" line="-158"/>
         <location filename="../window/Design.cpp" line="-129"/>
         <source>Voltage Drop Calculator</source>
         <extracomment>The window&apos;s title, about 300 pixels wide, and the program&apos;s name in the desktop&apos;s menus.</extracomment>
-        <translation>Calcul de chute de tension</translation>
+        <translation>Calculateur de chute de tension</translation>
     </message>
     <message>
         <location filename="../calc/Materials.h" line="+20"/>

@@ -101,7 +101,7 @@ Sono accettate anche le opzioni standard di Qt (-platform, -style,
         <translation>%1 %2 contiene separatori delle migliaia, che qui non si leggono: scriva %3</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>%1 %2 is read here as %3, but in your language as %4: write %3 or %4, whichever you mean</source>
         <extracomment>An error of the command line: %1 is the option, %2 its value as given, which the command line reads as %3 and the window in the user&apos;s language as %4.</extracomment>
         <translation>%1 %2 qui si legge come %3, ma nella sua lingua come %4: scriva %3 o %4, secondo ciò che intende</translation>
@@ -370,7 +370,7 @@ Sono accettate anche le opzioni standard di Qt (-platform, -style,
 <context>
     <name>window</name>
     <message>
-        <location filename="../app/CommandLine.cpp" line="-157"/>
+        <location filename="../app/CommandLine.cpp" line="-158"/>
         <location filename="../window/Design.cpp" line="-129"/>
         <source>Voltage Drop Calculator</source>
         <extracomment>The window&apos;s title, about 300 pixels wide, and the program&apos;s name in the desktop&apos;s menus.</extracomment>

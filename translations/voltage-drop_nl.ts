@@ -100,7 +100,7 @@ Ook de standaardopties van Qt (-platform, -style, -reverse ...) gelden.</transla
         <translation>%1 %2 bevat scheidingstekens voor duizendtallen, die hier niet gelezen worden: schrijf %3</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>%1 %2 is read here as %3, but in your language as %4: write %3 or %4, whichever you mean</source>
         <extracomment>An error of the command line: %1 is the option, %2 its value as given, which the command line reads as %3 and the window in the user&apos;s language as %4.</extracomment>
         <translation>%1 %2 wordt hier gelezen als %3, maar in uw taal als %4: schrijf %3 of %4, wat u ook bedoelt</translation>
@@ -369,7 +369,7 @@ Ook de standaardopties van Qt (-platform, -style, -reverse ...) gelden.</transla
 <context>
     <name>window</name>
     <message>
-        <location filename="../app/CommandLine.cpp" line="-157"/>
+        <location filename="../app/CommandLine.cpp" line="-158"/>
         <location filename="../window/Design.cpp" line="-129"/>
         <source>Voltage Drop Calculator</source>
         <extracomment>The window&apos;s title, about 300 pixels wide, and the program&apos;s name in the desktop&apos;s menus.</extracomment>

@@ -100,7 +100,7 @@ Akceptowane są też standardowe opcje Qt (-platform, -style, -reverse ...).</tr
         <translation>%1 %2 zawiera separatory tysięcy, których tu się nie czyta: proszę napisać %3</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>%1 %2 is read here as %3, but in your language as %4: write %3 or %4, whichever you mean</source>
         <extracomment>An error of the command line: %1 is the option, %2 its value as given, which the command line reads as %3 and the window in the user&apos;s language as %4.</extracomment>
         <translation>%1 %2 jest tu czytane jako %3, ale w Twoim języku jako %4: proszę napisać %3 lub %4, zależnie od tego, o co chodzi</translation>
@@ -356,7 +356,7 @@ Akceptowane są też standardowe opcje Qt (-platform, -style, -reverse ...).</tr
         <location line="+3"/>
         <source>Voltage drop = not a number</source>
         <extracomment>The result line for a drop that is no number (0 × ∞), as a screen reader says it.</extracomment>
-        <translation>Spadek napięcia = to nie liczba</translation>
+        <translation>Spadek napięcia nie jest liczbą</translation>
     </message>
     <message>
         <location filename="../platform/qt/src/widgets/Label.cpp" line="+53"/>
@@ -369,7 +369,7 @@ Akceptowane są też standardowe opcje Qt (-platform, -style, -reverse ...).</tr
 <context>
     <name>window</name>
     <message>
-        <location filename="../app/CommandLine.cpp" line="-157"/>
+        <location filename="../app/CommandLine.cpp" line="-158"/>
         <location filename="../window/Design.cpp" line="-129"/>
         <source>Voltage Drop Calculator</source>
         <extracomment>The window&apos;s title, about 300 pixels wide, and the program&apos;s name in the desktop&apos;s menus.</extracomment>

@@ -22,7 +22,7 @@
     <message>
         <location line="+2"/>
         <source>Print the voltage drop for this conductor material (%1) instead of opening the window; needs --current, --length and --diameter or --area.</source>
-        <translation>Escrever a queda de tensão para este material condutor (%1) em vez de abrir a janela; requer --current, --length e --diameter ou --area.</translation>
+        <translation>Exibir a queda de tensão para este material condutor (%1) em vez de abrir a janela; requer --current, --length e --diameter ou --area.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -100,7 +100,7 @@ As opções padrão do Qt (-platform, -style, -reverse ...) também são aceitas
         <translation>%1 %2 tem separadores de milhares, que aqui não são lidos: escreva %3</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>%1 %2 is read here as %3, but in your language as %4: write %3 or %4, whichever you mean</source>
         <extracomment>An error of the command line: %1 is the option, %2 its value as given, which the command line reads as %3 and the window in the user&apos;s language as %4.</extracomment>
         <translation>%1 %2 é lido aqui como %3, mas no seu idioma como %4: escreva %3 ou %4, conforme o que quiser dizer</translation>
@@ -369,7 +369,7 @@ As opções padrão do Qt (-platform, -style, -reverse ...) também são aceitas
 <context>
     <name>window</name>
     <message>
-        <location filename="../app/CommandLine.cpp" line="-157"/>
+        <location filename="../app/CommandLine.cpp" line="-158"/>
         <location filename="../window/Design.cpp" line="-129"/>
         <source>Voltage Drop Calculator</source>
         <extracomment>The window&apos;s title, about 300 pixels wide, and the program&apos;s name in the desktop&apos;s menus.</extracomment>

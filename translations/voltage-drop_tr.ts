@@ -99,7 +99,7 @@ Qt&apos;nin standart seçenekleri (-platform, -style, -reverse ...) de kabul edi
         <translation>%1 %2 binlik ayırıcı içeriyor, burada okunmaz: %3 yazın</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>%1 %2 is read here as %3, but in your language as %4: write %3 or %4, whichever you mean</source>
         <extracomment>An error of the command line: %1 is the option, %2 its value as given, which the command line reads as %3 and the window in the user&apos;s language as %4.</extracomment>
         <translation>%1 %2 burada %3 olarak okunur, ama sizin dilinizde %4 olarak: ne demek istediğinize göre %3 ya da %4 yazın</translation>
@@ -313,7 +313,7 @@ Qt&apos;nin standart seçenekleri (-platform, -style, -reverse ...) de kabul edi
         <location line="+24"/>
         <source>Wire sizes: Ctrl+F1</source>
         <extracomment>Said with the diameter and cross-section fields: the key that reads the wire table.</extracomment>
-        <translation>AWG boyutları: Ctrl+F1</translation>
+        <translation>AWG kesitleri: Ctrl+F1</translation>
     </message>
     <message>
         <location line="-21"/>
@@ -368,11 +368,11 @@ Qt&apos;nin standart seçenekleri (-platform, -style, -reverse ...) de kabul edi
 <context>
     <name>window</name>
     <message>
-        <location filename="../app/CommandLine.cpp" line="-157"/>
+        <location filename="../app/CommandLine.cpp" line="-158"/>
         <location filename="../window/Design.cpp" line="-129"/>
         <source>Voltage Drop Calculator</source>
         <extracomment>The window&apos;s title, about 300 pixels wide, and the program&apos;s name in the desktop&apos;s menus.</extracomment>
-        <translation>Gerilim Düşümü Hesaplayıcı</translation>
+        <translation>Gerilim Düşümü Hesaplama</translation>
     </message>
     <message>
         <location filename="../calc/Materials.h" line="+20"/>

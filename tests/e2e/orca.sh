@@ -134,7 +134,7 @@ wait_said "." 0 || { echo "FAIL Orca did not start in German"; exit 1; }
 LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 LANGUAGE=de "$program" >/dev/null 2>&1 &
 pids="$pids $!"
 check_heard "Werkstoff" "in German the popup is heard by its name, Werkstoff"
-press_and_hear "Gesamtlänge in Metern, Hin- und Rückleiter" "Tab to the length says its German name" Tab
+press_and_hear "Gesamte Leitungslänge in Metern" "Tab to the length says its German name" Tab
 /usr/bin/python3 "$(dirname "$0")/keys.py" End
 press_and_hear "Spannungsfall = 18,101 Volt" "a 5 after the 60 says the German result" 5
 check "$(($(grep -A40 'SPEECH OUTPUT: .*Spannungsfall = 18,101 Volt' "$log" | grep -c 'language de') == 0))" \
