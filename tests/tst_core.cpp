@@ -46,6 +46,12 @@ class CoreTest : public QObject {
         << "1"
         << "4.5e-8" << -0x1.24ca10a19a099p+43 << "Voltage drop = -10060164304080.299V"
         << "Voltage drop = minus 10060164304080.299 volts";
+    QTest::newRow("a drop too small to show is said as shown")
+        << "Copper"
+        << "-0.0001"
+        << "1"
+        << "1" << -0x1.2b0f4f94d1e03p-19 << "Voltage drop = 0V"
+        << "Voltage drop = 0 volts";
     QTest::newRow("zero diameter divides by zero")
         << "Gold"
         << "2"
