@@ -18,12 +18,44 @@ namespace {
 const QString kBridgePath = QStringLiteral("/org/a11y/atspi/accessible");
 const QString kBridgeConnection = QStringLiteral("a11y");
 
+// The most characters a field holds.
+constexpr int kFieldLength = 32767;
+
+// The bridge names an object by the last part of its path: its accessibility id.
+QAccessibleInterface* ObjectOf(const QDBusMessage& message) {
+  return QAccessible::accessibleInterface(message.path().section(QLatin1Char('/'), -1).toUInt());
+}
+
+// Whether a call of the table interface names a row, column or cell the table has. Qt's own
+// answers read past its model for any other (Qt 6.4 to 6.11) and end the program.
+bool InTable(const QDBusMessage& message) {
+  QAccessibleInterface* object = ObjectOf(message);
+  QAccessibleTableInterface* table = object != nullptr ? object->tableInterface() : nullptr;
+  if (table == nullptr) return true;
+  const QString member = message.member();
+  const QList<QVariant> arguments = message.arguments();
+  const auto within = [&](int index, int count) {
+    return index < arguments.size() && arguments[index].toInt() >= 0 &&
+           arguments[index].toInt() < count;
+  };
+  const int rows = table->rowCount();
+  const int columns = table->columnCount();
+  if (arguments.isEmpty()) return true;
+  if (member.endsWith(QLatin1String("AtIndex"))) return within(0, rows * columns);
+  if (arguments.size() >= 2) return within(0, rows) && within(1, columns);
+  if (member.contains(QLatin1String("Column"))) return within(0, columns);
+  return !member.contains(QLatin1String("Row")) || within(0, rows);
+}
+
 // Stands before Qt's AT-SPI bridge on the accessibility bus and hands it every call, with Qt's
-// warnings kept off standard error, and a text range's extents with the range first taken
-// within the text. The bridge unites the box of
-// each offset from the range's start to its end, one at a time: a range ending at INT_MAX never
-// ends, and one of a billion offsets holds the window for seconds, for any program on the bus
-// to ask. A range within the text has the same extents, since an offset outside it has no box.
+// warnings kept off standard error, and with what any program on the bus may ask made safe
+// first: a text range's extents with the range taken within the text (the bridge unites the
+// box of each offset from the range's start to its end, one at a time: a range ending at
+// INT_MAX never ends, and one of a billion offsets holds the window for seconds; a range within
+// the text has the same extents, since an offset outside it has no box); a text to insert no
+// longer than given nor than a field holds (the bridge pads it to the length asked, a 3 GB
+// text for INT_MAX); a row, column or cell the table has, refused otherwise; and an answer to
+// the bounded ranges query, which the bridge leaves without one.
 class BridgeFront final : public QDBusVirtualObject {
  public:
   explicit BridgeFront(QDBusVirtualObject* bridge) : QDBusVirtualObject(bridge), bridge_(bridge) {
@@ -32,21 +64,41 @@ class BridgeFront final : public QDBusVirtualObject {
 
   QString introspect(const QString& path) const override { return bridge_->introspect(path); }
   bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override {
-    const bool range = message.member() == QLatin1String("GetRangeExtents") &&
-                       message.interface() == QLatin1String("org.a11y.atspi.Text");
+    const QString interface = message.interface();
+    const QString member = message.member();
+    if (interface == QLatin1String("org.a11y.atspi.Table") && !InTable(message)) {
+      return connection.send(message.createErrorReply(
+          QDBusError::InvalidArgs, QStringLiteral("no such row, column or cell")));
+    }
+    const bool text = interface == QLatin1String("org.a11y.atspi.Text");
+    if (text && member == QLatin1String("GetBoundedRanges")) {
+      return connection.send(
+          message.createErrorReply(QDBusError::NotSupported, QStringLiteral("not supported")));
+    }
+    QDBusMessage asked = message;
+    if (text && member == QLatin1String("GetRangeExtents")) asked = WithinText(message);
+    if (interface == QLatin1String("org.a11y.atspi.EditableText") &&
+        member == QLatin1String("InsertText")) {
+      asked = NoLongerThanGiven(message);
+    }
     bool handled = false;
-    AnswerWithoutWarnings([&] {
-      handled = bridge_->handleMessage(range ? WithinText(message) : message, connection);
-    });
+    AnswerWithoutWarnings([&] { handled = bridge_->handleMessage(asked, connection); });
     return handled;
   }
 
  private:
-  // The bridge names an object by the last part of its path: its accessibility id.
+  static QDBusMessage NoLongerThanGiven(QDBusMessage message) {
+    QList<QVariant> arguments = message.arguments();
+    if (arguments.size() < 3) return message;
+    const int given = int(std::min<qsizetype>(arguments[1].toString().size(), kFieldLength));
+    arguments[2] = std::clamp(arguments[2].toInt(), 0, given);
+    message.setArguments(arguments);
+    return message;
+  }
+
   static QDBusMessage WithinText(QDBusMessage message) {
     QList<QVariant> arguments = message.arguments();
-    QAccessibleInterface* object =
-        QAccessible::accessibleInterface(message.path().section(QLatin1Char('/'), -1).toUInt());
+    QAccessibleInterface* object = ObjectOf(message);
     QAccessibleTextInterface* text = object != nullptr ? object->textInterface() : nullptr;
     if (text == nullptr || arguments.size() < 2) return message;
     const int length = text->characterCount();

@@ -69,9 +69,11 @@ class FieldAccessible final : public QAccessibleWidget,
   QRect characterRect(int offset) const override {
     // Asked of offsets far past the text too, each in turn (Qt's bridge for a range's extents).
     if (offset < 0 || offset >= characterCount()) return {};
-    const QRect cursor = field_->cursorRect();  // centred on the cursor's position
-    return boxes_.Box(*field_, field_->text(), offset, field_->cursorPosition(),
-                      (cursor.left() + cursor.right() + 1) / 2, cursor.top(), cursor.height());
+    return boxes_.Box(*field_, field_->text(), offset, field_->cursorPosition(), [this] {
+      const QRect cursor = field_->cursorRect();  // centred on the cursor's position
+      return CharacterBoxes::Anchor{(cursor.left() + cursor.right() + 1) / 2.0, cursor.top(),
+                                    cursor.height()};
+    });
   }
   int offsetAtPoint(const QPoint& point) const override {
     return field_->cursorPositionAt(field_->mapFromGlobal(point));

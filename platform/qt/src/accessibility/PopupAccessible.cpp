@@ -87,15 +87,17 @@ class PopupAccessible final : public QAccessibleWidget,
   // Where the row's text stands, so that a screen reader's review of the screen finds it there.
   QRect characterRect(int offset) const override {
     if (offset < 0 || offset >= characterCount()) return {};
-    QStyleOptionComboBox option;
-    option.initFrom(popup_);
-    const QRect field = popup_->style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                                        QStyle::SC_ComboBoxEditField, popup_);
     // The style draws the row's text from the field's leading edge.
     const QString text = popup_->currentText();
     const bool rightToLeft = popup_->isRightToLeft();
-    return boxes_.Box(*popup_, text, offset, rightToLeft ? int(text.size()) : 0,
-                      rightToLeft ? field.right() + 1 : field.left(), field.top(), field.height());
+    return boxes_.Box(*popup_, text, offset, rightToLeft ? int(text.size()) : 0, [&] {
+      QStyleOptionComboBox option;
+      option.initFrom(popup_);
+      const QRect field = popup_->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                          QStyle::SC_ComboBoxEditField, popup_);
+      return CharacterBoxes::Anchor{double(rightToLeft ? field.right() + 1 : field.left()),
+                                    field.top(), field.height()};
+    });
   }
   int offsetAtPoint(const QPoint&) const override { return -1; }
   void scrollToSubstring(int, int) override {}

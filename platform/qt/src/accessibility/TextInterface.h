@@ -23,9 +23,30 @@ class OneRunText : public QAccessibleTextInterface {
   QString text(int start, int end) const override {
     return Whole().mid(start, qsizetype(end) - start);  // a bus may ask from INT_MIN to INT_MAX
   }
+  // The character, word or sentence at, before or after an offset, or the whole line. Qt's own
+  // answers never return for an offset at the text's end or -1 (Qt 6.4 to 6.11), which is
+  // where a screen reader asks with the caret at the end; these find each piece once.
+  QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int* start,
+                       int* end) const override {
+    return Piece(offset, boundary, 0, start, end);
+  }
+  QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary, int* start,
+                           int* end) const override {
+    return Piece(offset, boundary, -1, start, end);
+  }
+  QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundary, int* start,
+                          int* end) const override {
+    return Piece(offset, boundary, 1, start, end);
+  }
 
  protected:
   virtual QString Whole() const = 0;
+
+ private:
+  // The piece `step` pieces from the one holding `offset` (-1: the caret's, at the end); the
+  // last piece for an offset at the end, nothing and offsets at the nearest end outside.
+  QString Piece(int offset, QAccessible::TextBoundaryType boundary, int step, int* start,
+                int* end) const;
 };
 
 // Where the characters of a widget's one-line text stand on the screen: what a screen reader
@@ -33,18 +54,35 @@ class OneRunText : public QAccessibleTextInterface {
 // font, so that asking for each of a field's 32,767 characters costs one pass over the text.
 class CharacterBoxes {
  public:
+  // Where the character at the anchor (0 to the text's length) starts, in the widget's own
+  // coordinates, and the line's top and height.
+  struct Anchor {
+    double x;
+    int top;
+    int height;
+  };
   // The box of the character at `offset` of `text`, drawn by `widget` in its font with the
-  // character at `anchor` (0 to the text's length) starting at `anchorX`, in a line `top` to
-  // `top + height` (the widget's own coordinates); `offset` lies within the text.
-  QRect Box(const QWidget& widget, const QString& text, int offset, int anchor, double anchorX,
-            int top, int height) {
-    if (starts_.empty() || text != text_ || widget.font() != font_) Measure(text, widget.font());
-    const double x = anchorX + Start(offset) - Start(anchor);
-    const QPoint corner = widget.mapToGlobal(QPoint(qRound(x), top));
-    return QRect(corner, QSize(qRound(Start(offset + 1) - Start(offset)), height));
+  // character at `anchor` standing where `place` says; `offset` lies within the text. `place`
+  // is asked again only when the text, the font or the anchor changes: a line edit's cursor
+  // rectangle costs a pass over its text.
+  template <class Place>
+  QRect Box(const QWidget& widget, const QString& text, int offset, int anchor, Place place) {
+    if (starts_.empty() || !Same(text) || widget.font() != font_ || anchor != anchor_) {
+      if (starts_.empty() || !Same(text) || widget.font() != font_) Measure(text, widget.font());
+      anchor_ = anchor;
+      place_ = place();
+    }
+    const double x = place_.x + Start(offset) - Start(anchor);
+    const QPoint corner = widget.mapToGlobal(QPoint(qRound(x), place_.top));
+    return QRect(corner, QSize(qRound(Start(offset + 1) - Start(offset)), place_.height));
   }
 
  private:
+  // A field hands out its one text, shared: asked for each character, comparing the whole text
+  // each time would cost a pass over it for every character.
+  bool Same(const QString& text) const {
+    return (text.constData() == text_.constData() && text.size() == text_.size()) || text == text_;
+  }
   double Start(int offset) const { return starts_[std::size_t(offset)]; }
   void Measure(const QString& text, const QFont& font) {
     text_ = text;
@@ -64,6 +102,8 @@ class CharacterBoxes {
   QString text_;
   QFont font_;
   std::vector<double> starts_;
+  int anchor_ = -1;
+  Anchor place_{};
 };
 
 }  // namespace platform::detail

@@ -150,6 +150,10 @@ void Handle(QtMsgType type, const QMessageLogContext& context, const QString& me
   if (type != QtFatalMsg) {
     if (const char* system = BrokenConnection(message)) EndForLostDisplay(system);
   }
+  // With the accessibility bus gone, Qt's bridge warns of every key it could not pass on.
+  static bool keyErrorShown = false;
+  const bool keyError = message.startsWith(QLatin1String("QSpiApplication::keyEventError"));
+  if (keyError && std::exchange(keyErrorShown, true)) return;
   const bool shown = type != QtWarningMsg || (silenced.count(category) == 0 && !answering);
   if (starting && type != QtFatalMsg) return held.push_back({type, category, message, shown});
   guard.unlock();
