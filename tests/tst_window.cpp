@@ -476,6 +476,20 @@ class WindowTest : public WindowFixture {
     QCOMPARE(QAccessible::queryAccessibleInterface(edit)->text(QAccessible::Description),
              description);
     if (ScreenReader::Listens()) QCOMPARE(ScreenReader::described().count(edit), reports);
+    // Seen too, not by colour alone: a sign in the text's colour at the field's trailing end,
+    // where the short texts here never reach, exactly while the field is an invalid entry.
+    const QImage seen = edit->grab().toImage();
+    const int side = qRound(edit->fontMetrics().height() * seen.devicePixelRatio());
+    const QColor ink = edit->palette().color(QPalette::Text);
+    int inked = 0;
+    for (int x = seen.width() - side - 6; x < seen.width() - 4; ++x) {
+      for (int y = 4; y < seen.height() - 4; ++y) {
+        const QColor pixel = seen.pixelColor(x, y);
+        inked += qAbs(pixel.red() - ink.red()) + qAbs(pixel.green() - ink.green()) +
+                     qAbs(pixel.blue() - ink.blue()) < 120;
+      }
+    }
+    QCOMPARE(inked > side, description.startsWith("Invalid entry"));
   }
 
   // A screen reader hears a selection made in a field, but not the selections Qt changes as

@@ -2,7 +2,12 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QHelpEvent>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QToolTip>
 #include <algorithm>
 
@@ -55,6 +60,46 @@ void LineEdit::SetHoldsNumber(bool holdsNumber) {
   holdsNumber_ = holdsNumber;
   reportedInvalid_ = HoldsNoNumber();
   ReportDescription();
+  ShowValidity();
+}
+
+// The text keeps clear of the mark: the field's room for it is taken from the text's side.
+void LineEdit::ShowValidity() {
+  const bool invalid = HoldsNoNumber();
+  if (invalid == markShown_) return;
+  markShown_ = invalid;
+  const int room = invalid ? fontMetrics().height() + 2 : 0;
+  setTextMargins(isRightToLeft() ? room : 0, 0, isRightToLeft() ? 0 : room, 0);
+  update();
+}
+
+QRectF LineEdit::InvalidMark() const {
+  QStyleOptionFrame option;
+  initStyleOption(&option);
+  const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
+  const int side = fontMetrics().height();
+  const int x = isRightToLeft() ? contents.left() + 1 : contents.right() - side;
+  return QRectF(x, contents.center().y() + 1 - side / 2.0, side, side);
+}
+
+void LineEdit::paintEvent(QPaintEvent* event) {
+  QLineEdit::paintEvent(event);
+  if (!markShown_) return;
+  const QRectF box = InvalidMark();
+  const double side = box.height();
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(palette().color(QPalette::Text), std::max(1.2, side / 10), Qt::SolidLine,
+                      Qt::RoundCap, Qt::RoundJoin));
+  QPainterPath triangle;
+  triangle.moveTo(box.center().x(), box.top() + side * 0.08);
+  triangle.lineTo(box.right() - side * 0.04, box.bottom() - side * 0.1);
+  triangle.lineTo(box.left() + side * 0.04, box.bottom() - side * 0.1);
+  triangle.closeSubpath();
+  painter.drawPath(triangle);
+  const double x = box.center().x();
+  painter.drawLine(QPointF(x, box.top() + side * 0.4), QPointF(x, box.top() + side * 0.62));
+  painter.drawPoint(QPointF(x, box.top() + side * 0.75));
 }
 
 bool LineEdit::HoldsNoNumber() const {
@@ -92,6 +137,7 @@ void LineEdit::ReportDescription() {
 
 void LineEdit::AfterTextChange() {
   ReportDescription();
+  ShowValidity();
   if (!std::exchange(otherEditPending_, false)) return;
   RaiseKeyUp({});
 }
@@ -114,6 +160,13 @@ bool LineEdit::event(QEvent* event) {
          modifiers == Qt::KeypadModifier) &&
         key->key() < Qt::Key_Escape) {
       event->accept();
+      return true;
+    }
+  }
+  if (event->type() == QEvent::ToolTip && markShown_) {
+    const auto* help = static_cast<const QHelpEvent*>(event);
+    if (InvalidMark().contains(help->pos())) {
+      QToolTip::showText(help->globalPos(), Description(), this, InvalidMark().toRect());
       return true;
     }
   }

@@ -48,6 +48,7 @@ class LineEdit final : public QLineEdit {
 
  protected:
   bool event(QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
@@ -62,6 +63,10 @@ class LineEdit final : public QLineEdit {
   bool HoldsNoNumber() const;
   QString DescriptionFor(bool invalid) const;
   void ReportDescription();
+  // A field for a number that holds none is marked at its trailing end with a warning sign, a
+  // shape in the text's colour, whose tooltip is the field's description.
+  void ShowValidity();
+  QRectF InvalidMark() const;
 
   KeyUpHandler keyUp_;
   QSet<int> pressedKeys_;
@@ -73,6 +78,7 @@ class LineEdit final : public QLineEdit {
   QString description_;
   bool holdsNumber_ = false;
   bool reportedInvalid_ = false;  // what a screen reader was last told of the text
+  bool markShown_ = false;
 };
 
 }  // namespace platform
