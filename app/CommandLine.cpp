@@ -98,12 +98,12 @@ constexpr platform::Message kDescription = platform::Translatable(
     "\n"
     "Qt's standard options (-platform, -style, -reverse ...) are accepted too.");
 
-// Shows `text` and gives `status`; a write that fails says so on stderr, where it can, and
-// gives 1.
+// Shows `text` and gives `status`; a write of output that fails says so on stderr, where it
+// can, and gives 1. An error that cannot be said keeps its status: it is the error still.
 int Say(const std::string& text, MessageKind kind, int status) {
   const std::string title = Translated(kTitle);
   const std::string problem = ShowMessage(title, text, kind);
-  if (problem.empty()) return status;
+  if (problem.empty() || kind == MessageKind::Error) return status;
   ShowMessage(title,
               std::string(kProgram) + ": " +
                   Translated(platform::Translatable("command line", "write error: %1"), problem) +

@@ -286,13 +286,18 @@ class ProgramTest : public QObject {
     QVERIFY2(QRegularExpression(err).match(outcome.err).hasMatch(), qPrintable(outcome.err));
   }
 
-  // A full disk (/dev/full) fails every write to standard output: it is said, status 1.
+  // A full disk (/dev/full) fails every write: to standard output it is said on standard error,
+  // status 1; a usage error that cannot be said keeps its status, 2.
   void writeErrors_data() {
     QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("toErrors");  // /dev/full for standard error, not standard output
+    QTest::addColumn<int>("status");
     QTest::newRow("a result") << QStringList{"--material", "copper", "--current",  "1",
-                                             "--length",   "1",      "--diameter", "1"};
-    QTest::newRow("--help") << QStringList{"--help"};
-    QTest::newRow("--version") << QStringList{"--version"};
+                                             "--length",   "1",      "--diameter", "1"}
+                              << false << 1;
+    QTest::newRow("--help") << QStringList{"--help"} << false << 1;
+    QTest::newRow("--version") << QStringList{"--version"} << false << 1;
+    QTest::newRow("a usage error") << QStringList{"--bogus"} << true << 2;
   }
 
   void writeErrors() {
@@ -300,13 +305,18 @@ class ProgramTest : public QObject {
     QSKIP("Windows has no /dev/full");
 #else
     QFETCH(QStringList, arguments);
+    QFETCH(bool, toErrors);
+    QFETCH(int, status);
     QProcess process;
-    process.setStandardOutputFile("/dev/full");
+    toErrors ? process.setStandardErrorFile("/dev/full")
+             : process.setStandardOutputFile("/dev/full");
     process.start(QStringLiteral(VD_PROGRAM), arguments);
     QVERIFY(process.waitForFinished(60000));
-    QCOMPARE(process.exitCode(), 1);
-    QCOMPARE(process.readAllStandardError(),
-             "voltage-drop: write error: " + QByteArray(std::strerror(ENOSPC)) + "\n");
+    QCOMPARE(process.exitCode(), status);
+    if (!toErrors) {
+      QCOMPARE(process.readAllStandardError(),
+               "voltage-drop: write error: " + QByteArray(std::strerror(ENOSPC)) + "\n");
+    }
 #endif
   }
 
