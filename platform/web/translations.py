@@ -16,6 +16,18 @@ def literal(text):
     return '"' + escaped + '"'
 
 
+def whole(element):
+    """An element's text whole: lupdate writes a character XML cannot hold, the carriage return
+    between a table's lines, as <byte value="xd"/>."""
+    parts = [element.text or ""]
+    for child in element:
+        if child.tag == "byte":
+            value = child.get("value")
+            parts.append(chr(int(value[1:], 16) if value.startswith("x") else int(value)))
+        parts.append(child.tail or "")
+    return "".join(parts)
+
+
 def entries(path):
     for context in ElementTree.parse(path).getroot().iter("context"):
         name = context.findtext("name")
@@ -23,9 +35,9 @@ def entries(path):
             continue
         for message in context.iter("message"):
             translation = message.find("translation")
-            if translation is None or translation.get("type") or not translation.text:
+            if translation is None or translation.get("type") or not whole(translation):
                 continue
-            yield name, message.findtext("source"), translation.text
+            yield name, whole(message.find("source")), whole(translation)
 
 
 def main(output, files):

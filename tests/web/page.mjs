@@ -112,6 +112,9 @@ try {
   await page.keyboard.press('Enter');
   check(await page.$eval('#lenght', (f) => document.activeElement === f && f.selectionEnd - f.selectionStart === 3),
         'Edit > Select All selected the field\'s text and gave the focus back');
+  await page.click('[role=menubar] > button:nth-of-type(2)');
+  await page.keyboard.press('a');
+  check(await value('lenght') === '123', `the item's letter chose it and typed nothing: ${await value('lenght')}`);
   await page.keyboard.press('F10');
   await page.keyboard.press('ArrowDown');
   check(await page.$eval('[role=menu]:not([hidden]) [role=menuitem]', (i) => document.activeElement === i),
@@ -142,6 +145,9 @@ try {
         (await result()).includes('1,795'), `German: ${await page.title()}, ${await result()}`);
   await retype('current', '2.5');
   check((await result()).includes(',') && await result() !== '', `German reads "2.5": ${await result()}`);
+  await page.hover('label[for=diameter]');
+  check(await page.$eval('#tooltip', (t) => t.textContent.startsWith('AWG 24 = 0,51054 mm')),
+        'German: the wire table of several lines is German too');
 
   // A phone's width, and the page at 200 %: nothing clipped, no sideways scrolling.
   for (const [width, scale] of [[390, 1], [640, 2]]) {

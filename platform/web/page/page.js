@@ -289,8 +289,9 @@ Module.page = (() => {
         return;
       } else {
         const item = items.find((i) => i.vdKey && i.vdKey.toLowerCase() === e.key.toLowerCase());
-        if (item) choose(item);
-        return;
+        if (!item) return;
+        // The letter chose the item: it types nothing into the field the focus goes back to.
+        choose(item);
       }
       e.preventDefault();
     });
