@@ -239,6 +239,15 @@ class ProgramTest : public QObject {
                             "--length",   "60",     "--diameter", "0,51054"}
         << 0 << "^Voltage drop = 1\\.795V\n$"
         << "^$";
+    // Settings that would hang Qt or leave it with no window are dropped, each said.
+    QTest::newRow("settings Qt cannot use")
+        << QStringList{"QT_SCALE_FACTOR=nan", "QT_LOGGING_CONF=/dev/zero", "-stylesheet",
+                       "/dev/zero"}
+        << 1 << "^$"
+        << "^voltage-drop: QT_SCALE_FACTOR 'nan' is not usable and was ignored\n"
+           "voltage-drop: QT_LOGGING_CONF '/dev/zero' is not usable and was ignored\n"
+           "voltage-drop: -stylesheet '/dev/zero' is not usable and was ignored\n"
+           "voltage-drop: no display to open the window on: ";
     QTest::newRow("German, no display")
         << de << 1 << "^$"
         << "voltage-drop: keine Anzeige, um das Fenster zu \u00F6ffnen: .*weder DISPLAY noch "

@@ -191,7 +191,7 @@ También se aceptan las opciones estándar de Qt (-platform, -style,
         <translation>no hay pantalla en la que abrir la ventana: %1</translation>
     </message>
     <message>
-        <location line="+81"/>
+        <location line="+85"/>
         <source>the platform has no screen</source>
         <translation>la plataforma no tiene pantalla</translation>
     </message>
@@ -215,6 +215,12 @@ También se aceptan las opciones estándar de Qt (-platform, -style,
         <source>Unhandled %1</source>
         <extracomment>The first line of the report of an error the program did not handle, in a message box and on standard error; %1 names the error, as the program&apos;s developers wrote it.</extracomment>
         <translation>Sin tratar: %1</translation>
+    </message>
+    <message>
+        <location filename="../platform/qt/src/display/QtSettings.cpp" line="+31"/>
+        <source>%1 %2 is not usable and was ignored</source>
+        <extracomment>A warning as the program starts; %1 is an environment variable or a Qt option, %2 its value. The program goes on without it.</extracomment>
+        <translation>%1 %2 no se puede usar y se ha pasado por alto</translation>
     </message>
 </context>
 <context>
@@ -268,7 +274,7 @@ También se aceptan las opciones estándar de Qt (-platform, -style,
 <context>
     <name>screen reader</name>
     <message>
-        <location filename="../platform/qt/src/widgets/LineEdit.cpp" line="+69"/>
+        <location filename="../platform/qt/src/widgets/LineEdit.cpp" line="+114"/>
         <source>Invalid entry</source>
         <extracomment>Said of a number field whose text is not a number.</extracomment>
         <translation>Entrada no válida</translation>

@@ -192,7 +192,7 @@ acceptées.</translation>
         <translation>aucun affichage où ouvrir la fenêtre&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+81"/>
+        <location line="+85"/>
         <source>the platform has no screen</source>
         <translation>la plateforme n’a pas d’écran</translation>
     </message>
@@ -216,6 +216,12 @@ acceptées.</translation>
         <source>Unhandled %1</source>
         <extracomment>The first line of the report of an error the program did not handle, in a message box and on standard error; %1 names the error, as the program&apos;s developers wrote it.</extracomment>
         <translation>Non traité&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location filename="../platform/qt/src/display/QtSettings.cpp" line="+31"/>
+        <source>%1 %2 is not usable and was ignored</source>
+        <extracomment>A warning as the program starts; %1 is an environment variable or a Qt option, %2 its value. The program goes on without it.</extracomment>
+        <translation>%1 %2 n’est pas utilisable et a été ignoré</translation>
     </message>
 </context>
 <context>
@@ -269,7 +275,7 @@ acceptées.</translation>
 <context>
     <name>screen reader</name>
     <message>
-        <location filename="../platform/qt/src/widgets/LineEdit.cpp" line="+69"/>
+        <location filename="../platform/qt/src/widgets/LineEdit.cpp" line="+114"/>
         <source>Invalid entry</source>
         <extracomment>Said of a number field whose text is not a number.</extracomment>
         <translation>Saisie non valide</translation>

@@ -191,7 +191,7 @@ Ook de standaardopties van Qt (-platform, -style, -reverse ...) gelden.</transla
         <translation>geen beeldscherm om het venster op te openen: %1</translation>
     </message>
     <message>
-        <location line="+81"/>
+        <location line="+85"/>
         <source>the platform has no screen</source>
         <translation>het platform heeft geen scherm</translation>
     </message>
@@ -215,6 +215,12 @@ Ook de standaardopties van Qt (-platform, -style, -reverse ...) gelden.</transla
         <source>Unhandled %1</source>
         <extracomment>The first line of the report of an error the program did not handle, in a message box and on standard error; %1 names the error, as the program&apos;s developers wrote it.</extracomment>
         <translation>Niet afgehandeld: %1</translation>
+    </message>
+    <message>
+        <location filename="../platform/qt/src/display/QtSettings.cpp" line="+31"/>
+        <source>%1 %2 is not usable and was ignored</source>
+        <extracomment>A warning as the program starts; %1 is an environment variable or a Qt option, %2 its value. The program goes on without it.</extracomment>
+        <translation>%1 %2 is onbruikbaar en is genegeerd</translation>
     </message>
 </context>
 <context>
@@ -268,7 +274,7 @@ Ook de standaardopties van Qt (-platform, -style, -reverse ...) gelden.</transla
 <context>
     <name>screen reader</name>
     <message>
-        <location filename="../platform/qt/src/widgets/LineEdit.cpp" line="+69"/>
+        <location filename="../platform/qt/src/widgets/LineEdit.cpp" line="+114"/>
         <source>Invalid entry</source>
         <extracomment>Said of a number field whose text is not a number.</extracomment>
         <translation>Ongeldige invoer</translation>

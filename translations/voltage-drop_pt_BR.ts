@@ -191,7 +191,7 @@ As opções padrão do Qt (-platform, -style, -reverse ...) também são aceitas
         <translation>nenhuma tela onde abrir a janela: %1</translation>
     </message>
     <message>
-        <location line="+81"/>
+        <location line="+85"/>
         <source>the platform has no screen</source>
         <translation>a plataforma não tem tela</translation>
     </message>
@@ -215,6 +215,12 @@ As opções padrão do Qt (-platform, -style, -reverse ...) também são aceitas
         <source>Unhandled %1</source>
         <extracomment>The first line of the report of an error the program did not handle, in a message box and on standard error; %1 names the error, as the program&apos;s developers wrote it.</extracomment>
         <translation>Não tratado: %1</translation>
+    </message>
+    <message>
+        <location filename="../platform/qt/src/display/QtSettings.cpp" line="+31"/>
+        <source>%1 %2 is not usable and was ignored</source>
+        <extracomment>A warning as the program starts; %1 is an environment variable or a Qt option, %2 its value. The program goes on without it.</extracomment>
+        <translation>%1 %2 não pode ser usado e foi ignorado</translation>
     </message>
 </context>
 <context>
@@ -268,7 +274,7 @@ As opções padrão do Qt (-platform, -style, -reverse ...) também são aceitas
 <context>
     <name>screen reader</name>
     <message>
-        <location filename="../platform/qt/src/widgets/LineEdit.cpp" line="+69"/>
+        <location filename="../platform/qt/src/widgets/LineEdit.cpp" line="+114"/>
         <source>Invalid entry</source>
         <extracomment>Said of a number field whose text is not a number.</extracomment>
         <translation>Entrada inválida</translation>

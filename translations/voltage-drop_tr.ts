@@ -190,7 +190,7 @@ Qt&apos;nin standart seçenekleri (-platform, -style, -reverse ...) de kabul edi
         <translation>pencerenin açılacağı ekran yok: %1</translation>
     </message>
     <message>
-        <location line="+81"/>
+        <location line="+85"/>
         <source>the platform has no screen</source>
         <translation>platformun ekranı yok</translation>
     </message>
@@ -214,6 +214,12 @@ Qt&apos;nin standart seçenekleri (-platform, -style, -reverse ...) de kabul edi
         <source>Unhandled %1</source>
         <extracomment>The first line of the report of an error the program did not handle, in a message box and on standard error; %1 names the error, as the program&apos;s developers wrote it.</extracomment>
         <translation>İşlenmemiş: %1</translation>
+    </message>
+    <message>
+        <location filename="../platform/qt/src/display/QtSettings.cpp" line="+31"/>
+        <source>%1 %2 is not usable and was ignored</source>
+        <extracomment>A warning as the program starts; %1 is an environment variable or a Qt option, %2 its value. The program goes on without it.</extracomment>
+        <translation>%1 %2 kullanılamıyor ve yok sayıldı</translation>
     </message>
 </context>
 <context>
@@ -267,7 +273,7 @@ Qt&apos;nin standart seçenekleri (-platform, -style, -reverse ...) de kabul edi
 <context>
     <name>screen reader</name>
     <message>
-        <location filename="../platform/qt/src/widgets/LineEdit.cpp" line="+69"/>
+        <location filename="../platform/qt/src/widgets/LineEdit.cpp" line="+114"/>
         <source>Invalid entry</source>
         <extracomment>Said of a number field whose text is not a number.</extracomment>
         <translation>Geçersiz giriş</translation>

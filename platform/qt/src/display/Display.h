@@ -18,6 +18,12 @@ namespace platform::detail {
 // version. Call it once, just before Qt's application object is made.
 void InstallQtMessages(const char* programPath);
 
+// Settings Qt reads as it starts that would hang it, fill the memory or leave it with no window
+// (QT_SCALE_FACTOR of 0 or no number, QT_LOGGING_CONF or -stylesheet naming a FIFO or a device
+// such as /dev/zero) are dropped, each with one line on standard error. Call it before Qt's
+// application object is made.
+void GuardQtSettings(int& argc, char** argv);
+
 // Runs `answer`, this program's answer to another program's call over the accessibility bus,
 // with Qt's warnings kept off standard error: they tell what that program asked, anything any
 // program on the bus may ask, and would let it write lines there at will.

@@ -81,6 +81,8 @@ Runtime::Runtime(int& argc, char** argv, const DesktopIdentity& identity) {
   // a standard error whose reader had gone. The command line's own output keeps SIGPIPE.
   std::signal(SIGPIPE, SIG_IGN);
 #endif
+  // Before Qt's logging starts: it reads QT_LOGGING_CONF.
+  detail::GuardQtSettings(argc, argv);
   detail::InstallQtMessages(argc > 0 ? argv[0] : nullptr);
   toolkit_ = std::make_unique<QApplication>(argc, argv);
   detail::QtStarted();
