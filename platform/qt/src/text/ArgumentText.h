@@ -1,7 +1,8 @@
 #pragma once
 
-// text/: the program's texts that are no widget's: numbers written and read, the command line
-// parsed, its arguments decoded and quoted back, and every text translated (Translation.h).
+// text/: the program's texts that are no widget's: the command line parsed, its arguments
+// decoded and quoted back, and every text translated (Translation.h). Numbers are written and
+// read in platform/common, for both platforms.
 
 #include <QString>
 #include <string>
