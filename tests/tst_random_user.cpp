@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QtTest>
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdio>
@@ -52,27 +53,23 @@ void SnprintfC(char* buffer, std::size_t size, const char* format, Args... args)
 }
 #endif
 
-// The number at s[i] written in groups of three digits set off by spaces, as far as they go,
-// and its fraction after a '.' or ',', without the spaces; empty where no group is.
+// The number at s[i] in groups of three digits set off by spaces, as far as they go, and its
+// fraction after a '.' or ',', without the spaces; empty where no group is.
 std::string SpaceGrouped(const std::string& s, std::size_t i) {
-  const auto digit = [&](std::size_t at) {
-    return at < s.size() && std::isdigit(static_cast<unsigned char>(s[at]));
+  const auto digits = [&](std::size_t at, std::size_t n) {
+    return s.size() >= at + n && std::all_of(s.begin() + at, s.begin() + at + n, ::isdigit);
   };
   std::size_t end = i;
-  while (digit(end) && end - i < 3) ++end;
-  if (end == i || s[i] == '0') return {};
+  while (digits(end, 1) && end - i < 3) ++end;
   std::string number = s.substr(i, end - i);
-  while (end < s.size() && s[end] == ' ' && digit(end + 1) && digit(end + 2) && digit(end + 3) &&
-         !digit(end + 4)) {
+  for (; end > i && s[i] != '0' && s.compare(end, 1, " ") == 0 && digits(end + 1, 3) &&
+         !digits(end + 4, 1);
+       end += 4) {
     number += s.substr(end + 1, 3);
-    end += 4;
   }
   if (number.size() == end - i) return {};
-  if (end < s.size() && (s[end] == '.' || s[end] == ',')) {
-    number += '.';
-    for (++end; digit(end); ++end) number += s[end];
-  }
-  return number;
+  if (end < s.size() && (s[end] == '.' || s[end] == ',')) number += '.' + s.substr(end + 1);
+  return number.substr(0, number.find_first_not_of("0123456789.", 0));
 }
 
 // Skips blanks, takes one sign, then the longest decimal number, whose decimal separator is
