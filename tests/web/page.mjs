@@ -1,8 +1,9 @@
 // The calculator's page in a real browser, driven as a user drives it, and its result lines
-// compared with the desktop program's command line for the same inputs.
+// compared with the desktop window's for the same inputs.
 // Usage: node tests/web/page.mjs BROWSER PAGE_FOLDER PROGRAM SETS
-//   BROWSER: chromium or firefox (Debian's); PROGRAM: the desktop's voltage-drop; SETS: the
-//   random input sets with their command-line lines (tests/web/sets.mjs).
+//   BROWSER: chromium or firefox (Debian's); PROGRAM: window_line, the desktop window's result
+//   line for inputs given as the command line takes them; SETS: the random input sets with
+//   their lines (tests/web/sets.mjs).
 import { execFile } from 'node:child_process';
 import { readFile } from 'node:fs/promises';
 import { promisify } from 'node:util';

@@ -1,4 +1,4 @@
-// Random input sets and the desktop program's command-line result line for each, written as
+// Random input sets and the desktop window's result line for each (window_line), written as
 // JSON for the browsers' checks (page.mjs, webkit.py) to put through the page and compare.
 // A set: [material row, current, length, diameter or area, whether it is the area, line].
 // Usage: node tests/web/sets.mjs PROGRAM COUNT OUTPUT

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """The calculator's page in WebKitGTK, the engine of Safari: the rows of rows.json and the random
 input sets of sets.mjs put in through the page's fields (drive.js), each result line compared
-with the desktop program's command line. Needs a display (Xvfb).
+with the desktop window's (PROGRAM: window_line). Needs a display (Xvfb).
 Usage: webkit.py ADDRESS PROGRAM SETS"""
 
 import json
