@@ -200,7 +200,7 @@ try {
   const mismatches = sets.filter((set, i) => set[5] !== lines[i]);
   for (const set of mismatches.slice(0, 5)) console.log(`  ${JSON.stringify(set)}: ${lines[sets.indexOf(set)]}`);
   check(mismatches.length === 0,
-        `${sets.length} random input sets: ${mismatches.length} mismatches with the command line`);
+        `${sets.length} random input sets: ${mismatches.length} mismatches with the desktop window`);
 
   // File > Quit: the page closes where it may, and otherwise leaves the calculator.
   await page.click('[role=menubar] > button');

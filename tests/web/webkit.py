@@ -86,5 +86,5 @@ lines = evaluate(f"driveSets({json.dumps(sets)})")
 mismatches = [s for s, line in zip(sets, lines) if s[5] != line]
 for s in mismatches[:5]:
     print("  ", s, file=sys.stderr)
-check(not mismatches, f"{len(sets)} random input sets: {len(mismatches)} mismatches with the command line")
+check(not mismatches, f"{len(sets)} random input sets: {len(mismatches)} mismatches with the desktop window")
 sys.exit(1 if failures else 0)
