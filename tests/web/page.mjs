@@ -63,7 +63,7 @@ try {
         f.getAttribute('aria-label') === 'Current in amperes' && f.inputMode === 'decimal'),
         'a field has its caption as label, its spoken name and a decimal keyboard');
 
-  // Typed with real keys: each row's result line is the command line's for the same inputs
+  // Typed with real keys: each row's result line is the desktop window's for the same inputs
   // (tests/web/rows.json, which the WebKit check puts in without keys).
   const rows = JSON.parse(await readFile(new URL('rows.json', import.meta.url)));
   for (const [id, text, what] of rows) {
@@ -192,7 +192,7 @@ try {
           `installable (${JSON.stringify(installabilityErrors)}), and works offline once loaded`);
   }
 
-  // The random sets through the page's fields, against the command line (tests/web/sets.mjs).
+  // The random sets through the page's fields, against the desktop window (tests/web/sets.mjs).
   await open();
   const sets = JSON.parse(await readFile(setsFile));
   await page.addScriptTag({ path: new URL('drive.js', import.meta.url).pathname });
