@@ -41,13 +41,14 @@ start_xvfb() {
 }
 
 # Installs ccache and sets it up to keep compiled objects in the project's cache folder across
-# runs and clones (paths under this folder are hashed relative to it); prints the CMake option
-# that builds through it.
-ccache_option() {
-  ensure_packages ccache >&2
+# runs and clones (paths under this folder are hashed relative to it), and sets ccache_flag to
+# the CMake option that builds through it. Called in the shell that builds, not in $(…): its
+# settings must reach the compiler.
+use_ccache() {
+  ensure_packages ccache
   CCACHE_DIR="${XDG_CACHE_HOME:-$HOME/.cache}/voltage-drop/ccache"
   CCACHE_BASEDIR="$PWD"
   CCACHE_NOHASHDIR=1
   export CCACHE_DIR CCACHE_BASEDIR CCACHE_NOHASHDIR
-  echo "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
+  ccache_flag="-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
 }
