@@ -304,9 +304,7 @@ def check_desktop_identity(calculator):
     current.queryText().setSelection(0, -5, 2**31 - 1)
     check(current.queryText().getSelection(0) == (0, len("0.350")),
           f"a selection far past the text selects it whole ({current.queryText().getSelection(0)})")
-    # What any program on the bus may ask is answered at once, and the program goes on: the
-    # word, sentence and line at the caret, at the text's end too; a text to insert no longer
-    # than given; rows and cells the list does not have; the bounded ranges.
+    # The word, sentence and line at the caret are found at the text's end too.
     for node in (current, popup):
         text, whole = node.queryText(), node.queryText().getText(0, -1)
         pieces = [text.getTextAtOffset(offset, kind) for offset in (text.characterCount, -1, 0)
@@ -314,22 +312,10 @@ def check_desktop_identity(calculator):
                                pyatspi.TEXT_BOUNDARY_LINE_START)]
         check(all(piece[0] and piece[0] in whole for piece in pieces) and pieces[2][0] == whole,
               f"the pieces of {node.name!r}'s text are found at its end too ({pieces[:3]})")
-    table, field = popup.getChildAtIndex(0).queryTable(), current.queryText()
-    answered = 0
-    for ask in (lambda: current.queryEditableText().insertText(0, "1", 2 * 10**8),
-                lambda: table.getRowExtentAt(0, 1), lambda: table.getColumnExtentAt(-1, -1),
-                lambda: table.isSelected(0, 1), lambda: table.getRowColumnExtentsAtIndex(-1),
-                lambda: table.getRowColumnExtentsAtIndex(6),
-                lambda: table.getRowColumnExtentsAtIndex(2**31 - 1),
-                lambda: field.getBoundedRanges(0, 0, 9, 9, pyatspi.DESKTOP_COORDS, 0, 0)):
-        started = time.monotonic()
-        try:
-            ask()
-        except Exception:  # an error answered is an answer
-            pass
-        answered += time.monotonic() - started < 2
-    check(answered == 8 and field.getText(0, -1) == "10.350",
-          f"each is answered at once, the text inserted no longer than given ({answered} of 8)")
+    # Every other call any program may make is the fuzzer's (fuzz.py).
+    current.queryEditableText().insertText(0, "1", 2 * 10**8)
+    check(current.queryText().getText(0, -1) == "10.350",
+          f"a text is inserted no longer than given ({current.queryText().getText(0, -1)!r})")
     current.queryEditableText().deleteText(0, 1)
 
 

@@ -1,6 +1,7 @@
 // Prints the result line the window shows for the inputs, given as the command line takes them
 // (--material=NAME --current=TEXT --length=TEXT, --diameter=TEXT or --area=TEXT): each text read
-// as the window's fields read it, whatever it holds. The page's checks compare the page with it.
+// as the window's fields read it, whatever it holds; with --line=spoken, the line as a screen
+// reader hears it. The page's checks and the accessibility fuzzer compare the window with it.
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -23,5 +24,7 @@ int main(int argc, char** argv) {
       inputs.count("area") ? conductor::DiameterText(inputs["area"]) : inputs["diameter"];
   const double drop =
       calc::VoltageDrop(material->resistivity, inputs["current"], inputs["length"], diameter);
-  std::printf("%s\n", calc::ResultLine(drop).c_str());
+  std::printf(
+      "%s\n",
+      (inputs["line"] == "spoken" ? calc::SpokenResultLine(drop) : calc::ResultLine(drop)).c_str());
 }
