@@ -392,9 +392,19 @@ class ProgramTest : public QObject {
         << QStringList{} << QStringList{"QT_QPA_PLATFORM=wayland"}
         << noWayland.arg("wayland-0 does not exist") +
                "; neither DISPLAY nor WAYLAND_DISPLAY is set";
-    QTest::newRow("a platform plugin that is not installed")
-        << QStringList{} << QStringList{"QT_QPA_PLATFORM=nosuchplatform"}
-        << "Qt has no platform plugin nosuchplatform; neither DISPLAY nor WAYLAND_DISPLAY is set";
+    QTest::newRow("Wayland chosen, XDG_RUNTIME_DIR not set: no line of libwayland's")
+        << QStringList{} << QStringList{"QT_QPA_PLATFORM=wayland", "XDG_RUNTIME_DIR="}
+        << "the Wayland display wayland-0 cannot be found: XDG_RUNTIME_DIR is not set";
+    QTest::newRow("a platform plugin that is not installed, its name cut short")
+        << QStringList{} << QStringList{"QT_QPA_PLATFORM=nosuchplatform" + QString(120000, 'x')}
+        << "Qt has no platform plugin nosuchplatformx{46}…";
+    QTest::newRow("a display named as xcb's option, which Qt ignores")
+        << QStringList{} << QStringList{"QT_QPA_PLATFORM=xcb:display=:93"}
+        << "could not connect to an X display; xcb takes no options such as display=:93; "
+           "-display names the X display; neither DISPLAY nor WAYLAND_DISPLAY is set";
+    QTest::newRow("an EGL platform without EGL, its display's address not shown")
+        << QStringList{} << QStringList{"QT_QPA_PLATFORM=minimalegl"}
+        << "(Could not initialize egl display|Qt has no platform plugin minimalegl)";
   }
 
   void noDisplay() {
@@ -412,7 +422,8 @@ class ProgramTest : public QObject {
     address.sun_family = AF_UNIX;
     std::strcpy(address.sun_path, qPrintable(runtime.path() + "/stale"));
     QCOMPARE(::bind(stale, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
-    const Outcome outcome = RunProgram(arguments, settings << "XDG_RUNTIME_DIR=" + runtime.path());
+    if (!settings.contains("XDG_RUNTIME_DIR=")) settings << "XDG_RUNTIME_DIR=" + runtime.path();
+    const Outcome outcome = RunProgram(arguments, settings);
     ::close(stale);
     QCOMPARE(outcome.status, 1);
     const QString line = "^voltage-drop: no display to open the window on: " + reason + "\n$";

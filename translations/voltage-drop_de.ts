@@ -150,7 +150,7 @@ angenommen.</translation>
 <context>
     <name>error messages</name>
     <message>
-        <location filename="../platform/qt/src/display/QtMessages.cpp" line="+67"/>
+        <location filename="../platform/qt/src/display/QtMessages.cpp" line="+76"/>
         <source>could not connect to an X display</source>
         <translation>keine Verbindung zu einer X-Anzeige</translation>
     </message>
@@ -180,18 +180,31 @@ angenommen.</translation>
         <translation>Qt hat kein Plattform-Plugin %1</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+51"/>
+        <source>xcb takes no options such as %1; -display names the X display</source>
+        <extracomment>%1 is what was given after &quot;xcb:&quot;, such as display=:9.</extracomment>
+        <translation>xcb nimmt keine Optionen wie %1; -display nennt die X-Anzeige</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
         <translation>weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location line="+65"/>
         <source>no display to open the window on: %1</source>
         <extracomment>The line the program ends with when it cannot show its window; %1 says why, one reason after another, separated by &quot;; &quot;.</extracomment>
         <translation>keine Anzeige, um das Fenster zu öffnen: %1</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="-4"/>
+        <source>the Wayland display %1 cannot be found: XDG_RUNTIME_DIR is not set</source>
+        <extracomment>%1 is the name of a Wayland display, such as wayland-0.</extracomment>
+        <translation>die Wayland-Anzeige %1 ist nicht zu finden: XDG_RUNTIME_DIR ist nicht gesetzt</translation>
+    </message>
+    <message>
+        <location line="+38"/>
         <source>the platform has no screen</source>
         <translation>die Plattform hat keinen Bildschirm</translation>
     </message>
@@ -217,7 +230,7 @@ angenommen.</translation>
         <translation>Unbehandelt: %1</translation>
     </message>
     <message>
-        <location filename="../platform/qt/src/display/QtSettings.cpp" line="+31"/>
+        <location filename="../platform/qt/src/display/QtSettings.cpp" line="+33"/>
         <source>%1 %2 is not usable and was ignored</source>
         <extracomment>A warning as the program starts; %1 is an environment variable or a Qt option, %2 its value. The program goes on without it.</extracomment>
         <translation>%1 %2 ist nicht verwendbar und wurde übergangen</translation>

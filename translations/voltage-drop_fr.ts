@@ -151,7 +151,7 @@ acceptées.</translation>
 <context>
     <name>error messages</name>
     <message>
-        <location filename="../platform/qt/src/display/QtMessages.cpp" line="+67"/>
+        <location filename="../platform/qt/src/display/QtMessages.cpp" line="+76"/>
         <source>could not connect to an X display</source>
         <translation>impossible de se connecter à un affichage X</translation>
     </message>
@@ -181,18 +181,31 @@ acceptées.</translation>
         <translation>Qt n’a pas de module de plateforme %1</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+51"/>
+        <source>xcb takes no options such as %1; -display names the X display</source>
+        <extracomment>%1 is what was given after &quot;xcb:&quot;, such as display=:9.</extracomment>
+        <translation>xcb n’accepte pas d’option telle que %1 ; -display désigne l’affichage X</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
         <translation>ni DISPLAY ni WAYLAND_DISPLAY n’est défini</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location line="+65"/>
         <source>no display to open the window on: %1</source>
         <extracomment>The line the program ends with when it cannot show its window; %1 says why, one reason after another, separated by &quot;; &quot;.</extracomment>
         <translation>aucun affichage où ouvrir la fenêtre&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="-4"/>
+        <source>the Wayland display %1 cannot be found: XDG_RUNTIME_DIR is not set</source>
+        <extracomment>%1 is the name of a Wayland display, such as wayland-0.</extracomment>
+        <translation>l’affichage Wayland %1 est introuvable : XDG_RUNTIME_DIR n’est pas défini</translation>
+    </message>
+    <message>
+        <location line="+38"/>
         <source>the platform has no screen</source>
         <translation>la plateforme n’a pas d’écran</translation>
     </message>
@@ -218,7 +231,7 @@ acceptées.</translation>
         <translation>Non traité&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../platform/qt/src/display/QtSettings.cpp" line="+31"/>
+        <location filename="../platform/qt/src/display/QtSettings.cpp" line="+33"/>
         <source>%1 %2 is not usable and was ignored</source>
         <extracomment>A warning as the program starts; %1 is an environment variable or a Qt option, %2 its value. The program goes on without it.</extracomment>
         <translation>%1 %2 n’est pas utilisable et a été ignoré</translation>

@@ -150,7 +150,7 @@ Akceptowane są też standardowe opcje Qt (-platform, -style, -reverse ...).</tr
 <context>
     <name>error messages</name>
     <message>
-        <location filename="../platform/qt/src/display/QtMessages.cpp" line="+67"/>
+        <location filename="../platform/qt/src/display/QtMessages.cpp" line="+76"/>
         <source>could not connect to an X display</source>
         <translation>nie można połączyć się z ekranem X</translation>
     </message>
@@ -180,18 +180,31 @@ Akceptowane są też standardowe opcje Qt (-platform, -style, -reverse ...).</tr
         <translation>Qt nie ma wtyczki platformy %1</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+51"/>
+        <source>xcb takes no options such as %1; -display names the X display</source>
+        <extracomment>%1 is what was given after &quot;xcb:&quot;, such as display=:9.</extracomment>
+        <translation>xcb nie przyjmuje opcji takich jak %1; ekran X wskazuje -display</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
         <translation>nie ustawiono ani DISPLAY, ani WAYLAND_DISPLAY</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location line="+65"/>
         <source>no display to open the window on: %1</source>
         <extracomment>The line the program ends with when it cannot show its window; %1 says why, one reason after another, separated by &quot;; &quot;.</extracomment>
         <translation>brak ekranu, na którym można otworzyć okno: %1</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="-4"/>
+        <source>the Wayland display %1 cannot be found: XDG_RUNTIME_DIR is not set</source>
+        <extracomment>%1 is the name of a Wayland display, such as wayland-0.</extracomment>
+        <translation>nie można znaleźć ekranu Wayland %1: nie ustawiono XDG_RUNTIME_DIR</translation>
+    </message>
+    <message>
+        <location line="+38"/>
         <source>the platform has no screen</source>
         <translation>platforma nie ma ekranu</translation>
     </message>
@@ -217,7 +230,7 @@ Akceptowane są też standardowe opcje Qt (-platform, -style, -reverse ...).</tr
         <translation>Nieobsłużone: %1</translation>
     </message>
     <message>
-        <location filename="../platform/qt/src/display/QtSettings.cpp" line="+31"/>
+        <location filename="../platform/qt/src/display/QtSettings.cpp" line="+33"/>
         <source>%1 %2 is not usable and was ignored</source>
         <extracomment>A warning as the program starts; %1 is an environment variable or a Qt option, %2 its value. The program goes on without it.</extracomment>
         <translation>%1 %2 nie nadaje się do użycia i został pominięty</translation>

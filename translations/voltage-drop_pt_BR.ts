@@ -150,7 +150,7 @@ As opções padrão do Qt (-platform, -style, -reverse ...) também são aceitas
 <context>
     <name>error messages</name>
     <message>
-        <location filename="../platform/qt/src/display/QtMessages.cpp" line="+67"/>
+        <location filename="../platform/qt/src/display/QtMessages.cpp" line="+76"/>
         <source>could not connect to an X display</source>
         <translation>não foi possível conectar a uma tela X</translation>
     </message>
@@ -180,18 +180,31 @@ As opções padrão do Qt (-platform, -style, -reverse ...) também são aceitas
         <translation>o Qt não tem o plugin de plataforma %1</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+51"/>
+        <source>xcb takes no options such as %1; -display names the X display</source>
+        <extracomment>%1 is what was given after &quot;xcb:&quot;, such as display=:9.</extracomment>
+        <translation>xcb não aceita opções como %1; -display indica a tela X</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
         <translation>nem DISPLAY nem WAYLAND_DISPLAY está definida</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location line="+65"/>
         <source>no display to open the window on: %1</source>
         <extracomment>The line the program ends with when it cannot show its window; %1 says why, one reason after another, separated by &quot;; &quot;.</extracomment>
         <translation>nenhuma tela onde abrir a janela: %1</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="-4"/>
+        <source>the Wayland display %1 cannot be found: XDG_RUNTIME_DIR is not set</source>
+        <extracomment>%1 is the name of a Wayland display, such as wayland-0.</extracomment>
+        <translation>não foi possível encontrar a tela Wayland %1: XDG_RUNTIME_DIR não está definida</translation>
+    </message>
+    <message>
+        <location line="+38"/>
         <source>the platform has no screen</source>
         <translation>a plataforma não tem tela</translation>
     </message>
@@ -217,7 +230,7 @@ As opções padrão do Qt (-platform, -style, -reverse ...) também são aceitas
         <translation>Não tratado: %1</translation>
     </message>
     <message>
-        <location filename="../platform/qt/src/display/QtSettings.cpp" line="+31"/>
+        <location filename="../platform/qt/src/display/QtSettings.cpp" line="+33"/>
         <source>%1 %2 is not usable and was ignored</source>
         <extracomment>A warning as the program starts; %1 is an environment variable or a Qt option, %2 its value. The program goes on without it.</extracomment>
         <translation>%1 %2 não pode ser usado e foi ignorado</translation>

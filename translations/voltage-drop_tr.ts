@@ -149,7 +149,7 @@ Qt&apos;nin standart seçenekleri (-platform, -style, -reverse ...) de kabul edi
 <context>
     <name>error messages</name>
     <message>
-        <location filename="../platform/qt/src/display/QtMessages.cpp" line="+67"/>
+        <location filename="../platform/qt/src/display/QtMessages.cpp" line="+76"/>
         <source>could not connect to an X display</source>
         <translation>bir X ekranına bağlanılamadı</translation>
     </message>
@@ -179,18 +179,31 @@ Qt&apos;nin standart seçenekleri (-platform, -style, -reverse ...) de kabul edi
         <translation>Qt&apos;de %1 platform eklentisi yok</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+51"/>
+        <source>xcb takes no options such as %1; -display names the X display</source>
+        <extracomment>%1 is what was given after &quot;xcb:&quot;, such as display=:9.</extracomment>
+        <translation>xcb %1 gibi seçenekler almaz; X ekranını -display belirtir</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
         <translation>ne DISPLAY ne de WAYLAND_DISPLAY ayarlı</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location line="+65"/>
         <source>no display to open the window on: %1</source>
         <extracomment>The line the program ends with when it cannot show its window; %1 says why, one reason after another, separated by &quot;; &quot;.</extracomment>
         <translation>pencerenin açılacağı ekran yok: %1</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="-4"/>
+        <source>the Wayland display %1 cannot be found: XDG_RUNTIME_DIR is not set</source>
+        <extracomment>%1 is the name of a Wayland display, such as wayland-0.</extracomment>
+        <translation>%1 Wayland ekranı bulunamıyor: XDG_RUNTIME_DIR ayarlı değil</translation>
+    </message>
+    <message>
+        <location line="+38"/>
         <source>the platform has no screen</source>
         <translation>platformun ekranı yok</translation>
     </message>
@@ -216,7 +229,7 @@ Qt&apos;nin standart seçenekleri (-platform, -style, -reverse ...) de kabul edi
         <translation>İşlenmemiş: %1</translation>
     </message>
     <message>
-        <location filename="../platform/qt/src/display/QtSettings.cpp" line="+31"/>
+        <location filename="../platform/qt/src/display/QtSettings.cpp" line="+33"/>
         <source>%1 %2 is not usable and was ignored</source>
         <extracomment>A warning as the program starts; %1 is an environment variable or a Qt option, %2 its value. The program goes on without it.</extracomment>
         <translation>%1 %2 kullanılamıyor ve yok sayıldı</translation>

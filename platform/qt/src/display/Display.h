@@ -16,7 +16,14 @@ namespace platform::detail {
 // start ends the program with its one line and status 1 instead of Qt's abort, and so does a
 // message that the display's connection broke, whatever Qt would print or do next on that Qt
 // version. Call it once, just before Qt's application object is made.
-void InstallQtMessages(const char* programPath);
+// `platform` is the platform Qt is asked for (AskedPlatform). A Wayland platform that cannot
+// find its display, with no other to try after it, ends the program here, before libwayland
+// writes its own line.
+void InstallQtMessages(const char* programPath, const QString& platform);
+
+// The platforms Qt is asked to start, as Qt reads them: -platform's value, or else
+// QT_QPA_PLATFORM's ("xcb:display=:9", "wayland;xcb"); empty for Qt's own choice.
+QString AskedPlatform(int argc, char** argv);
 
 // Settings Qt reads as it starts that would hang it, fill the memory or leave it with no window
 // (QT_SCALE_FACTOR of 0 or no number, QT_LOGGING_CONF or -stylesheet naming a FIFO or a device

@@ -25,6 +25,7 @@ namespace platform::detail {
 namespace {
 
 std::string programName = "voltage-drop";
+QStringList askedPlatforms;  // "xcb:display=:9", each with its options
 QtMessageHandler qtHandler = nullptr;
 QLoggingCategory::CategoryFilter rulesFilter = nullptr;
 
@@ -50,6 +51,14 @@ std::string Shown(const QString& text) {
   return plain ? text.toStdString() : Quoted(text.toStdString());
 }
 
+// Whether every platform asked for is a Wayland one; none asked for is Qt's own choice.
+bool OnlyWayland() {
+  return !askedPlatforms.isEmpty() &&
+         std::all_of(askedPlatforms.begin(), askedPlatforms.end(), [](const QString& platform) {
+           return platform.startsWith(QLatin1String("wayland"));
+         });
+}
+
 // Qt's reason for not opening a display in the program's words where the program knows what
 // happened, so that a translated line stays in one language; in Qt's own words otherwise.
 QString InOurWords(const QString& reason) {
@@ -67,20 +76,20 @@ QString InOurWords(const QString& reason) {
                       platform::Translatable("error messages", "could not connect to an X display"))
                 : Translated(platform::Translatable("error messages",
                                                     "could not connect to the X display %1"),
-                             Shown(display));
+                             Shown(Abridged(display)));
   } else if (const auto match = wayland.match(reason); match.hasMatch()) {
     const QString display = qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0"));
     words = Translated(
         match.captured(1) == QLatin1String("Connection refused")
             ? platform::Translatable("error messages", "the Wayland display %1 does not answer")
             : platform::Translatable("error messages", "the Wayland display %1 does not exist"),
-        Shown(display));
+        Shown(Abridged(display)));
   } else if (const auto match = plugin.match(reason); match.hasMatch()) {
     words = Translated(
         match.captured(1) == QLatin1String("load")
             ? platform::Translatable("error messages", "could not load Qt's platform plugin %1")
             : platform::Translatable("error messages", "Qt has no platform plugin %1"),
-        Shown(match.captured(2)));
+        Shown(Abridged(match.captured(2))));
   } else {
     return reason;
   }
@@ -115,10 +124,31 @@ void Write(QtMsgType type, const QMessageLogContext& context, const QString& mes
     if (message.type == QtDebugMsg || message.type == QtInfoMsg) continue;
     // Qt 6.5 and later add this guess whenever xcb does not start, whatever the reason was.
     if (message.text.startsWith(QLatin1String("From 6.5.0, xcb-cursor0"))) continue;
+    // The EGL platforms trace the display they opened, by its address, and any platform may
+    // say where its runtime files go: no reasons either.
+    if (message.text.startsWith(QLatin1String("Opened display 0x")) ||
+        message.text.startsWith(QLatin1String("QStandardPaths: "))) {
+      continue;
+    }
     reasons << InOurWords(message.text.simplified());
   }
   if (reasons.isEmpty()) reasons << InOurWords(last.section(QLatin1Char('\n'), 0, 0).simplified());
-  if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+  // Qt's X11 platform takes its display from -display or DISPLAY alone (Qt 6.4 to 6.11): one
+  // named as an option of the platform, "xcb:display=:9", is not the one it tried.
+  const QString first = askedPlatforms.value(0);
+  if (first.startsWith(QLatin1String("xcb:"))) {
+    //: %1 is what was given after "xcb:", such as display=:9.
+    reasons << QString::fromStdString(
+        Translated(platform::Translatable("error messages",
+                                          "xcb takes no options such as %1; "
+                                          "-display names the X display"),
+                   Shown(Abridged(first.mid(4)))));
+  }
+  // Said where the platform is X11's or Wayland's, which find their display from these.
+  const bool xOrWayland = first.isEmpty() || first.startsWith(QLatin1String("xcb")) ||
+                          first.startsWith(QLatin1String("wayland"));
+  if (xOrWayland && qEnvironmentVariableIsEmpty("DISPLAY") &&
+      qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
     reasons << QString::fromStdString(Translated(
         platform::Translatable("error messages", "neither DISPLAY nor WAYLAND_DISPLAY is set")));
   }
@@ -173,10 +203,24 @@ void KeepWarnings(QLoggingCategory* category) {
 
 }  // namespace
 
-void InstallQtMessages(const char* programPath) {
+void InstallQtMessages(const char* programPath, const QString& platform) {
   if (programPath != nullptr && *programPath != '\0') {
     const std::string path = programPath;
     programName = path.substr(path.find_last_of("/\\") + 1);
+  }
+  askedPlatforms = platform.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+  // libwayland finds a display by its name in XDG_RUNTIME_DIR, and says so on standard error
+  // in its own words where that holds no absolute path; a display named by its path needs none.
+  const QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0"));
+  if (OnlyWayland() && !wayland.startsWith(QLatin1Char('/')) &&
+      !qEnvironmentVariable("XDG_RUNTIME_DIR").startsWith(QLatin1Char('/'))) {
+    //: %1 is the name of a Wayland display, such as wayland-0.
+    const std::string reason = Translated(
+        platform::Translatable(
+            "error messages", "the Wayland display %1 cannot be found: XDG_RUNTIME_DIR is not set"),
+        Shown(Abridged(wayland)));
+    EndWith(Translated(
+        platform::Translatable("error messages", "no display to open the window on: %1"), reason));
   }
   qtHandler = qInstallMessageHandler(Handle);
   starting = true;

@@ -9,6 +9,7 @@
 #include "display/Display.h"
 #include "platform/ArgumentText.h"
 #include "platform/Translation.h"
+#include "text/ArgumentText.h"
 
 namespace platform::detail {
 namespace {
@@ -30,11 +31,22 @@ void SayIgnored(const char* program, const std::string& setting, const QByteArra
   std::fprintf(
       stderr, "%s: %s\n", program,
       Translated(platform::Translatable("error messages", "%1 %2 is not usable and was ignored"),
-                 {setting, Quoted(value.toStdString())})
+                 {setting, Quoted(Encoded(Abridged(Decoded(value.toStdString()))))})
           .c_str());
 }
 
 }  // namespace
+
+QString AskedPlatform(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    const char* name = argv[i][0] == '-' && argv[i][1] == '-' ? argv[i] + 1 : argv[i];
+    if (std::strncmp(name, "-platform=", 10) == 0) return QString::fromLocal8Bit(name + 10);
+    if (std::strcmp(name, "-platform") == 0 && i + 1 < argc) {
+      return QString::fromLocal8Bit(argv[i + 1]);
+    }
+  }
+  return qEnvironmentVariable("QT_QPA_PLATFORM");
+}
 
 void GuardQtSettings(int& argc, char** argv) {
   const char* program = argc > 0 && argv[0][0] != '\0' ? argv[0] : "voltage-drop";

@@ -10,6 +10,7 @@
 #include <csignal>
 #include <cstdio>
 
+#include "Report.h"
 #include "accessibility/Accessibility.h"
 #include "desktop/DesktopStyle.h"
 #include "desktop/Ink.h"
@@ -19,7 +20,6 @@
 #include "platform/Translation.h"
 #include "platform/Window.h"
 #include "runtime/Dispatch.h"
-#include "Report.h"
 #if defined(_WIN32)
 #include "runtime/CloseRequests.h"
 #endif
@@ -83,7 +83,7 @@ Runtime::Runtime(int& argc, char** argv, const DesktopIdentity& identity) {
 #endif
   // Before Qt's logging starts: it reads QT_LOGGING_CONF.
   detail::GuardQtSettings(argc, argv);
-  detail::InstallQtMessages(argc > 0 ? argv[0] : nullptr);
+  detail::InstallQtMessages(argc > 0 ? argv[0] : nullptr, detail::AskedPlatform(argc, argv));
   toolkit_ = std::make_unique<QApplication>(argc, argv);
   detail::QtStarted();
   detail::InstallTranslations();

@@ -78,6 +78,13 @@ bool ShownAsItself(char32_t point) {
          category != QChar::Separator_Paragraph;
 }
 
+QString Abridged(const QString& text) {
+  constexpr qsizetype kLongest = 60;
+  if (text.size() <= kLongest) return text;
+  const qsizetype kept = text[kLongest - 1].isHighSurrogate() ? kLongest - 1 : kLongest;
+  return text.left(kept) + QChar(0x2026);
+}
+
 std::string Quoted(std::string_view text) {
   // What a terminal would not show as itself is escaped, byte by byte: control characters, line
   // and paragraph separators, invisible and unassigned characters (whatever Unicode does not

@@ -20,4 +20,8 @@ std::string Encoded(const QString& text);
 // line and paragraph separators. Quoting escapes every other one, as coreutils does.
 bool ShownAsItself(char32_t point);
 
+// `text` no longer than a line of a message can show of a setting or a name, 60 characters:
+// a longer one is cut there (never inside a character) and "…" added.
+QString Abridged(const QString& text);
+
 }  // namespace platform
