@@ -5,7 +5,7 @@ a screenshot. Usage: e2e.py PROGRAM [DESKTOP], in a session from session.sh.
 DESKTOP is the desktop to look like: light (the default, where every interaction is checked
 too), dark, large-font, scale2 or wayland (in a SESSION=wayland session). Each desktop checks
 the window's texts, their contrast on screen and the window's size, and ends by taking the
-display away."""
+display away. The fuzz desktop is the light one under the accessibility fuzzer (fuzz.py)."""
 
 import math
 import os
@@ -19,6 +19,7 @@ import time
 import pyatspi
 
 import keys as keys_by_code
+from fuzz import fuzz
 from pixels import band, contrast, ink, ink_contrast, pixels
 
 PROGRAM = os.path.abspath(sys.argv[1])
@@ -36,6 +37,7 @@ DESKTOPS = {
                     "XDG_CONFIG_HOME": os.path.join(HERE, "..", "desktops", "large-font")}, 16 / 11, 1),
     "scale2": ({"QT_SCALE_FACTOR": "2"}, 1.0, 2),
     "wayland": ({}, 1.0, 1),
+    "fuzz": ({}, 1.0, 1),
 }
 SETTINGS, SCALE, DEVICE_PIXELS = DESKTOPS[DESKTOP]
 # A sanitizer build's allocator holds on to freed memory, and a program that Qt ends from inside
@@ -497,15 +499,20 @@ def check_app_id():
 
 
 def main():
-    calculator = Calculator(None if DESKTOP == "light" else ENDS_ABRUPTLY)
+    calculator = Calculator(None if DESKTOP in ("light", "fuzz") else ENDS_ABRUPTLY)
     if calculator.app is None:
         print(calculator.process.stderr.read() if calculator.process.poll() is not None else "")
         calculator.process.kill()
         sys.exit(1)
-    check_appearance(calculator)
+    if DESKTOP == "fuzz":
+        fuzz(calculator, check)
+        calculator.process.terminate()
+        calculator.wait_exit()
+    else:
+        check_appearance(calculator)
     if DESKTOP == "light":
         check_interaction(calculator)
-    else:
+    elif DESKTOP != "fuzz":
         if WAYLAND:
             check_app_id()
         check_display_loss(calculator, "compositor" if WAYLAND else "X server")

@@ -1,26 +1,21 @@
-"""Calls every method of every accessibility interface the calculator offers (the object itself,
-Text, EditableText, Table, Selection, Component, Action, Value...), and gets and sets every
-property, on every accessible object of its window, whether the object offers that interface
-or not, with random and extreme arguments (now and then another call's), straight on the
-accessibility bus as any program may. After each batch the window must answer within a second,
-the program run, its result agree with its fields and standard error stay empty. Usage:
-fuzz.py PROGRAM WINDOW_LINE, in a session from session.sh; FUZZ_SEED and FUZZ_CALLS change the
-seed (51) and the number of calls (4,000). A failure prints its call and the four before it."""
+"""The accessibility fuzzer, run by e2e.py's fuzz desktop: calls every method of every
+accessibility interface the calculator offers (the object itself, Text, EditableText, Table,
+Selection, Component, Action, Value...), and gets and sets every property, on every accessible
+object of its window, whether the object offers that interface or not, with random and extreme
+arguments (now and then another call's), straight on the accessibility bus as any program may.
+After each batch the window must answer within a second, the program run, its result agree with
+its fields (WINDOW_LINE's reading of them) and standard error stay empty. FUZZ_SEED and
+FUZZ_CALLS change the seed (51) and the number of calls (4,000)."""
 
 import collections
 import os
 import random
+import select
 import subprocess
-import sys
-import tempfile
 import time
 
-import gi
+from gi.repository import Atspi, Gio, GLib
 
-gi.require_version("Atspi", "2.0")
-from gi.repository import Atspi, Gio, GLib  # noqa: E402
-
-PROGRAM, WINDOW_LINE = (os.path.abspath(path) for path in sys.argv[1:3])
 SEED, CALLS = int(os.environ.get("FUZZ_SEED", 51)), int(os.environ.get("FUZZ_CALLS", 4000))
 BATCH, BIG = 200, 2**31 - 1
 rng = random.Random(SEED)
@@ -110,76 +105,58 @@ def ask(bus, name, lengths, interfaces, quits):
         return what, error.message
 
 
-def main():
-    errors = tempfile.TemporaryFile("w+")
-    process = subprocess.Popen([PROGRAM], stderr=errors, text=True)
-    for _ in range(200):
-        desktop = Atspi.get_desktop(0)
-        app = next((a for a in (desktop.get_child_at_index(i) for i in range(
-            desktop.get_child_count())) if a and a.get_name() == os.path.basename(PROGRAM)), None)
-        if app is not None and len(objects(app, [])) > 10:
-            break
-        time.sleep(0.05)
+def fuzz(calculator, check):
+    """Fuzzes the calculator's window; `check` reports the outcome, naming the failing call and
+    the four before it."""
     address = Gio.bus_get_sync(Gio.BusType.SESSION).call_sync(
         "org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress", None, None, 0, -1,
         None).unpack()[0]
     bus = Gio.DBusConnection.new_for_address_sync(
         address, Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT |
         Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION, None, None)
-    print(f"fuzzing {PROGRAM} on the accessibility bus: seed {SEED}, {CALLS} calls", flush=True)
-    started, refused, failed, last = time.monotonic(), 0, [], collections.deque(maxlen=5)
+    name = calculator.app.app.bus_name
+    started, refused, failed, last = time.monotonic(), 0, None, collections.deque(maxlen=5)
     for done in range(BATCH, CALLS + BATCH, BATCH):
-        nodes = objects(app, [])
+        nodes = objects(calculator.app, [])
         lengths = {node.path: Atspi.Text.get_character_count(node)
                    if "Text" in node.get_interfaces() else 0 for node in nodes}
         quits = [node.path for node in nodes if node.get_name() == "Quit"]
-        interfaces = catalogue(bus, app.app.bus_name, lengths)
+        interfaces = catalogue(bus, name, lengths)
         for _ in range(BATCH):
             asked = time.monotonic()
-            what, error = ask(bus, app.app.bus_name, lengths, interfaces, quits)
+            what, error = ask(bus, name, lengths, interfaces, quits)
             last.append(f"{what}: {error or 'answered'}")
             refused += error is not None
-            if time.monotonic() - asked > 1 or process.poll() is not None or "NoReply" in (
-                    error or ""):
-                failed.append(f"{what}: {error}, after {time.monotonic() - asked:.1f} s")
+            if time.monotonic() - asked > 1 or "NoReply" in (error or ""):
+                failed = f"{what} took {time.monotonic() - asked:.1f} s: {error}"
                 break
-        failed += check(app, process, errors, f"after call {done}")
+        failed = failed or unanswered(calculator, done)
         if failed:
             break
-    print(f"{done} calls in {time.monotonic() - started:.1f} s, {refused} answered with an error")
-    process.terminate()
-    process.wait(timeout=10)
-    for failure in failed:
-        print(f"FAIL {failure}")
-    if failed:
-        print("The last calls:\n" + "\n".join(last))
-    sys.exit(1 if failed else 0)
+    check(not failed, f"seed {SEED}: {done} calls in {time.monotonic() - started:.1f} s, "
+          f"{refused} answered with an error, and the window goes on" +
+          (f": {failed}\nThe last calls:\n" + "\n".join(last) if failed else ""))
 
 
-def check(app, process, errors, when):
-    """The window answers within a second, runs, says the result of its fields and has written
-    nothing on standard error."""
-    errors.seek(0)
-    failed = [f"standard error {when}: {errors.read()[:300]!r}"] if errors.tell() else []
+def unanswered(calculator, done):
+    """What is wrong after `done` calls, if anything: the window takes over a second to answer,
+    has ended, says a result other than its fields give, or has written on standard error."""
     asked = time.monotonic()
     try:
-        nodes = objects(app, [])
-        texts = {n.get_name().split(" in ")[0]: Atspi.Text.get_text(n, 0, -1) for n in nodes
-                 if n.get_role() in (Atspi.Role.TEXT, Atspi.Role.COMBO_BOX)}
+        fields = [calculator.field_text(caption) for caption in
+                  ("Current (A):", "Total cable length (m):", "Cable diameter (mm):")]
+        material = Atspi.Text.get_text(next(node for node in objects(calculator.app, [])
+                                            if node.get_role() == Atspi.Role.COMBO_BOX), 0, -1)
+        said = calculator.label("Voltage drop")
     except GLib.Error as error:
-        return failed + [f"the window does not answer {when}: {error}"]
-    if time.monotonic() - asked > 1 or process.poll() is not None:
-        return failed + [f"the window took {time.monotonic() - asked:.1f} s or ended "
-                         f"({process.poll()}) {when}"]
-    line = subprocess.run([WINDOW_LINE, "--line=spoken"] + [f"--{key}={texts[caption]}" for key,
-                          caption in (("material", "Material"), ("current", "Current"),
-                                      ("length", "Total cable length"),
-                                      ("diameter", "Cable diameter"))],
+        return f"the window does not answer after call {done}: {error}"
+    if time.monotonic() - asked > 1 or calculator.process.poll() is not None:
+        return f"after call {done} the window took {time.monotonic() - asked:.1f} s or ended"
+    if select.select([calculator.process.stderr], [], [], 0)[0]:
+        return f"standard error after call {done}: {calculator.process.stderr.readline()!r}"
+    line = subprocess.run([os.environ["WINDOW_LINE"], "--line=spoken", f"--material={material}"] +
+                          [f"--{key}={text}" for key, text in
+                           zip(("current", "length", "diameter"), fields)],
                           capture_output=True, text=True).stdout.strip()
-    said = next(n for n in nodes if n.get_role() == Atspi.Role.STATUS_BAR).get_name()
-    return failed + ([f"the window says {said!r}, its fields {texts} {line!r} {when}"]
-                     if said != line else [])
-
-
-if __name__ == "__main__":
-    main()
+    return None if said == line else f"after call {done} the window says {said!r}, {fields} " \
+        f"and {material} give {line!r}"

@@ -67,8 +67,9 @@ class CharacterBoxes {
   // rectangle costs a pass over its text.
   template <class Place>
   QRect Box(const QWidget& widget, const QString& text, int offset, int anchor, Place place) {
-    if (starts_.empty() || !Same(text) || widget.font() != font_ || anchor != anchor_) {
-      if (starts_.empty() || !Same(text) || widget.font() != font_) Measure(text, widget.font());
+    const bool measured = !starts_.empty() && Same(text) && widget.font() == font_;
+    if (!measured) Measure(text, widget.font());
+    if (!measured || anchor != anchor_) {
       anchor_ = anchor;
       place_ = place();
     }

@@ -165,8 +165,8 @@ bool LineEdit::event(QEvent* event) {
   }
   if (event->type() == QEvent::ToolTip && markShown_) {
     const auto* help = static_cast<const QHelpEvent*>(event);
-    if (InvalidMark().contains(help->pos())) {
-      QToolTip::showText(help->globalPos(), Description(), this, InvalidMark().toRect());
+    if (const QRectF mark = InvalidMark(); mark.contains(help->pos())) {
+      QToolTip::showText(help->globalPos(), Description(), this, mark.toRect());
       return true;
     }
   }
